@@ -1,0 +1,60 @@
+// vitachron-cli COMMAND ARGS...: see Usage() for the commands.
+#include "cli/Commands.h"
+
+#include <iostream>
+#include <map>
+#include <string>
+
+namespace {
+
+using Command = int (*)(const CliArgs&);
+
+const std::map<std::string, Command>& CommandTable() {
+    static const std::map<std::string, Command> table = {
+        {"dump", CmdDump},
+        {"new", CmdNew},
+        {"sort", CmdSort},
+        {"age", CmdAge},
+    };
+    return table;
+}
+
+int Usage() {
+    std::cerr << "usage: vitachron-cli COMMAND ARGS...\n"
+                 "  dump FILE.vtc                          the whole document as JSON\n"
+                 "  new FILE.vtc                           write a new document with the initial settings\n"
+                 "  sort FILE.vtc ORDER [--group]          names in display order for sort order 0..6\n"
+                 "  age BIRTH [DEATH] [--at YEAR] [--kazoe]  the age a person reaches\n";
+    return 2;
+}
+
+}  // namespace
+
+std::filesystem::path SharedCategoryFile() {
+#ifdef __linux__
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        return exe.parent_path() / "color.tbl";
+    }
+#endif
+    return {};
+}
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        return Usage();
+    }
+    const auto it = CommandTable().find(argv[1]);
+    if (it == CommandTable().end()) {
+        std::cerr << "vitachron-cli: unknown command " << argv[1] << '\n';
+        return Usage();
+    }
+    const CliArgs args(argv + 2, argv + argc);
+    try {
+        return it->second(args);
+    } catch (const std::exception& e) {
+        std::cerr << "vitachron-cli: " << e.what() << '\n';
+        return 1;
+    }
+}

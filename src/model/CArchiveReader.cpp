@@ -1,0 +1,89 @@
+#include "model/CArchiveReader.h"
+
+#include "model/CCp932.h"
+#include "model/CFormatError.h"
+#include "model/CUtf8.h"
+
+void CArchiveReader::Need(std::uint64_t n, const char* what) const {
+    if (n > Remaining()) {
+        throw CFormatError(pos_, std::string("file ends inside ") + what);
+    }
+}
+
+void CArchiveReader::RequireRoomFor(std::uint64_t count, std::size_t minSize, const char* what) const {
+    if (minSize != 0 && count > Remaining() / minSize) {
+        throw CFormatError(pos_, std::string("count of ") + what + " exceeds the file");
+    }
+}
+
+std::uint8_t CArchiveReader::ReadByte() {
+    Need(1, "a byte");
+    return static_cast<std::uint8_t>(bytes_[pos_++]);
+}
+
+std::uint16_t CArchiveReader::ReadUInt16() {
+    Need(2, "a 16-bit value");
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data() + pos_);
+    pos_ += 2;
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+
+std::uint32_t CArchiveReader::ReadUInt32() {
+    Need(4, "a 32-bit value");
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data() + pos_);
+    pos_ += 4;
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+std::int32_t CArchiveReader::ReadInt32() { return static_cast<std::int32_t>(ReadUInt32()); }
+
+std::uint64_t CArchiveReader::ReadUInt64() {
+    const std::uint64_t low = ReadUInt32();
+    const std::uint64_t high = ReadUInt32();
+    return low | high << 32;
+}
+
+std::string_view CArchiveReader::ReadBytes(std::size_t n) {
+    Need(n, "a block of bytes");
+    const std::string_view part = bytes_.substr(pos_, n);
+    pos_ += n;
+    return part;
+}
+
+std::string CArchiveReader::ReadString() {
+    const std::size_t start = pos_;
+    // The length prefix grows with the length; 0xFF + 0xFFFE announces UTF-16.
+    bool wide = false;
+    std::uint64_t length = ReadByte();
+    if (length == 0xFF) {
+        length = ReadUInt16();
+        if (length == 0xFFFE) {
+            wide = true;
+            length = ReadByte();
+            if (length == 0xFF) {
+                length = ReadUInt16();
+            }
+        }
+        if (length == 0xFFFF) {
+            length = ReadUInt32();
+            if (length == 0xFFFFFFFFu) {
+                length = ReadUInt64();
+            }
+        }
+    }
+    const std::uint64_t bytes = wide ? length * 2 : length;
+    if ((wide && length > Remaining() / 2) || bytes > Remaining()) {
+        throw CFormatError(start, "string length exceeds the file");
+    }
+    const std::string_view raw = ReadBytes(static_cast<std::size_t>(bytes));
+    if (!wide) {
+        return CCp932::Decode(raw);
+    }
+    std::u16string units(static_cast<std::size_t>(length), u'\0');
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        units[i] = static_cast<char16_t>(static_cast<unsigned char>(raw[2 * i]) |
+                                         static_cast<unsigned char>(raw[2 * i + 1]) << 8);
+    }
+    return CUtf8::FromUtf16(units);
+}

@@ -1,0 +1,202 @@
+#include "model/CColorKind.h"
+
+#include "model/CArchiveReader.h"
+#include "model/CArchiveWriter.h"
+#include "model/CCp932.h"
+#include "model/CFileIO.h"
+#include "res/Strings.h"
+
+#include <array>
+#include <cstdio>
+
+namespace {
+
+constexpr std::array<std::uint32_t, CColorKind::kPaletteSize> kPalette = {
+    8421631, 4210816, 0,        65535,    32768,    4227327,  32896,    65280,    16744576,
+    16776960, 16711680, 8421440, 12615680, 12632256, 12615935, 12615808, 8388736, 16711808,
+};
+
+std::string_view Trim(std::string_view s) {
+    const char* ws = " \t\r\n\v\f";
+    const auto first = s.find_first_not_of(ws);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = s.find_last_not_of(ws);
+    return s.substr(first, last - first + 1);
+}
+
+// The standard 32-bit unsigned conversion: leading blanks and a sign
+// accepted, reading stops at the first non-digit, no digits gives 0, a
+// negative number wraps ("-1" is 0xFFFFFFFF) and an overflow saturates.
+std::uint32_t ParseUnsigned32(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size() && (s[i] == ' ' || (s[i] >= '\t' && s[i] <= '\r'))) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    std::uint64_t v = 0;
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+        v = v * 10 + static_cast<std::uint64_t>(s[i] - '0');
+        if (v > 0xFFFFFFFFull) {
+            return 0xFFFFFFFFu;
+        }
+    }
+    const auto u = static_cast<std::uint32_t>(v);
+    return negative ? static_cast<std::uint32_t>(0u - u) : u;
+}
+
+}  // namespace
+
+std::string CColorKindPair::ColorText() const {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "#%02x%02x%02x", color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+    return buf;
+}
+
+std::string CColorKindPair::DisplayName() const { return name.empty() ? std::string(Str::kUnsetCategory) : name; }
+
+CColorKindPair* CColorKind::Add(std::uint32_t color, const std::string& name, bool shared) {
+    if (const int i = IndexOf(color, name); i >= 0) {
+        return entries_[static_cast<std::size_t>(i)].get();
+    }
+    entries_.push_back(std::make_unique<CColorKindPair>(color, name, shared));
+    return entries_.back().get();
+}
+
+int CColorKind::IndexOf(std::uint32_t color, std::string_view name) const {
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (entries_[i]->color == color && entries_[i]->name == name) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int CColorKind::IndexOfColor(std::uint32_t color) const {
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (entries_[i]->color == color) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int CColorKind::IndexOfName(std::string_view name) const {
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (entries_[i]->name == name) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+int CColorKind::IndexOf(const CColorKindPair* category) const {
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (entries_[i].get() == category) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+bool CColorKind::ColorAt(int index, std::uint32_t& color) const {
+    if (index < 0 || static_cast<std::size_t>(index) >= entries_.size()) {
+        return false;
+    }
+    color = entries_[static_cast<std::size_t>(index)]->color;
+    return true;
+}
+
+void CColorKind::SetSharedAt(int index, bool shared) {
+    if (index >= 0 && static_cast<std::size_t>(index) < entries_.size()) {
+        entries_[static_cast<std::size_t>(index)]->shared = shared;
+    }
+}
+
+std::vector<std::string> CColorKind::DisplayNames() const {
+    std::vector<std::string> names;
+    names.reserve(entries_.size());
+    for (const auto& e : entries_) {
+        names.push_back(e->DisplayName());
+    }
+    return names;
+}
+
+std::uint32_t CColorKind::PaletteColor(int i) {
+    const int n = kPaletteSize;
+    return kPalette[static_cast<std::size_t>(((i % n) + n) % n)];
+}
+
+CColorKindPair* CColorKind::UnsetCategory() { return Add(kUnsetColor, std::string(), false); }
+
+void CColorKind::LoadShared(const std::filesystem::path& file) {
+    std::string bytes;
+    if (CFileIO::TryReadFile(file, bytes)) {
+        LoadSharedText(bytes);
+    }
+}
+
+void CColorKind::LoadSharedText(std::string_view bytes) {
+    const std::string text = CCp932::Decode(bytes);
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const auto nl = rest.find('\n');
+        std::string_view line = rest.substr(0, nl);
+        rest = nl == std::string_view::npos ? std::string_view() : rest.substr(nl + 1);
+        const auto comma = line.find(',');
+        if (comma == std::string_view::npos) {
+            continue;
+        }
+        Add(ParseUnsigned32(line.substr(0, comma)), std::string(Trim(line.substr(comma + 1))), true);
+    }
+}
+
+std::string CColorKind::SharedText() const {
+    std::string out;
+    for (const auto& e : entries_) {
+        if (e->shared) {
+            out += std::to_string(static_cast<std::int32_t>(e->color));
+            out += ',';
+            out += CCp932::EncodeLossy(e->name);
+            out += "\r\n";
+        }
+    }
+    return out;
+}
+
+bool CColorKind::SaveShared(const std::filesystem::path& file) const {
+    try {
+        CFileIO::WriteFileAtomically(file, SharedText());
+        return true;
+    } catch (const std::exception&) {
+        return false;  // the shared list is a convenience; the document itself is unaffected
+    }
+}
+
+void CColorKind::Write(CArchiveWriter& ar) const {
+    ar.WriteInt32(1);
+    ar.WriteInt32(static_cast<std::int32_t>(entries_.size()));
+    for (const auto& e : entries_) {
+        ar.WriteUInt32(e->color);
+        ar.WriteString(e->name);
+    }
+}
+
+void CColorKind::Read(CArchiveReader& ar) {
+    ar.ReadInt32();  // block version, not used
+    const std::int32_t count = ar.ReadInt32();
+    if (count <= 0) {
+        return;
+    }
+    ar.RequireRoomFor(static_cast<std::uint64_t>(count), 5, "categories");
+    for (std::int32_t i = 0; i < count; ++i) {
+        const std::uint32_t color = ar.ReadUInt32();
+        const std::string name = ar.ReadString();
+        Add(color, name, false);
+    }
+}

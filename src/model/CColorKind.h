@@ -1,0 +1,63 @@
+// The category table of a document: categories in insertion order, owned
+// here. Adding never makes a second category with the same colour and name.
+// Shared categories are also kept in the program's "color.tbl".
+#pragma once
+
+#include "model/CColorKindPair.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CArchiveReader;
+class CArchiveWriter;
+
+class CColorKind {
+public:
+    static constexpr std::uint32_t kUnsetColor = 255;  // pure red
+    static constexpr int kPaletteSize = 18;
+
+    CColorKind() = default;
+    CColorKind(CColorKind&&) = default;
+    CColorKind& operator=(CColorKind&&) = default;
+
+    // The existing category with this colour and name (its shared flag
+    // untouched), or a new one appended.
+    CColorKindPair* Add(std::uint32_t color, const std::string& name, bool shared);
+    void Clear() { entries_.clear(); }
+
+    int IndexOf(std::uint32_t color, std::string_view name) const;
+    int IndexOfColor(std::uint32_t color) const;
+    int IndexOfName(std::string_view name) const;
+    int IndexOf(const CColorKindPair* category) const;
+    bool ColorAt(int index, std::uint32_t& color) const;
+    void SetSharedAt(int index, bool shared);
+
+    std::size_t Size() const { return entries_.size(); }
+    CColorKindPair* At(std::size_t i) const { return entries_[i].get(); }
+    std::vector<std::string> DisplayNames() const;
+
+    static std::uint32_t PaletteColor(int i);
+    static int PaletteSize() { return kPaletteSize; }
+
+    // The category (255, ""), added unshared when missing.
+    CColorKindPair* UnsetCategory();
+
+    // "color.tbl": one "colour,name" line per shared category, code page 932.
+    // A missing or unreadable file changes nothing; a failed save is silent.
+    void LoadShared(const std::filesystem::path& file);
+    void LoadSharedText(std::string_view bytes);
+    bool SaveShared(const std::filesystem::path& file) const;
+    std::string SharedText() const;
+
+    // The block of the document file. Reading adds unshared, so categories
+    // already supplied by "color.tbl" keep their place and their flag.
+    void Write(CArchiveWriter& ar) const;
+    void Read(CArchiveReader& ar);
+
+private:
+    std::vector<std::unique_ptr<CColorKindPair>> entries_;
+};

@@ -1,0 +1,84 @@
+// One person of the chronology: name, birth and death dates that may be
+// unknown, uncertain ("?") or hidden, a category, an optional reading and a
+// free comment. The document owns these; the category is only pointed at.
+#pragma once
+
+#include "model/CScaleYear.h"
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class CArchiveReader;
+class CArchiveWriter;
+class CColorKindPair;
+
+class CPerson {
+public:
+    static constexpr std::int64_t kLargestKey = std::numeric_limits<std::int64_t>::max();
+    static constexpr std::int32_t kRecordVersion = 8;
+
+    // Declaration order is the order of the file record.
+    CScaleYear birth;
+    CScaleYear death;  // unknown: living, or death not known
+    std::string name;
+    std::string comment;  // lines separated by CR LF
+    std::uint32_t categoryColor = 255;
+    bool reservedFlag1 = true;
+    bool reservedFlag2 = true;
+    bool kazoe = false;  // 数え年: one more than the completed years
+    std::string reading;
+    bool birthUncertain = false;
+    bool deathUncertain = false;
+    bool ageUncertain = false;
+    std::int32_t birthMonth = -1;
+    std::int32_t birthDay = -1;
+    std::int32_t deathMonth = -1;
+    std::int32_t deathDay = -1;
+    std::int64_t birthKey = kLargestKey;
+    std::int64_t deathKey = kLargestKey;
+    std::string categoryName;
+    CColorKindPair* category = nullptr;
+    bool hideBirth = false;
+    bool hideDeath = false;
+    bool hideAge = false;
+    std::string birthNote;
+    std::string deathNote;
+
+    struct DateText {
+        CScaleYear year{0, 1};
+        std::int32_t month = -1;
+        std::int32_t day = -1;
+        std::string note;  // "[...]" with its brackets, or empty
+    };
+    // "1234/2/4", "-660", "1600[頃]/3": never fails, checks nothing.
+    static DateText ParseDateText(std::string_view text);
+
+    std::string FormatBirthText(bool yearOnly) const;
+    std::string FormatDeathText(bool yearOnly) const;
+
+    void SetBirth(const CScaleYear& year);
+    void SetDeath(const CScaleYear& year);
+    void UpdateBirthKey();
+    void UpdateDeathKey();
+
+    // The age in the target year, or at the death (now, when living); none
+    // when the birth is unknown. currentYear stands for the local clock.
+    std::optional<CScaleYear> AgeAt(const std::optional<CScaleYear>& target, int currentYear) const;
+    std::optional<CScaleYear> AgeAt(const std::optional<CScaleYear>& target = std::nullopt) const;
+    std::optional<CScaleYear> AgeAtYear(int year) const { return AgeAt(CScaleYear(year, 1)); }
+    bool IsAgeHidden() const;
+
+    void Write(CArchiveWriter& ar) const;
+    // Reads a record of any version 1..8 (later versions as 8).
+    void Read(CArchiveReader& ar);
+    // The smallest number of bytes any record version can take.
+    static constexpr std::size_t kMinRecordBytes = 4 + 4 + 4 + 1 + 1 + 4 + 4 * 3;
+
+private:
+    static std::string FormatDate(const CScaleYear& year, std::int32_t month, std::int32_t day,
+                                  const std::string& note, bool yearOnly);
+    static std::int64_t DateKey(const CScaleYear& year, std::int32_t month, std::int32_t day);
+};

@@ -1,0 +1,295 @@
+#include "model/CVitachronDoc.h"
+
+#include "model/CDocHost.h"
+#include "model/CDocumentFile.h"
+#include "model/CFileIO.h"
+#include "model/CPeopleSorter.h"
+#include "model/CProfile.h"
+#include "model/LocalTime.h"
+#include "model/ProfileKeys.h"
+
+#include <algorithm>
+
+namespace PK = ProfileKeys;
+
+namespace {
+
+// Rounds toward minus infinity to a multiple of step.
+std::int64_t FloorTo(std::int64_t v, std::int64_t step) {
+    const std::int64_t r = ((v % step) + step) % step;
+    return v - r;
+}
+
+std::int64_t CeilTo(std::int64_t v, std::int64_t step) {
+    const std::int64_t r = ((v % step) + step) % step;
+    return r == 0 ? v : v + (step - r);
+}
+
+}  // namespace
+
+CVitachronDoc::CVitachronDoc(CDocHost& host, CProfile& profile, std::filesystem::path sharedCategoryFile)
+    : host_(&host), profile_(&profile), sharedCategoryFile_(std::move(sharedCategoryFile)) {
+    InitialiseSettings();
+    Sort();
+}
+
+void CVitachronDoc::InitialiseSettings() {
+    settings_ = CDocSettings{};
+    settings_.endYear = CurrentLocalYear();
+    currentIndex_ = -1;
+    personDialogRect_ = CRectI{};
+    lastKazoeChoice_ = false;
+    linkedDocument_.clear();
+    loadedVersion_ = kDocumentVersion;
+
+    categoryTable_.Clear();
+    if (!sharedCategoryFile_.empty()) {
+        categoryTable_.LoadShared(sharedCategoryFile_);
+    }
+    defaultCategory_ = categoryTable_.UnsetCategory();
+
+    ReadProfileSettings();
+    settings_.ageColors.fill(settings_.basisColor);
+}
+
+void CVitachronDoc::ReadProfileSettings() {
+    const CProfile& p = *profile_;
+    CDocSettings& s = settings_;
+    const auto color = [&](const char* entry, std::uint32_t def) {
+        return static_cast<std::uint32_t>(p.GetInt(PK::kColor, entry, static_cast<int>(def)));
+    };
+    s.nameColor = color(PK::kColorName, 0);
+    s.beginEndColor = color(PK::kColorBeginEnd, 0);
+    s.headerYearColor = color(PK::kColorHeaderYear, 0);
+    s.backColor = color(PK::kColorBack, 0xFFFFFF);
+    s.basisColor = color(PK::kColorBasis, 0xFF0000);
+    s.suppleColor = color(PK::kColorSupple, 255);
+    for (std::size_t i = 0; i < s.customColors.size(); ++i) {
+        const int v = p.GetInt(PK::kColor, PK::kColorCustomPrefix + std::to_string(i), 0xFFFFFF);
+        s.customColors[i] = v == -1 ? 0xFFFFFFu : static_cast<std::uint32_t>(v);
+    }
+
+    s.fontName = CLogFont::Default();
+    s.fontScale = CLogFont::Default();
+    s.fontYear = CLogFont::Default();
+    s.fontBasis = CLogFont::Default();
+    p.GetProfileFont(PK::kFontName, s.fontName);
+    p.GetProfileFont(PK::kFontScale, s.fontScale);
+    p.GetProfileFont(PK::kFontYear, s.fontYear);
+    p.GetProfileFont(PK::kFontBasis, s.fontBasis);
+
+    htmlPaths_.clear();
+    for (int i = 0;; ++i) {
+        const std::string path = p.GetString(PK::kHtmlPath, std::to_string(i), "");
+        if (path.empty()) {
+            break;
+        }
+        AddHtmlPath(path);
+    }
+
+    s.kazoeAster = p.GetInt(PK::kInit, PK::kInitKazoeAster, 1) == 1;
+    s.commentSeparator = p.GetString(PK::kInit, PK::kInitComment, "##");
+    s.displayYearRange = p.GetInt(PK::kInit, PK::kInitDisplayYearRange, 1) == 1;
+    s.displayAge = p.GetInt(PK::kInit, PK::kInitDisplayAge, 1) == 1;
+    s.displaySuppleMark = p.GetInt(PK::kInit, PK::kInitDisplaySuppleMark, 1) == 1;
+    s.defaultBarLength = p.GetInt(PK::kInit, PK::kInitDefaultBarLength, 50);
+}
+
+void CVitachronDoc::OnNewDocument() {
+    people_.clear();
+    displayOrder_.clear();
+    InitialiseSettings();
+    Sort();
+    host_->SetGroupByCategoryCheck(false);
+}
+
+void CVitachronDoc::LoadFromBytes(std::string_view bytes) {
+    CVitachronDoc fresh(*host_, *profile_, sharedCategoryFile_);
+    const CDocumentFile::ReadResult result = CDocumentFile::Read(bytes, fresh);
+    // The search history belongs to the window's session, not to a file.
+    fresh.searchHistory_ = std::move(searchHistory_);
+    *this = std::move(fresh);
+    Sort();
+    if (result.leftWidthRead) {
+        host_->ApplyLeftWidth(settings_.leftWidth);
+    }
+    host_->SetGroupByCategoryCheck(settings_.groupByCategory);
+    host_->ApplyFonts(100);
+}
+
+void CVitachronDoc::OpenFile(const std::filesystem::path& file) { LoadFromBytes(CFileIO::ReadFile(file)); }
+
+std::string CVitachronDoc::SaveToBytes() const {
+    const int leftWidth = host_->CurrentLeftWidth().value_or(settings_.leftWidth);
+    return CDocumentFile::Write(*this, leftWidth);
+}
+
+void CVitachronDoc::SaveFile(const std::filesystem::path& file) const {
+    CFileIO::WriteFileAtomically(file, SaveToBytes());
+}
+
+CPerson* CVitachronDoc::GetDisplayed(int row) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= displayOrder_.size()) {
+        return nullptr;
+    }
+    return displayOrder_[static_cast<std::size_t>(row)];
+}
+
+int CVitachronDoc::DisplayRowOf(const CPerson* person) const {
+    const auto it = std::find(displayOrder_.begin(), displayOrder_.end(), person);
+    return it == displayOrder_.end() ? -1 : static_cast<int>(it - displayOrder_.begin());
+}
+
+int CVitachronDoc::StoredIndexOf(const CPerson* person) const {
+    const auto it = std::find_if(people_.begin(), people_.end(), [&](const auto& p) { return p.get() == person; });
+    return it == people_.end() ? -1 : static_cast<int>(it - people_.begin());
+}
+
+void CVitachronDoc::AppendPerson(std::unique_ptr<CPerson> person) { people_.push_back(std::move(person)); }
+
+void CVitachronDoc::DeletePerson(int row) {
+    currentIndex_ = -1;
+    CPerson* victim = GetDisplayed(row);
+    if (victim == nullptr) {
+        return;
+    }
+    // The display order must never hold a dangling pointer, not even briefly.
+    displayOrder_.clear();
+    const int index = StoredIndexOf(victim);
+    if (index >= 0) {
+        people_.erase(people_.begin() + index);
+    }
+    Sort();
+}
+
+std::unique_ptr<CPerson> CVitachronDoc::TakePersonAt(std::size_t index) {
+    if (index >= people_.size()) {
+        return nullptr;
+    }
+    std::unique_ptr<CPerson> person = std::move(people_[index]);
+    people_.erase(people_.begin() + static_cast<std::ptrdiff_t>(index));
+    displayOrder_.erase(std::remove(displayOrder_.begin(), displayOrder_.end(), person.get()), displayOrder_.end());
+    return person;
+}
+
+void CVitachronDoc::InsertPersonAt(std::size_t index, std::unique_ptr<CPerson> person) {
+    index = std::min(index, people_.size());
+    people_.insert(people_.begin() + static_cast<std::ptrdiff_t>(index), std::move(person));
+}
+
+void CVitachronDoc::MovePerson(std::size_t from, std::size_t to) {
+    if (from >= people_.size() || to >= people_.size() || from == to) {
+        return;
+    }
+    std::unique_ptr<CPerson> p = std::move(people_[from]);
+    people_.erase(people_.begin() + static_cast<std::ptrdiff_t>(from));
+    people_.insert(people_.begin() + static_cast<std::ptrdiff_t>(to), std::move(p));
+}
+
+void CVitachronDoc::Sort() {
+    displayOrder_ = CPeopleSorter::Sort(people_, settings_.sortOrder, settings_.groupByCategory);
+}
+
+void CVitachronDoc::Refresh() {
+    currentIndex_ = -1;
+    Sort();
+    host_->UpdateAllViews();
+    host_->SetModified(true);
+}
+
+int CVitachronDoc::FindNext(const std::string& text) {
+    for (std::size_t row = static_cast<std::size_t>(std::max(currentIndex_ + 1, 0)); row < displayOrder_.size(); ++row) {
+        if (displayOrder_[row]->name.find(text) == std::string::npos) {
+            continue;
+        }
+        if (std::find(searchHistory_.begin(), searchHistory_.end(), text) == searchHistory_.end()) {
+            searchHistory_.push_back(text);
+            if (searchHistory_.size() > kSearchHistoryLimit) {
+                searchHistory_.erase(searchHistory_.begin());
+            }
+        }
+        return static_cast<int>(row);
+    }
+    return -1;
+}
+
+void CVitachronDoc::ResolveCategoryAfterLoad(CPerson& person) {
+    int i = categoryTable_.IndexOf(person.categoryColor, person.categoryName);
+    if (i < 0) {
+        i = categoryTable_.IndexOfColor(person.categoryColor);
+    }
+    person.category = i >= 0 ? categoryTable_.At(static_cast<std::size_t>(i))
+                             : categoryTable_.Add(person.categoryColor, std::string(), false);
+}
+
+bool CVitachronDoc::AssignImportedCategory(CPerson& person, int rowIndex) {
+    if (person.categoryName.empty()) {
+        person.category = defaultCategory_;
+        return person.category != nullptr;
+    }
+    if (const int i = categoryTable_.IndexOfName(person.categoryName); i >= 0) {
+        person.category = categoryTable_.At(static_cast<std::size_t>(i));
+        return true;
+    }
+    for (int k = 0; k < CColorKind::PaletteSize(); ++k) {
+        const std::uint32_t color = CColorKind::PaletteColor(k);
+        if (categoryTable_.IndexOfColor(color) < 0) {
+            person.category = categoryTable_.Add(color, person.categoryName, false);
+            return true;
+        }
+    }
+    person.category = categoryTable_.Add(CColorKind::PaletteColor(rowIndex), person.categoryName, false);
+    return person.category != nullptr;
+}
+
+std::int64_t CVitachronDoc::FirstDrawnYear() const {
+    const std::int64_t half = std::max(settings_.labelStep / 2, 1);
+    return FloorTo(settings_.startYear, half);
+}
+
+std::int64_t CVitachronDoc::LastDrawnYear() const {
+    const std::int64_t half = std::max(settings_.labelStep / 2, 1);
+    return CeilTo(settings_.endYear, half);
+}
+
+int CVitachronDoc::BaseState(const CPerson& person, std::int64_t year) const {
+    if (year < person.birth.value) {
+        return 0;
+    }
+    if (year < person.death.value) {  // an unknown death is the largest value: never reached
+        return 1;
+    }
+    if (settings_.countFromBirth || !settings_.memorialCount) {
+        return 2;
+    }
+    return 3;
+}
+
+std::uint32_t CVitachronDoc::BaseColor(int state) const {
+    return settings_.ageColors[static_cast<std::size_t>(std::clamp(state, 0, 3))];
+}
+
+void CVitachronDoc::SetZoom(int percent) {
+    settings_.zoom = percent;
+    host_->ApplyFonts(percent);
+    host_->RedrawNow();
+}
+
+void CVitachronDoc::ApplyFonts(int percent) { host_->ApplyFonts(percent); }
+
+void CVitachronDoc::AddHtmlPath(const std::string& path) {
+    htmlPaths_.erase(std::remove(htmlPaths_.begin(), htmlPaths_.end(), path), htmlPaths_.end());
+    htmlPaths_.push_back(path);
+}
+
+std::optional<std::string> CVitachronDoc::LastHtmlPath() const {
+    if (htmlPaths_.empty()) {
+        return std::nullopt;
+    }
+    return htmlPaths_.back();
+}
+
+void CVitachronDoc::SetLinkedDocument(const std::string& path) {
+    linkedDocument_ = path;
+    host_->SetModified(true);
+}

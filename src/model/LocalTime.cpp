@@ -1,0 +1,14 @@
+#include "model/LocalTime.h"
+
+#include <ctime>
+
+int CurrentLocalYear() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return local.tm_year + 1900;
+}
