@@ -7,7 +7,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh"
 
 echo "== unit and program tests"
-ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)"
+# Window tests need a display and a session bus; both are private to this run.
+export LC_ALL=C.UTF-8 NO_AT_BRIDGE=1 GTK_THEME=Adwaita
+xvfb-run -a -s "-screen 0 1600x1200x24" dbus-run-session -- \
+  ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)"
 
 fuzz_seconds=${FUZZ_SECONDS:-30}
 if [ "$fuzz_seconds" -gt 0 ]; then
