@@ -24,8 +24,7 @@ std::optional<CVitachronDoc> OpenDocument(const std::string& path, CDocHost& hos
     try {
         doc.OpenFile(path);
     } catch (const CFormatError& e) {
-        std::cerr << path << ": damaged document file, reading failed at byte " << e.Offset() << " ("
-                  << e.what() << ")\n";
+        std::cerr << path << ": damaged document file: " << e.what() << '\n';
         return std::nullopt;
     } catch (const CFileError& e) {
         std::cerr << e.what() << '\n';

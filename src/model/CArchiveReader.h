@@ -12,6 +12,8 @@
 class CArchiveReader {
 public:
     explicit CArchiveReader(std::string_view bytes) : bytes_(bytes) {}
+    // The reader only views its bytes: a temporary would vanish under it.
+    explicit CArchiveReader(std::string&&) = delete;
 
     std::int32_t ReadInt32();
     std::uint32_t ReadUInt32();

@@ -11,9 +11,9 @@ void CArchiveWriter::WriteUInt16(std::uint16_t v) {
 }
 
 void CArchiveWriter::WriteUInt32(std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        out_ += static_cast<char>((v >> (8 * i)) & 0xFF);
-    }
+    const char bytes[4] = {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
+                           static_cast<char>((v >> 16) & 0xFF), static_cast<char>((v >> 24) & 0xFF)};
+    out_.append(bytes, 4);
 }
 
 void CArchiveWriter::WriteInt32(std::int32_t v) { WriteUInt32(static_cast<std::uint32_t>(v)); }
@@ -39,12 +39,23 @@ void CArchiveWriter::WriteLength(std::uint64_t n) {
 }
 
 void CArchiveWriter::WriteString(std::string_view utf8) {
-    std::string encoded;
-    if (CCp932::Encode(utf8, encoded)) {
-        WriteLength(encoded.size());
+    // Most strings are short: encode straight into the output after a
+    // one-byte length, and move the text only when the length needs more.
+    const std::size_t lengthAt = out_.size();
+    out_ += '\0';
+    if (CCp932::Encode(utf8, out_)) {
+        const std::size_t n = out_.size() - lengthAt - 1;
+        if (n < 0xFF) {
+            out_[lengthAt] = static_cast<char>(n);
+            return;
+        }
+        const std::string encoded = out_.substr(lengthAt + 1);
+        out_.resize(lengthAt);
+        WriteLength(n);
         out_ += encoded;
         return;
     }
+    out_.resize(lengthAt);
     const std::u16string units = CUtf8::ToUtf16(utf8);
     WriteByte(0xFF);
     WriteUInt16(0xFFFE);

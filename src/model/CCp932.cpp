@@ -117,23 +117,33 @@ std::string CCp932::Decode(std::string_view bytes) {
     const Tables& t = TheTables();
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
+    bool afterLoneLead = false;
     for (std::size_t i = 0; i < bytes.size();) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (b < 0x80) {
             out += static_cast<char>(b);
             ++i;
+            afterLoneLead = false;
             continue;
         }
         if (IsLeadByte(b) && i + 1 < bytes.size()) {
-            const char32_t c = t.DecodePair(b, static_cast<unsigned char>(bytes[i + 1]));
-            if (c != 0) {
+            const auto trail = static_cast<unsigned char>(bytes[i + 1]);
+            const char32_t c = t.DecodePair(b, trail);
+            // A duplicate code (NEC and IBM rows) encodes back to its canonical
+            // pair. Right after a lone lead byte that new first byte could
+            // join the lead into a different character, so there the pair
+            // travels as two escaped bytes instead.
+            const bool canonical = c != 0 && t.Encode(c) == (b << 8 | trail);
+            if (c != 0 && (canonical || !afterLoneLead)) {
                 CUtf8::Append(out, c);
                 i += 2;
+                afterLoneLead = false;
                 continue;
             }
         }
         const char32_t c = IsLeadByte(b) ? 0 : t.DecodeSingle(b);
         CUtf8::Append(out, c != 0 ? c : kEscapeBase + b);
+        afterLoneLead = IsLeadByte(b);
         ++i;
     }
     return out;

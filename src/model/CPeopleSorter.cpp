@@ -54,31 +54,46 @@ std::vector<CPerson*> CPeopleSorter::Sort(const std::vector<std::unique_ptr<CPer
         groupByCategory ? CategoryRanks(result) : std::vector<std::uint32_t>(result.size(), 0);
 
     if (order == kName || order == kNameReversed) {
+        // The first four code values packed into one integer decide most
+        // comparisons without touching the keys themselves.
+        std::vector<std::u16string> keys(result.size());
         struct Item {
             std::uint32_t rank;
-            std::u16string key;
-            CPerson* person;
+            std::uint32_t index;
+            std::uint64_t prefix;
         };
-        std::vector<Item> items;
-        items.reserve(result.size());
+        std::vector<Item> items(result.size());
         for (std::size_t i = 0; i < result.size(); ++i) {
-            CPerson* p = result[i];
-            items.push_back({ranks[i], CCp932::SortKey(p->reading.empty() ? p->name : p->reading), p});
+            const CPerson* p = result[i];
+            keys[i] = CCp932::SortKey(p->reading.empty() ? p->name : p->reading);
+            std::uint64_t prefix = 0;
+            for (std::size_t k = 0; k < 4; ++k) {
+                // 0 cannot stand for "no character" as U+0000 never occurs in a name; a shorter key sorts first.
+                prefix = prefix << 16 | (k < keys[i].size() ? keys[i][k] : 0);
+            }
+            items[i] = {ranks[i], static_cast<std::uint32_t>(i), prefix};
         }
-        // u16string compares code values with a proper prefix first, as the name order wants.
+        const auto before = [&keys](const Item& a, const Item& b) {
+            if (a.rank != b.rank) {
+                return a.rank < b.rank;
+            }
+            if (a.prefix != b.prefix) {
+                return a.prefix < b.prefix;
+            }
+            return keys[a.index] < keys[b.index];
+        };
         if (order == kName) {
-            std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
-                return a.rank != b.rank ? a.rank < b.rank : a.key < b.key;
-            });
+            std::sort(items.begin(), items.end(), before);
         } else {
-            std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
-                return a.rank != b.rank ? a.rank < b.rank : a.key > b.key;
+            std::sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
+                return a.rank != b.rank ? a.rank < b.rank : before(b, a);
             });
         }
+        std::vector<CPerson*> sorted(result.size());
         for (std::size_t i = 0; i < items.size(); ++i) {
-            result[i] = items[i].person;
+            sorted[i] = result[items[i].index];
         }
-        return result;
+        return sorted;
     }
 
     // Date orders: hidden dates after all shown ones, whatever their key.
