@@ -66,9 +66,10 @@ void CDialogPerson::BuildControls() {
 
     name_ = new wxTextCtrl(this, Id::PersonName);
     reading_ = new wxTextCtrl(this, Id::PersonReading);
+    // Created row by row: the tab order follows.
     birth_ = new wxTextCtrl(this, Id::PersonBirth, wxEmptyString, wxDefaultPosition, wxSize(dateWidth, -1));
-    death_ = new wxTextCtrl(this, Id::PersonDeath, wxEmptyString, wxDefaultPosition, wxSize(dateWidth, -1));
     birthUncertain_ = check(Id::PersonBirthUncertain, Str::kPersonBirthUncertain);
+    death_ = new wxTextCtrl(this, Id::PersonDeath, wxEmptyString, wxDefaultPosition, wxSize(dateWidth, -1));
     deathUncertain_ = check(Id::PersonDeathUncertain, Str::kPersonMarkUncertain);
     ageUncertain_ = check(Id::PersonAgeUncertain, Str::kPersonMarkUncertain);
     kazoe_ = check(Id::PersonKazoe, Str::kPersonKazoe);

@@ -89,7 +89,7 @@ inline constexpr const char* kRangeIntro =
     "設定できる範囲は-2000000000から2000000000です。\r\nただし開始年と終了年の差が大きい場合は表示しきれないことがあります。";
 inline constexpr const char* kMsgRangeYearInvalid = "-2000000000から2000000000までの整数を入力してください。";
 inline constexpr const char* kMsgRangeOrder = "終了年は開始年よりも大きくしてください。";
-// Buttons the old dialogs labelled in half-width katakana
+// Button texts users know in half-width katakana
 inline constexpr const char* kButtonOk = "OK";
 inline constexpr const char* kButtonCancel = "ｷｬﾝｾﾙ";
 // ---- end of editing people ------------------------------------------------
