@@ -6,9 +6,6 @@
 
 namespace {
 
-constexpr const char* kBirthMissing =
-    "生年が設定されていません。\r\n生年が不明な場合は「？マークを付ける」のチェックボックスにチェックを入れてください";
-
 CPersonInput Dates(const char* birth, const char* death) {
     CPersonInput in;
     in.name = "人";
@@ -34,75 +31,45 @@ std::string Refusal(const char* birth, const char* death) {
 
 }  // namespace
 
+// The window tests cover the birth side of these; here the death side and
+// what the dialog cannot show.
 TEST(CPersonInput, QuestionMarkAloneMeansAnUnknownUncertainDate) {
-    CPersonInput in = Dates("？", "1900");
-    auto r = CheckNoQuestion(in);
-    ASSERT_TRUE(r.person);
-    EXPECT_TRUE(r.person->birth.IsUnknown());
-    EXPECT_TRUE(r.person->birthUncertain);
-    EXPECT_TRUE(in.birthUncertain);
-    EXPECT_EQ(in.birthText, "");
-
-    in = Dates("1800", "?");
-    r = CheckNoQuestion(in);
+    CPersonInput in = Dates("1800", "?");
+    const auto r = CheckNoQuestion(in);
     ASSERT_TRUE(r.person);
     EXPECT_TRUE(r.person->death.IsUnknown());
     EXPECT_TRUE(r.person->deathUncertain);
-
-    // A mark inside a date is not the unknown date.
+    EXPECT_TRUE(in.deathUncertain) << "the input shows the mark too";
+    EXPECT_EQ(in.deathText, "");
     EXPECT_FALSE(CPersonInput::IsUnknownMark("1900?"));
 }
 
 TEST(CPersonInput, MonthAndDayMustBeInRangeButTheDayIsNotHeldAgainstTheMonth) {
-    CPersonInput in = Dates("500", "500");
-    EXPECT_TRUE(CheckNoQuestion(in).person) << "equal years pass";
-    in = Dates("500/2/31", "");
-    const auto r = CheckNoQuestion(in);
-    ASSERT_TRUE(r.person);
-    EXPECT_EQ(r.person->birthMonth, 2);
-    EXPECT_EQ(r.person->birthDay, 31);
-
     for (const char* bad : {"500/13", "500/0", "500.", "500/1/32", "500/1/0"}) {
         EXPECT_EQ(Refusal(bad, ""), "月日の設定が間違っています") << bad;
     }
     EXPECT_EQ(Refusal("500", "600/12/40"), "月日の設定が間違っています");
+    CPersonInput in = Dates("500/2/31", "500/12");
+    EXPECT_TRUE(CheckNoQuestion(in).person);
 }
 
-TEST(CPersonInput, YearZeroIsAskedAboutAndDecliningStopsWithoutAMessage) {
+TEST(CPersonInput, DeathYearZeroIsAskedAboutOnlyAfterTheOrderOfTheYears) {
     int asked = 0;
-    CPersonInput in = Dates("0", "");
-    auto r = in.Check(CPerson{}, nullptr, [&] { return ++asked, false; });
+    CPersonInput in = Dates("-5", "0");
+    const auto r = in.Check(CPerson{}, nullptr, [&] { return ++asked, false; });
     EXPECT_FALSE(r.person);
-    EXPECT_EQ(r.message, nullptr);
+    EXPECT_EQ(r.message, nullptr) << "declining needs no further message";
     EXPECT_EQ(asked, 1);
-
-    r = in.Check(CPerson{}, nullptr, [&] { return ++asked, true; });
-    ASSERT_TRUE(r.person);
-    EXPECT_TRUE(r.person->birth.SameFields(CScaleYear(0, 1)));
-
-    // The death's year 0 is asked about after the order of the years is known.
-    in = Dates("-5", "0");
-    r = in.Check(CPerson{}, nullptr, [&] { return ++asked, true; });
-    EXPECT_TRUE(r.person);
-    EXPECT_EQ(asked, 3);
     EXPECT_EQ(Refusal("5", "0"), "没年の方が生年よりも早い年となっています");
 }
 
 TEST(CPersonInput, YearsNeedingMoreThanThreeZerosAreRefused) {
-    CPersonInput in = Dates("1234567890123", "");
-    const auto r = CheckNoQuestion(in);
-    ASSERT_TRUE(r.person);
-    EXPECT_TRUE(r.person->birth.SameFields(CScaleYear(1234567890, 1000)));
-
-    EXPECT_EQ(Refusal("12345678901234", ""), "生年数値が大きするか、小さすぎます");
-    EXPECT_EQ(Refusal("5234567890123", ""), "生年数値が大きするか、小さすぎます");
     EXPECT_EQ(Refusal("100", "12345678901234"), "没年数値が大きするか、小さすぎます");
     // This one reads as the value that means "not known": never silently.
     EXPECT_EQ(Refusal("2147483649", ""), "生年数値が大きするか、小さすぎます");
 }
 
-TEST(CPersonInput, ADeathAloneNeedsTheBirthMarkAndOneYearMustBeKnown) {
-    EXPECT_EQ(Refusal("", "1900"), kBirthMissing);
+TEST(CPersonInput, OneYearMustBeKnown) {
     CPersonInput in = Dates("", "");
     in.birthUncertain = true;
     EXPECT_EQ(CheckNoQuestion(in).message, std::string("少なくとも生年または没年のどちらかは入れてください"));
