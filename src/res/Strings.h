@@ -15,4 +15,83 @@ inline constexpr const char* kVendorName = "Orv Software";
 inline constexpr const char* kDocumentTypeName = "Vitachron.Document";
 inline constexpr const char* kDocumentExtension = ".vtc";
 
+// ---- Editing people: person, age calculation, data list, year range -------
+// Person dialog
+inline constexpr const char* kPersonTitle = "人物情報";
+inline constexpr const char* kPersonName = "名前(&N)";
+inline constexpr const char* kPersonReading = "ふりがな(&F)";
+inline constexpr const char* kPersonBirth = "生年(&B)";
+inline constexpr const char* kPersonDeath = "没年(&D)";
+inline constexpr const char* kPersonAge = "年齢(&A)";
+inline constexpr const char* kPersonBirthUncertain = "？マークを付ける";  // full-width, as it always was
+inline constexpr const char* kPersonMarkUncertain = "?マークを付ける";
+inline constexpr const char* kPersonKazoe = "数え年";
+inline constexpr const char* kPersonCalcFromAge = "年齢から生没年を計算する(&L)";
+inline constexpr const char* kPersonHideBirth = "生年を非表示";
+inline constexpr const char* kPersonHideDeath = "没年を非表示";
+inline constexpr const char* kPersonHideAge = "年齢を非表示";
+inline constexpr const char* kPersonCategoryGroup = "分類";
+inline constexpr const char* kPersonCategoryEdit = "追加・変更...";
+inline constexpr const char* kPersonNote = "補足説明";
+inline constexpr const char* kPersonAddOk = "設定(&S)";
+inline constexpr const char* kPersonAddClose = "閉じる(&C)";
+inline constexpr const char* kTipPersonName = "人物の名前を入力します";
+inline constexpr const char* kTipPersonReading = "ふりがなを入力します。省略可能です。漢字の50音順並べ替えに使用します";
+inline constexpr const char* kTipPersonBirth = "生年を入力します。月日を入れる場合は1234/2/4のように入力します";
+inline constexpr const char* kTipPersonDeath =
+    "没年を入力します。生存者の場合は、空欄にします。月日を入れる場合は1234/2/4のように入力します";
+inline constexpr const char* kTipPersonBirthUncertain = "生年があやふやな場合にチェックを入れます";
+inline constexpr const char* kTipPersonDeathUncertain = "没年があやふやな場合にチェックを入れます";
+inline constexpr const char* kTipPersonAgeUncertain = "年齢があやふやな場合にチェックを入れます";
+inline constexpr const char* kTipPersonKazoe = "年齢を数え年で表示したい場合にチェックを入れます";
+inline constexpr const char* kTipPersonCalcFromAge =
+    "年齢と生年、または年齢と没年だけがわかっているときに、空欄を計算して埋めます";
+inline constexpr const char* kMsgNoMemoryForNext = "メモリ不足のため、これ以上のデータは入力できません。";
+inline constexpr const char* kMsgNameMissing = "名前が入力されていません";
+inline constexpr const char* kMsgBirthMissing =
+    "生年が設定されていません。\r\n生年が不明な場合は「？マークを付ける」のチェックボックスにチェックを入れてください";
+inline constexpr const char* kMsgBirthTooLarge = "生年数値が大きするか、小さすぎます";
+inline constexpr const char* kMsgDeathTooLarge = "没年数値が大きするか、小さすぎます";
+inline constexpr const char* kAskYearZero = "西暦0年は存在しませんが、このまま入力しますか？";
+inline constexpr const char* kMsgMonthDayInvalid = "月日の設定が間違っています";
+inline constexpr const char* kMsgDeathBeforeBirth = "没年の方が生年よりも早い年となっています";
+inline constexpr const char* kMsgNeitherYear = "少なくとも生年または没年のどちらかは入れてください";
+inline constexpr const char* kMsgCalcNeedsYear = "生年または没年を入れてください";
+inline constexpr const char* kAskSaveBeforeClose = "データを設定してから閉じますか？";
+// Age calculation dialog
+inline constexpr const char* kCalcTitle = "年齢から生没年を計算する";
+inline constexpr const char* kCalcIntro = "年齢を入れて、生年または没年を計算します。";
+inline constexpr const char* kCalcAge = "年齢";
+inline constexpr const char* kCalcBirth = "生年";
+inline constexpr const char* kCalcDeath = "没年";
+inline constexpr const char* kCalcRun = "計算";
+inline constexpr const char* kMsgAgeMissing = "年齢を入れてください";
+inline constexpr const char* kMsgCalcOutOfRange =
+    "計算結果の年が大きすぎるか、小さすぎるため計算できません。\r\n"
+    "計算できる年は-2147483648から2147483646までです。";
+// Data list dialogs
+inline constexpr const char* kListName = "名前";
+inline constexpr const char* kListBirth = "生年";
+inline constexpr const char* kListDeath = "没年";
+inline constexpr const char* kListNotSet = "設定なし";
+inline constexpr const char* kDataModifyTitle = "データの編集";
+inline constexpr const char* kDataModifyIntro = "変更したいデータをダブルクリックしてください。";
+inline constexpr const char* kDataDelete = "選択したデータを削除する";
+inline constexpr const char* kDataMoveUp = "上へ移動";
+inline constexpr const char* kDataMoveDown = "下へ移動";
+inline constexpr const char* kDataClose = "閉じる";
+inline constexpr const char* kAskDeletePerson = "選択したデータを削除しますか？";
+// Year range dialog
+inline constexpr const char* kRangeTitle = "年範囲設定";
+inline constexpr const char* kRangeStart = "開始年(&B)";
+inline constexpr const char* kRangeEnd = "終了年(&E)";
+inline constexpr const char* kRangeIntro =
+    "設定できる範囲は-2000000000から2000000000です。\r\nただし開始年と終了年の差が大きい場合は表示しきれないことがあります。";
+inline constexpr const char* kMsgRangeYearInvalid = "-2000000000から2000000000までの整数を入力してください。";
+inline constexpr const char* kMsgRangeOrder = "終了年は開始年よりも大きくしてください。";
+// Button texts users know in half-width katakana
+inline constexpr const char* kButtonOk = "OK";
+inline constexpr const char* kButtonCancel = "ｷｬﾝｾﾙ";
+// ---- end of editing people ------------------------------------------------
+
 }  // namespace Str

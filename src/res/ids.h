@@ -72,12 +72,39 @@ inline constexpr int SaveAsImage = 5102;  // 画像として保存...
 // ---- Data operation bar ---------------------------------------------------
 
 // ---- Person dialog (template 130) -----------------------------------------
+inline constexpr int PersonName = 1000;
+inline constexpr int PersonBirth = 1001;
+inline constexpr int PersonDeath = 1002;
+inline constexpr int PersonReading = 1003;
+inline constexpr int PersonKazoe = 1004;
+inline constexpr int PersonCategorySwatch = 1012;
+inline constexpr int PersonCalcFromAge = 1049;
+inline constexpr int PersonBirthUncertain = 1050;
+inline constexpr int PersonDeathUncertain = 1051;
+inline constexpr int PersonAgeUncertain = 1053;
+inline constexpr int PersonCategoryEdit = 1057;
+inline constexpr int PersonCategory = 1059;
+inline constexpr int PersonHideBirth = 1068;
+inline constexpr int PersonHideDeath = 1069;
+inline constexpr int PersonHideAge = 1070;
+inline constexpr int PersonNote = 1100;
 
 // ---- Age calculation dialog (template 159) --------------------------------
+inline constexpr int CalcBirth = 1001;
+inline constexpr int CalcDeath = 1002;
+inline constexpr int CalcKazoe = 1004;
+inline constexpr int CalcRun = 1049;
+inline constexpr int CalcAge = 1093;
 
 // ---- Data list dialog (template 131) ----------------------------------------
+inline constexpr int DataList = 1008;
+inline constexpr int DataDelete = 1009;
+inline constexpr int DataMoveUp = 1042;
+inline constexpr int DataMoveDown = 1043;
 
 // ---- Year range dialog (template 138) ----------------------------------------
+inline constexpr int RangeStart = 1001;
+inline constexpr int RangeEnd = 1002;
 
 // ---- Category dialogs --------------------------------------------------------
 

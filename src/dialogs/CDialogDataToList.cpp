@@ -1,0 +1,72 @@
+#include "dialogs/CDialogDataToList.h"
+
+#include "model/CVitachronDoc.h"
+#include "res/Strings.h"
+#include "res/ids.h"
+#include "view/WxConvert.h"
+
+#include <wx/listctrl.h>
+
+#include <algorithm>
+
+namespace {
+
+// The full year, scale factor applied: a year of 13 digits shows all of them.
+wxString YearText(const CScaleYear& year) {
+    return year.IsUnknown() ? ToWx(Str::kListNotSet) : ToWx(year.FormatYearText());
+}
+
+}  // namespace
+
+CDialogDataToList::CDialogDataToList(wxWindow* parent, const CVitachronDoc& doc, const wxString& title,
+                                     bool singleSelection)
+    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+      doc_(doc) {
+    long style = wxLC_REPORT | wxLC_NO_SORT_HEADER | wxBORDER_SUNKEN;
+    if (singleSelection) {
+        style |= wxLC_SINGLE_SEL;
+    }
+    list_ = new wxListCtrl(this, Id::DataList, wxDefaultPosition, FromDIP(wxSize(260, 280)), style);
+    list_->AppendColumn(ToWx(Str::kListName), wxLIST_FORMAT_LEFT, FromDIP(100));
+    // 50 pixels held "設定なし" in the fonts the columns were made for; wider
+    // fonts get what they need, so the year columns never cut their texts short.
+    const int yearWidth = std::max(FromDIP(50), list_->GetTextExtent(ToWx(Str::kListNotSet)).x + FromDIP(16));
+    list_->AppendColumn(ToWx(Str::kListBirth), wxLIST_FORMAT_LEFT, yearWidth);
+    list_->AppendColumn(ToWx(Str::kListDeath), wxLIST_FORMAT_LEFT, yearWidth);
+}
+
+wxString CDialogDataToList::BirthColumnText(const CPerson& person) { return YearText(person.birth); }
+
+wxString CDialogDataToList::DeathColumnText(const CPerson& person) { return YearText(person.death); }
+
+void CDialogDataToList::FillList() {
+    list_->Freeze();
+    list_->DeleteAllItems();
+    long row = 0;
+    for (const auto& person : doc_.People()) {
+        list_->InsertItem(row, ToWx(person->name));
+        list_->SetItem(row, 1, BirthColumnText(*person));
+        list_->SetItem(row, 2, DeathColumnText(*person));
+        ++row;
+    }
+    list_->Thaw();
+}
+
+long CDialogDataToList::FirstSelected() const { return list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); }
+
+std::vector<long> CDialogDataToList::SelectedRows() const {
+    std::vector<long> rows;
+    for (long row = FirstSelected(); row != -1; row = list_->GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED)) {
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void CDialogDataToList::SelectRow(long row) {
+    if (row < 0 || row >= list_->GetItemCount()) {
+        return;
+    }
+    list_->SetItemState(row, wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED,
+                        wxLIST_STATE_SELECTED | wxLIST_STATE_FOCUSED);
+    list_->EnsureVisible(row);
+}
