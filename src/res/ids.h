@@ -64,10 +64,9 @@ inline constexpr int SetHtml = 32821;      // HTMLを設定して表示
 inline constexpr int HelpContents = 32822;  // ヘルプの表示(&H)
 inline constexpr int SortNone = 1028;       // 並べ替えない (also the data bar's radio button)
 inline constexpr int GroupByCategory = 1067;  // data bar check box 分類ごとに並べ替える
-// Commands of our own that the old program did not have.
-inline constexpr int EditUndo = 5100;  // 元に戻す (wxID_UNDO is used where wx expects it)
-inline constexpr int EditRedo = 5101;  // やり直し
-inline constexpr int SaveAsImage = 5102;  // 画像として保存...
+// Commands of our own that the old program did not have. Undo and redo use
+// wxID_UNDO and wxID_REDO, which the command processor expects.
+inline constexpr int SaveAsImage = 32830;  // 画像として保存...
 
 // ---- Data operation bar ---------------------------------------------------
 
