@@ -15,6 +15,8 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include <algorithm>
+
 CDialogColorKind::CDialogColorKind(wxWindow* parent, CColorKind& table, int selectPosition, CColorChooser& chooser)
     : wxDialog(parent, wxID_ANY, ToWx(Str::kCategoryDialogTitle)), table_(table), chooser_(&chooser) {
     Build(selectPosition);
@@ -32,8 +34,10 @@ void CDialogColorKind::Build(int selectPosition) {
     list_ = new wxListCtrl(this, Id::CategoryList, wxDefaultPosition, FromDIP(wxSize(200, 240)),
                            wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_EDIT_LABELS | wxLC_NO_SORT_HEADER | wxBORDER_SUNKEN);
     list_->EnableCheckBoxes();
+    // Widths of the old 9-point dialog font, widened where this font needs more.
+    const int colorWidth = std::max(FromDIP(60), list_->GetTextExtent("#dddddd").x + FromDIP(24));
     list_->AppendColumn(ToWx(Str::kCategoryColumnName), wxLIST_FORMAT_LEFT, FromDIP(100));
-    list_->AppendColumn(ToWx(Str::kCategoryColumnColor), wxLIST_FORMAT_LEFT, FromDIP(60));
+    list_->AppendColumn(ToWx(Str::kCategoryColumnColor), wxLIST_FORMAT_LEFT, colorWidth);
 
     auto* side = new wxBoxSizer(wxVERTICAL);
     side->Add(new wxButton(this, Id::CategoryAdd, ToWx(Str::kCategoryAdd)), 0, wxEXPAND);
