@@ -39,6 +39,9 @@ CDialogDisplaySet::CDialogDisplaySet(wxWindow* parent, CVitachronDoc& doc)
         yearsBox->Add(w, 0, wxALL, 4);
     }
 
+    // Each label is created just before its field: the tab order follows
+    // creation, and a label's mnemonic moves the focus to the next control.
+    wxStaticText* barLabel = label(Str::kDisplayBarLength);
     auto* barRow = new wxBoxSizer(wxHORIZONTAL);
     barLength_ = new wxTextCtrl(this, Id::DisplayBarLength, wxString::Format("%d", s.defaultBarLength),
                                 wxDefaultPosition, wxSize(FromDIP(70), -1));
@@ -50,15 +53,17 @@ CDialogDisplaySet::CDialogDisplaySet(wxWindow* parent, CVitachronDoc& doc)
 
     // Without a window the document's own width is all there is to show.
     const int width = doc.Host().CurrentLeftWidth().value_or(s.leftWidth);
+    wxStaticText* widthLabel = label(Str::kDisplayLeftWidth);
     leftWidth_ = new wxTextCtrl(this, Id::DisplayLeftWidth, wxString::Format("%d", width), wxDefaultPosition,
                                 wxSize(FromDIP(70), -1));
     AcceptDigitsOnly(*leftWidth_);
+    wxStaticText* commentLabel = label(Str::kDisplayCommentSeparator);
     commentSeparator_ = new wxTextCtrl(this, Id::DisplayCommentSeparator, ToWx(s.commentSeparator),
                                        wxDefaultPosition, wxSize(FromDIP(70), -1));
     auto* fields = new wxFlexGridSizer(2, wxSize(8, 6));
-    fields->Add(label(Str::kDisplayLeftWidth), 0, wxALIGN_CENTER_VERTICAL);
+    fields->Add(widthLabel, 0, wxALIGN_CENTER_VERTICAL);
     fields->Add(leftWidth_);
-    fields->Add(label(Str::kDisplayCommentSeparator), 0, wxALIGN_CENTER_VERTICAL);
+    fields->Add(commentLabel, 0, wxALIGN_CENTER_VERTICAL);
     fields->Add(commentSeparator_);
 
     suppleMark_ = check(this, Id::DisplaySuppleMark, Str::kDisplaySuppleMark, s.displaySuppleMark);
@@ -72,7 +77,7 @@ CDialogDisplaySet::CDialogDisplaySet(wxWindow* parent, CVitachronDoc& doc)
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(yearsBox, 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 12);
-    top->Add(label(Str::kDisplayBarLength), 0, wxLEFT | wxRIGHT | wxTOP, 12);
+    top->Add(barLabel, 0, wxLEFT | wxRIGHT | wxTOP, 12);
     top->Add(barRow, 0, wxLEFT | wxRIGHT | wxTOP, 6);
     top->Add(kazoeAster_, 0, wxLEFT | wxRIGHT | wxTOP, 12);
     top->Add(fields, 0, wxLEFT | wxRIGHT | wxTOP, 12);
