@@ -265,3 +265,20 @@ TEST(CDialogColorKindPair, RefusesAnEmptyNameAndKeepsTheColourChosen) {
     EXPECT_EQ(p.Name(), "親戚");
     EXPECT_EQ(p.Color(), 0x654321u);
 }
+
+TEST_F(CDialogColorKindTest, AColorTblThatCannotBeWrittenIsReported) {
+    const fs::path blocker = dir / "not-a-folder";
+    std::ofstream(blocker) << "x";
+    CVitachronDoc blocked(host, profile, blocker / "color.tbl");
+    wxString text;
+    bool closed = false;
+    wxTEST_DIALOG(closed = EditCategories(nullptr, blocked, 0, chooser),
+                  CDriveDialog<CDialogColorKind>([&](CDialogColorKind& d) {
+                      List(d).CheckItem(0, true);
+                      Click(d, wxID_OK);
+                  }),
+                  CExpectMessage(wxOK, &text));
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(text.StartsWith(wxString::FromUTF8("共有する分類をcolor.tblに保存できませんでした。")));
+    EXPECT_TRUE(blocked.CategoryTable().At(0)->shared) << "the table keeps the change";
+}
