@@ -1,5 +1,6 @@
 #include "dialogs/CDialogRangeYear.h"
 
+#include "dialogs/DialogSupport.h"
 #include "dialogs/MessageBox.h"
 #include "dialogs/TextInputKind.h"
 #include "model/CVitachronDoc.h"
@@ -49,43 +50,12 @@ void CDialogRangeYear::BuildControls() {
     startField_->SetFocus();
 }
 
-std::optional<std::int32_t> CDialogRangeYear::ParseYear(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty()) {
+std::optional<std::int32_t> CDialogRangeYear::ReadField(wxTextCtrl& field) {
+    const std::optional<long long> year = ReadIntegerField(field, -kLimit, kLimit);
+    if (!year) {
         return std::nullopt;
     }
-    std::int64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - '0');
-        if (value > kLimit) {
-            return std::nullopt;
-        }
-    }
-    return static_cast<std::int32_t>(negative ? -value : value);
-}
-
-std::optional<std::int32_t> CDialogRangeYear::ReadField(wxTextCtrl& field) {
-    const std::optional<std::int32_t> year = ParseYear(FromWx(field.GetValue()));
-    if (!year) {
-        ShowMessageBox(ToWx(Str::kMsgRangeYearInvalid), wxOK | wxICON_EXCLAMATION, this);
-        field.SetFocus();
-        field.SelectAll();
-    }
-    return year;
+    return static_cast<std::int32_t>(*year);
 }
 
 void CDialogRangeYear::OnOk(wxCommandEvent&) {

@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 
 class CVitachronDoc;
 class wxTextCtrl;
@@ -19,9 +18,6 @@ public:
 
     std::int32_t StartYear() const { return start_; }
     std::int32_t EndYear() const { return end_; }
-
-    // A whole number in -kLimit .. kLimit, blanks around it allowed; none otherwise.
-    static std::optional<std::int32_t> ParseYear(std::string_view text);
 
 private:
     void BuildControls();

@@ -106,12 +106,69 @@ inline constexpr int RangeStart = 1001;
 inline constexpr int RangeEnd = 1002;
 
 // ---- Category dialogs --------------------------------------------------------
+// CDialogColorKind (template 149); its "閉じる(&C)" button is wxID_OK.
+inline constexpr int CategoryList = 1060;
+inline constexpr int CategoryAdd = 1061;     // 追加...
+inline constexpr int CategoryChange = 1010;  // 変更...
+// CDialogColorKindPair (template 150).
+inline constexpr int CategoryName = 1063;
+inline constexpr int CategorySwatch = 1012;
+inline constexpr int CategoryColorChange = 1062;  // 色変更...
 
 // ---- Base year dialogs -------------------------------------------------------
+// CDialogBaseYear (template 145).
+inline constexpr int BaseYearValue = 1036;
+inline constexpr int BaseYearOff = 1038;          // 設定しない
+inline constexpr int BaseYearBeforeBirth = 1039;  // 生年前も表示
+inline constexpr int BaseYearAfterDeath = 1040;   // 没年以後も表示
+inline constexpr int BaseYearFromBirth = 1046;    // 生年からの年数で表示
+inline constexpr int BaseYearFromDeath = 1047;    // 没年からの年数で表示
+inline constexpr int BaseYearMemorial = 1048;     // 回忌表示
+inline constexpr int BaseYearSwatch = 1012;
+inline constexpr int BaseYearColorChange = 1006;  // 変更...
+inline constexpr int BaseYearAgeColors = 1109;    // 年齢色個別設定
+inline constexpr int BaseYearOnLine = 1112;       // 基準線上
+inline constexpr int BaseYearBesideAge = 1113;    // 年齢横
+// CDialogBaseYearColor (template 165): buttons and swatches, in the order
+// before birth, alive, after death, memorial count.
+inline constexpr int AgeColorBeforeBirth = 1115;
+inline constexpr int AgeColorAlive = 1116;
+inline constexpr int AgeColorAfterDeath = 1117;
+inline constexpr int AgeColorMemorial = 1118;
+inline constexpr int AgeSwatchBeforeBirth = 1119;
+inline constexpr int AgeSwatchAlive = 1120;
+inline constexpr int AgeSwatchAfterDeath = 1121;
+inline constexpr int AgeSwatchMemorial = 1122;
+inline constexpr int AgeColorsReset = 1077;  // 基準年色と同じに戻す
 
 // ---- Display settings dialog (template 148) ----------------------------------
+inline constexpr int DisplayYearRange = 1099;    // 生年・没年表示する
+inline constexpr int DisplayAge = 1101;          // 年齢表示する
+inline constexpr int DisplayYearOnly = 1051;     // 生没年・年のみ
+inline constexpr int DisplayFullDate = 1052;     // 生没年・年/月/日
+inline constexpr int DisplayBarLength = 1105;
+inline constexpr int DisplayKazoeAster = 1004;
+inline constexpr int DisplayLeftWidth = 1074;
+inline constexpr int DisplayCommentSeparator = 1098;
+inline constexpr int DisplaySuppleMark = 1104;
+inline constexpr int DisplaySaveAsInitial = 1075;
 
 // ---- Colour and font dialogs ---------------------------------------------------
+// CDialogSetColors (template 152): each colour's button and swatch.
+inline constexpr int ColorsName = 1080;
+inline constexpr int ColorsNameSwatch = 1078;
+inline constexpr int ColorsBeginEnd = 1081;
+inline constexpr int ColorsBeginEndSwatch = 1079;
+inline constexpr int ColorsBasis = 1082;
+inline constexpr int ColorsBasisSwatch = 1085;
+inline constexpr int ColorsHeaderYear = 1084;
+inline constexpr int ColorsHeaderYearSwatch = 1086;
+inline constexpr int ColorsBack = 1083;
+inline constexpr int ColorsBackSwatch = 1087;
+inline constexpr int ColorsSupple = 1088;
+inline constexpr int ColorsSuppleSwatch = 1089;
+inline constexpr int ColorsSaveAsInitial = 1076;  // 初期値として設定する
+inline constexpr int ColorsDefaults = 1077;       // デフォルトに戻す
 
 // ---- CSV and base-point year dialogs -------------------------------------------
 

@@ -1,0 +1,69 @@
+#include "dialogs/DialogSupport.h"
+
+#include "dialogs/MessageBox.h"
+#include "res/Strings.h"
+#include "view/WxConvert.h"
+
+#include <wx/dialog.h>
+#include <wx/textctrl.h>
+
+#include <charconv>
+#include <cstdio>
+#include <string>
+
+void EndDialogWith(wxDialog& dialog, int rc) {
+    if (dialog.IsModal()) {
+        dialog.EndModal(rc);
+    } else {
+        dialog.SetReturnCode(rc);
+        dialog.Hide();
+    }
+}
+
+std::optional<long long> ParseInteger(const wxString& text) {
+    std::string s = FromWx(text);
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return std::nullopt;
+    }
+    const auto last = s.find_last_not_of(" \t");
+    s = s.substr(first, last - first + 1);
+    // from_chars takes a minus but not a plus.
+    const std::size_t start = s[0] == '+' ? 1 : 0;
+    if (start == 1 && (s.size() == 1 || s[1] == '-')) {
+        return std::nullopt;
+    }
+    long long value = 0;
+    const char* end = s.data() + s.size();
+    const auto [ptr, ec] = std::from_chars(s.data() + start, end, value, 10);
+    if (ec != std::errc{} || ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<long long> ReadIntegerField(wxTextCtrl& field, long long min, long long max) {
+    const std::optional<long long> value = ParseInteger(field.GetValue());
+    if (value && *value >= min && *value <= max) {
+        return value;
+    }
+    char text[256];
+    std::snprintf(text, sizeof text, Str::kIntegerRangeFormat, min, max);
+    ShowMessageBox(ToWx(text), wxOK | wxICON_EXCLAMATION, wxGetTopLevelParent(&field));
+    field.SetFocus();
+    field.SelectAll();
+    return std::nullopt;
+}
+
+void AcceptDigitsOnly(wxTextCtrl& field) {
+    field.Bind(wxEVT_CHAR, [](wxKeyEvent& event) {
+        // Keys without a character (arrows, Back, Tab) and shortcuts pass;
+        // of the characters only the ASCII digits do.
+        const wxChar ch = event.GetUnicodeKey();
+        const bool printable = ch != WXK_NONE && ch >= WXK_SPACE && ch != WXK_DELETE;
+        if (printable && !event.HasAnyModifiers() && !(ch >= '0' && ch <= '9')) {
+            return;
+        }
+        event.Skip();
+    });
+}

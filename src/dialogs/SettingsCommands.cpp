@@ -1,0 +1,75 @@
+#include "dialogs/SettingsCommands.h"
+
+#include "dialogs/CDialogBaseYear.h"
+#include "dialogs/CDialogColorKind.h"
+#include "dialogs/CDialogDisplaySet.h"
+#include "dialogs/CDialogSetColors.h"
+#include "dialogs/MessageBox.h"
+#include "model/CDocHost.h"
+#include "model/CDrawingColors.h"
+#include "model/CVitachronDoc.h"
+#include "model/InitialSettings.h"
+#include "res/Strings.h"
+#include "view/WxConvert.h"
+
+bool EditCategories(wxWindow* parent, CVitachronDoc& doc, int selectPosition, CColorChooser& chooser) {
+    CDialogColorKind dialog(parent, doc.CategoryTable(), selectPosition, chooser);
+    const bool closed = dialog.ShowModal() == wxID_OK;
+    if (dialog.TableChanged()) {
+        // Categories live in the document file: a change not marked would
+        // be lost silently if the person dialog is then cancelled.
+        doc.Host().SetModified(true);
+        doc.Host().UpdateAllViews();
+    }
+    if (!closed) {
+        return false;
+    }
+    if (!doc.SharedCategoryFile().empty() && !doc.CategoryTable().SaveShared(doc.SharedCategoryFile())) {
+        ShowMessageBox(ToWx(Str::kCategorySaveFailed), wxOK | wxICON_WARNING, parent);
+    }
+    return true;
+}
+
+bool RunBaseYearSettings(wxWindow* parent, CVitachronDoc& doc, CColorChooser& chooser) {
+    const auto ageColorsBefore = doc.Settings().ageColors;
+    CDialogBaseYear dialog(parent, doc, CBaseYearValues::Of(doc.Settings()), chooser);
+    const bool ok = dialog.ShowModal() == wxID_OK;
+    if (ok) {
+        dialog.Values().ApplyTo(doc.Settings());
+        doc.Host().UpdateAllViews();
+    }
+    if (ok || doc.Settings().ageColors != ageColorsBefore) {
+        doc.Host().SetModified(true);
+    }
+    return ok;
+}
+
+bool RunDisplaySettings(wxWindow* parent, CVitachronDoc& doc) {
+    CDialogDisplaySet dialog(parent, doc);
+    if (dialog.ShowModal() != wxID_OK) {
+        return false;
+    }
+    doc.Host().UpdateAllViews();
+    doc.Host().SetModified(true);
+    return true;
+}
+
+bool RunColorSettings(wxWindow* parent, CVitachronDoc& doc, CColorChooser& chooser) {
+    CDocSettings& s = doc.Settings();
+    const CDrawingColors saved = CDrawingColors::Of(s);
+    CDialogSetColors dialog(parent, doc, chooser);
+    dialog.SetCustomColors(s.customColors);
+    WriteCustomColors(doc.Profile(), s.customColors);
+    if (dialog.ShowModal() != wxID_OK) {
+        saved.ApplyTo(s);
+        doc.Host().UpdateAllViews();
+        return false;
+    }
+    s.customColors = dialog.CustomColors();
+    WriteCustomColors(doc.Profile(), s.customColors);
+    if (dialog.SaveAsInitial()) {
+        SaveInitialColors(doc.Profile(), s);
+    }
+    doc.Host().SetModified(true);
+    return true;
+}
