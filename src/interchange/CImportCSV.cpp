@@ -12,14 +12,16 @@
 
 namespace {
 
-std::string Trimmed(const std::string& s) {
-    const char* ws = " \t\r\n\v\f";
-    const auto first = s.find_first_not_of(ws);
-    if (first == std::string::npos) {
-        return {};
+bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) {
+        s.remove_prefix(1);
     }
-    const auto last = s.find_last_not_of(ws);
-    return s.substr(first, last - first + 1);
+    while (!s.empty() && IsBlank(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
 }
 
 // Byte classes of the quote-tracking pass; everything else is copied as it is.
@@ -204,25 +206,27 @@ private:
     }
 
     void EndLine() {
-        bool undecodable = false;
+        // record_ keeps its capacity from line to line; only text that
+        // needs decoding goes through a second buffer.
+        std::string decoded;
+        std::string_view text = record_;
         if (encoding == Encoding::Cp932) {
             if (!IsAscii(record_)) {
-                record_ = CCp932::Decode(record_);
-                undecodable = HasByteEscape(record_);
+                decoded = CCp932::Decode(record_);
+                text = decoded;
+                if (HasByteEscape(decoded)) {
+                    undecodable_.push_back(recordStartLine_);
+                }
             }
         } else if (!CUtf8::IsValid(record_)) {
-            undecodable = true;
-            std::string clean;
             for (std::size_t pos = 0; pos < record_.size();) {
                 const char32_t c = CUtf8::Next(record_, pos);
-                CUtf8::Append(clean, c == CUtf8::kInvalid ? char32_t{0xFFFD} : c);
+                CUtf8::Append(decoded, c == CUtf8::kInvalid ? char32_t{0xFFFD} : c);
             }
-            record_ = std::move(clean);
-        }
-        if (undecodable) {
+            text = decoded;
             undecodable_.push_back(recordStartLine_);
         }
-        lines_.push_back(SplitLine(record_));
+        lines_.push_back(SplitLine(text));
         record_.clear();
         recordStartLine_ = physicalLine_;
     }
@@ -357,31 +361,54 @@ std::string CImportCSV::FailureText() const {
 
 CLineCSV CImportCSV::SplitLine(std::string_view line) {
     CLineCSV out;
-    std::string field;
-    bool quoted = false;
-    std::size_t position = 0;  // of the character within the current field
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == '"') {
-            if (position == 0) {
-                quoted = true;
-            } else if (i + 1 < line.size() && line[i + 1] == '"') {
-                field += '"';
-                ++i;
-                ++position;
-            } else {
-                quoted = false;
-            }
-            ++position;
-        } else if (c == ',' && !quoted) {
-            out.Add(Trimmed(field));
-            field.clear();
-            position = 0;
-        } else {
-            field += c;
-            ++position;
+    // Every comma may end a field: enough room for all of them at once.
+    out.Reserve(line.size(), static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1);
+    std::string quotedField;
+    std::size_t start = 0;
+    for (;;) {
+        // Most fields hold no quote: they are cut out in one piece.
+        std::size_t stop = start;
+        while (stop < line.size() && line[stop] != ',' && line[stop] != '"') {
+            ++stop;
         }
+        if (stop == line.size() || line[stop] == ',') {
+            out.Add(Trim(line.substr(start, stop - start)));
+            if (stop == line.size()) {
+                break;
+            }
+            start = stop + 1;
+            continue;
+        }
+        // A field with quotes, character by character.
+        quotedField.clear();
+        bool quoted = false;
+        std::size_t position = 0;  // of the character within the field
+        std::size_t i = start;
+        for (; i < line.size(); ++i) {
+            const char c = line[i];
+            if (c == '"') {
+                if (position == 0) {
+                    quoted = true;
+                } else if (i + 1 < line.size() && line[i + 1] == '"') {
+                    quotedField += '"';
+                    ++i;
+                    ++position;
+                } else {
+                    quoted = false;
+                }
+                ++position;
+            } else if (c == ',' && !quoted) {
+                break;
+            } else {
+                quotedField += c;
+                ++position;
+            }
+        }
+        out.Add(Trim(quotedField));
+        if (i >= line.size()) {
+            break;
+        }
+        start = i + 1;
     }
-    out.Add(Trimmed(field));
     return out;
 }

@@ -1,12 +1,52 @@
 #include "interchange/CLineCSV.h"
 
+CLineCSV::CLineCSV(std::initializer_list<std::string_view> fields) {
+    for (const auto f : fields) {
+        Add(f);
+    }
+}
+
+CLineCSV::CLineCSV(const std::vector<std::string>& fields) {
+    for (const auto& f : fields) {
+        Add(f);
+    }
+}
+
+void CLineCSV::Add(std::string_view field) {
+    text_ += field;
+    ends_.push_back(text_.size());
+}
+
+void CLineCSV::Reserve(std::size_t bytes, std::size_t fields) {
+    text_.reserve(bytes);
+    ends_.reserve(fields);
+}
+
+std::optional<std::string_view> CLineCSV::Field(std::size_t index) const {
+    if (index >= ends_.size()) {
+        return std::nullopt;
+    }
+    const std::size_t begin = index == 0 ? 0 : ends_[index - 1];
+    return std::string_view(text_).substr(begin, ends_[index] - begin);
+}
+
+std::vector<std::string> CLineCSV::Fields() const {
+    std::vector<std::string> fields;
+    fields.reserve(ends_.size());
+    for (std::size_t i = 0; i < ends_.size(); ++i) {
+        fields.emplace_back(*Field(i));
+    }
+    return fields;
+}
+
 std::string CLineCSV::ToText() const {
     std::string out;
-    for (std::size_t i = 0; i < fields_.size(); ++i) {
+    out.reserve(text_.size() + ends_.size() + 8);
+    for (std::size_t i = 0; i < ends_.size(); ++i) {
         if (i > 0) {
             out += ',';
         }
-        AppendFieldText(out, fields_[i]);
+        AppendFieldText(out, *Field(i));
     }
     return out;
 }

@@ -10,25 +10,21 @@ namespace {
 void RemoveQuestionMarks(std::string& text) { std::erase(text, '?'); }
 
 // Every four-character sequence \r\n is a line break.
-std::string UnescapeLineBreaks(const std::string& text) {
+std::string UnescapeLineBreaks(std::string_view text) {
     std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 4, "\\r\\n") == 0) {
-            out += "\r\n";
-            i += 3;
-        } else {
-            out += text[i];
-        }
+    std::size_t from = 0;
+    for (std::size_t at = text.find("\\r\\n"); at != std::string_view::npos; at = text.find("\\r\\n", from)) {
+        out.append(text.substr(from, at - from)).append("\r\n");
+        from = at + 4;
     }
-    return out;
+    return out.append(text.substr(from));
 }
 
 }  // namespace
 
 bool CPerson::FromCsvFields(const CLineCSV& line) {
-    const std::string* f1 = line.Field(0);
-    if (f1 == nullptr || f1->empty()) {
+    const auto f1 = line.Field(0);
+    if (!f1 || f1->empty()) {
         return false;
     }
     const bool birthUnknown = *f1 == "?";
@@ -39,7 +35,7 @@ bool CPerson::FromCsvFields(const CLineCSV& line) {
         birthUncertain = true;
         ageUncertain = true;
     } else {
-        std::string text = *f1;
+        std::string text(*f1);
         if (text.find('?') != std::string::npos) {
             birthUncertain = true;
             ageUncertain = true;
@@ -54,8 +50,8 @@ bool CPerson::FromCsvFields(const CLineCSV& line) {
     }
     UpdateBirthKey();
 
-    const std::string* f2 = line.Field(1);
-    if (f2 == nullptr) {
+    const auto f2 = line.Field(1);
+    if (!f2) {
         return false;
     }
     if (*f2 == "?") {
@@ -73,7 +69,7 @@ bool CPerson::FromCsvFields(const CLineCSV& line) {
         deathMonth = -1;
         deathDay = -1;
     } else {
-        std::string text = *f2;
+        std::string text(*f2);
         if (text.find('?') != std::string::npos) {
             deathUncertain = true;
             ageUncertain = true;
@@ -87,18 +83,18 @@ bool CPerson::FromCsvFields(const CLineCSV& line) {
     }
     UpdateDeathKey();
 
-    const std::string* f3 = line.Field(2);
-    if (f3 == nullptr) {
+    const auto f3 = line.Field(2);
+    if (!f3) {
         return false;
     }
     name = *f3;
-    if (const std::string* f4 = line.Field(3)) {
+    if (const auto f4 = line.Field(3)) {
         reading = *f4;
     }
-    if (const std::string* f5 = line.Field(4)) {
+    if (const auto f5 = line.Field(4)) {
         categoryName = *f5;
     }
-    if (const std::string* f6 = line.Field(5)) {
+    if (const auto f6 = line.Field(5)) {
         comment = UnescapeLineBreaks(*f6);
     }
     return true;
@@ -115,10 +111,14 @@ void CPerson::ToCsvFields(CLineCSV& line) const {
     if (deathUncertain) {
         deathText += '?';
     }
-    line.Add(std::move(birthText));
-    line.Add(std::move(deathText));
+    const std::string& categoryText = category != nullptr ? category->name : categoryName;
+    line.Reserve(birthText.size() + deathText.size() + name.size() + reading.size() + categoryText.size() +
+                     comment.size(),
+                 6);
+    line.Add(birthText);
+    line.Add(deathText);
     line.Add(name);
     line.Add(reading);
-    line.Add(category != nullptr ? category->name : categoryName);
+    line.Add(categoryText);
     line.Add(comment);
 }

@@ -25,9 +25,9 @@ TEST(CLineCSV, FieldsAreQuotedOnlyWhenTheyMustBe) {
 TEST(CLineCSV, FieldAccessTellsMissingFromEmpty) {
     CLineCSV line;
     line.Add("");
-    ASSERT_NE(line.Field(0), nullptr);
+    ASSERT_TRUE(line.Field(0));
     EXPECT_EQ(*line.Field(0), "");
-    EXPECT_EQ(line.Field(1), nullptr);
+    EXPECT_FALSE(line.Field(1));
     EXPECT_EQ(line.Count(), 1u);
 }
 
