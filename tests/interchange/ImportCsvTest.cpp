@@ -93,14 +93,22 @@ TEST(CImportCSV, DoubleByteCharactersWhoseTrailByteIsAsciiSurvive) {
 
 TEST(CImportCSV, PiecesOfAnySizeReadTheSame) {
     // CR LF pairs, lead and trail bytes, quote runs and quoted line breaks
-    // fall on every possible boundary between 1 and 23 bytes.
+    // fall on every possible boundary between 1 and 23 bytes. ぁ, ゐ and ∵
+    // end in bytes that could also begin a character; a reader that lost
+    // track of them at a boundary would swallow the quote or line feed after.
     const std::string text =
         "1900/10/1,1950/5/1,表示,ソ,能,\"ア\r\nイ\"\r\n"
         "\"\"\"q\"\"\",\"a,b\",\"\r\n\"\r\n"
+        "\"ぁ\",\"ゐ\n∵\",ぁ\n"
         "1,2,\"x\n\n\ny\"\n"
+        "ゐ\"ぁ\"∵\r\n"
         "表\r\n"
         "ソ\r";
     ExpectSameForEveryBufferSize(Cp932(text), 23);
+    CImportCSV csv("x.csv");
+    ASSERT_TRUE(csv.ReadBytes(Cp932(text), 1));
+    EXPECT_EQ(csv.LineCount(), 7u);
+    EXPECT_EQ(csv.Line(2).Fields(), (Fields{"ぁ", "ゐ\\r\\n∵", "ぁ"}));
 
     const std::string utf8 = "\xEF\xBB\xBF" + text;
     ExpectSameForEveryBufferSize(utf8, 23);
