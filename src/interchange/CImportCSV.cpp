@@ -69,6 +69,10 @@ public:
         : lines_(lines), undecodable_(undecodable) {}
 
     bool Feed(std::string_view chunk) {
+        total_ += chunk.size();
+        if (total_ > kMaxFileBytes) {
+            return Fail(Failure::TooLarge, 0);
+        }
         if (!encodingKnown_) {
             // The byte order mark may itself arrive in pieces.
             const std::size_t take = std::min<std::size_t>(3 - head_.size(), chunk.size());
@@ -248,6 +252,7 @@ private:
     std::size_t recordStartLine_ = 1;
     std::size_t quoteLine_ = 0;
     std::string record_;
+    std::uint64_t total_ = 0;
 };
 
 bool CImportCSV::Read() {
@@ -258,6 +263,10 @@ bool CImportCSV::Read() {
     // A directory opens like a file on some systems and then reads as empty.
     if (std::filesystem::is_directory(path_, ec)) {
         reader.failure = Failure::CannotOpen;
+        return Finish(reader, false);
+    }
+    if (const auto size = std::filesystem::file_size(path_, ec); !ec && size > kMaxFileBytes) {
+        reader.failure = Failure::TooLarge;
         return Finish(reader, false);
     }
 #ifdef _WIN32
@@ -339,6 +348,9 @@ std::string CImportCSV::FailureText() const {
     std::string text = Str::kCsvReadFailed;
     const std::string line = std::to_string(failureLine_);
     switch (failure_) {
+    case Failure::TooLarge:
+        text += "\n" + FormatText(Str::kCsvTooLarge, {std::to_string(kMaxFileBytes / (1024 * 1024))});
+        break;
     case Failure::Utf16:
         text += "\n" + FormatText(Str::kCsvUtf16, {});
         break;

@@ -5,12 +5,14 @@
 //
 // Reading is all or nothing: a file that cannot be read, or that is not a
 // CSV text file at all (NUL bytes, UTF-16, a quote never closed, a line
-// longer than kMaxLineBytes), leaves no lines behind and says why.
+// longer than kMaxLineBytes, a file larger than kMaxFileBytes), leaves no
+// lines behind and says why.
 #pragma once
 
 #include "interchange/CLineCSV.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -19,12 +21,15 @@
 class CImportCSV {
 public:
     enum class Encoding { Cp932, Utf8 };
-    enum class Failure { None, CannotOpen, CannotRead, Utf16, NulByte, UnterminatedQuote, LineTooLong };
+    enum class Failure { None, CannotOpen, CannotRead, TooLarge, Utf16, NulByte, UnterminatedQuote, LineTooLong };
 
     static constexpr std::size_t kBufferSize = 64 * 1024;
     // No person needs this much; a longer line is a file that is not what it
     // seems, usually a quote that was never closed.
     static constexpr std::size_t kMaxLineBytes = 4 * 1024 * 1024;
+    // Millions of people; beyond this the document could not hold them
+    // anyway, and reading on would only exhaust memory.
+    static constexpr std::uint64_t kMaxFileBytes = 256ull * 1024 * 1024;
 
     explicit CImportCSV(std::filesystem::path path) : path_(std::move(path)) {}
 

@@ -21,6 +21,7 @@ inline constexpr const char* kDocumentExtension = ".vtc";
 inline constexpr const char* kCsvReadFailed = "ＣＳＶファイルの読み込みに失敗しました";
 inline constexpr const char* kFileWriteFailed = "ファイルの書き込みに失敗しました";
 // Second lines under kCsvReadFailed saying why, with the line of the file.
+inline constexpr const char* kCsvTooLarge = "ファイルが大きすぎます（%sMBまで）。";
 inline constexpr const char* kCsvUtf16 =
     "UTF-16で保存されたファイルには対応していません。シフトJISまたはUTF-8で保存し直してください。";
 inline constexpr const char* kCsvNulByte =

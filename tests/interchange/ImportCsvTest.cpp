@@ -207,6 +207,14 @@ TEST(CImportCSV, ReadsFilesAndReportsThoseThatCannotBeRead) {
 
     CImportCSV folder(dir.Path());
     EXPECT_FALSE(folder.Read());
+
+    // Refused by its size before a byte is read.
+    const auto huge = dir.Write("huge.csv", "1900,1950,a\n");
+    std::filesystem::resize_file(huge, CImportCSV::kMaxFileBytes + 1);
+    CImportCSV tooLarge(huge);
+    EXPECT_FALSE(tooLarge.Read());
+    EXPECT_EQ(tooLarge.FailureKind(), CImportCSV::Failure::TooLarge);
+    EXPECT_EQ(tooLarge.FailureText(), "ＣＳＶファイルの読み込みに失敗しました\nファイルが大きすぎます（256MBまで）。");
 }
 
 TEST(CImportCSV, RejectedLinesComeBackAsTextInFileOrder) {
