@@ -18,7 +18,8 @@ int Usage(const char* text) {
     return 2;
 }
 
-// Opens a document, or explains on one line why not.
+}  // namespace
+
 std::optional<CVitachronDoc> OpenDocument(const std::string& path, CDocHost& host, CProfile& profile) {
     CVitachronDoc doc(host, profile, SharedCategoryFile());
     try {
@@ -32,6 +33,8 @@ std::optional<CVitachronDoc> OpenDocument(const std::string& path, CDocHost& hos
     }
     return doc;
 }
+
+namespace {
 
 // "?" or "？" alone is an unknown date; elsewhere the mark only means uncertain.
 bool ParseDateArg(std::string text, CScaleYear& year, std::int32_t& month, std::int32_t& day, std::string& note,

@@ -15,6 +15,10 @@ const std::map<std::string, Command>& CommandTable() {
         {"new", CmdNew},
         {"sort", CmdSort},
         {"age", CmdAge},
+        {"import-csv", CmdImportCsv},
+        {"export-csv", CmdExportCsv},
+        {"import-lby", CmdImportLby},
+        {"export-lby", CmdExportLby},
     };
     return table;
 }
@@ -24,7 +28,13 @@ int Usage() {
                  "  dump FILE.vtc                          the whole document as JSON\n"
                  "  new FILE.vtc                           write a new document with the initial settings\n"
                  "  sort FILE.vtc ORDER [--group]          names in display order for sort order 0..6\n"
-                 "  age BIRTH [DEATH] [--at YEAR] [--kazoe]  the age a person reaches\n";
+                 "  age BIRTH [DEATH] [--at YEAR] [--kazoe]  the age a person reaches\n"
+                 "  import-csv IN.csv OUT.vtc [--into DOC.vtc] [--kazoe]\n"
+                 "                                         people of a CSV file into a new document (or DOC)\n"
+                 "  export-csv IN.vtc OUT.csv [--utf8]     every person as CSV (code page 932, or UTF-8)\n"
+                 "  import-lby OUT.vtc FILE.lby... [--into DOC.vtc]\n"
+                 "                                         one person per base-point year file\n"
+                 "  export-lby IN.vtc DIR [--rows i,j,...] one base-point year file per person, in DIR\n";
     return 2;
 }
 

@@ -14,6 +14,7 @@
 class CArchiveReader;
 class CArchiveWriter;
 class CColorKindPair;
+class CLineCSV;
 
 class CPerson {
 public:
@@ -70,6 +71,11 @@ public:
     std::optional<CScaleYear> AgeAt(const std::optional<CScaleYear>& target = std::nullopt) const;
     std::optional<CScaleYear> AgeAtYear(int year) const { return AgeAt(CScaleYear(year, 1)); }
     bool IsAgeHidden() const;
+
+    // One CSV line of six columns (birth, death, name, reading, category,
+    // comment), both ways. Defined with the CSV code in src/interchange.
+    bool FromCsvFields(const CLineCSV& line);
+    void ToCsvFields(CLineCSV& line) const;
 
     void Write(CArchiveWriter& ar) const;
     // Reads a record of any version 1..8 (later versions as 8).

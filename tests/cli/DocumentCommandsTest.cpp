@@ -11,6 +11,8 @@ namespace {
 
 const std::string kSample = std::string(VITACHRON_SOURCE_DIR) + "/data/sample.vtc";
 
+CliResult RunCli(const std::vector<std::string>& args) { return CliRunner(fs::temp_directory_path()).Run(args); }
+
 fs::path TempFile(const std::string& name) {
     return fs::temp_directory_path() / ("vitachron-clitest-" + std::to_string(::getpid()) + "-" + name);
 }

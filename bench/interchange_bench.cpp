@@ -1,0 +1,150 @@
+// Times the interchange operations on fixed generated inputs: importing and
+// exporting a 100,000-line CSV file with quoted multi-line comments, and
+// writing and reading 1,000 base-point year files. Prints the best and the
+// median of several runs; asserts nothing.
+//   interchange_bench [RUNS]
+#include "interchange/CBaseYearTransfer.h"
+#include "interchange/CCsvTransfer.h"
+#include "interchange/CImportCSV.h"
+#include "model/CCp932.h"
+#include "model/CMemoryProfile.h"
+#include "model/CNullDocHost.h"
+#include "model/CVitachronDoc.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kCsvLines = 100000;
+constexpr int kLbyFiles = 1000;
+
+const char* const kNames[] = {"織田信長", "豊臣秀吉", "徳川家康", "表ソ能ア", "Doe, John", "紫式部", "清少納言"};
+const char* const kCategories[] = {"政治", "武将", "文化", "学者", "", "宗教", "芸術", "科学"};
+
+// Deterministic: every run and every machine reads the same file.
+std::string MakeCsv() {
+    std::string utf8;
+    utf8.reserve(static_cast<std::size_t>(kCsvLines) * 110);
+    for (int i = 0; i < kCsvLines; ++i) {
+        const int birth = 500 + i % 1500;
+        utf8 += std::to_string(birth) + "/" + std::to_string(i % 12 + 1) + "/" + std::to_string(i % 28 + 1);
+        utf8 += i % 17 == 0 ? "?," : ",";
+        utf8 += i % 9 == 0 ? "" : std::to_string(birth + 20 + i % 60);
+        utf8 += ",";
+        const std::string name = std::string(kNames[i % 7]) + std::to_string(i);
+        utf8 += name.find(',') != std::string::npos ? "\"" + name + "\"" : name;
+        utf8 += ",よみ" + std::to_string(i % 100) + "," + kCategories[i % 8] + ",";
+        if (i % 3 == 0) {
+            utf8 += "\"一行目の補足説明, \"\"引用\"\"\n二行目\n三行目\"";
+        } else {
+            utf8 += "補足\\r\\n説明";
+        }
+        utf8 += "\r\n";
+    }
+    std::string bytes;
+    CCp932::Encode(utf8, bytes);
+    return bytes;
+}
+
+struct Figures {
+    double best;
+    double median;
+    double cpuBest;  // processor time of this process: less disturbed by other load on the machine
+};
+
+Figures Time(int runs, const std::function<void()>& prepare, const std::function<void()>& work) {
+    std::vector<double> seconds;
+    std::vector<double> cpu;
+    for (int r = 0; r < runs; ++r) {
+        prepare();
+        const auto start = std::chrono::steady_clock::now();
+        const std::clock_t cpuStart = std::clock();
+        work();
+        cpu.push_back(static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC);
+        seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(seconds.begin(), seconds.end());
+    std::sort(cpu.begin(), cpu.end());
+    return {seconds.front(), seconds[seconds.size() / 2], cpu.front()};
+}
+
+void Print(const char* what, const Figures& f, const char* target) {
+    std::printf("%-40s wall best %7.1f ms  median %7.1f ms  cpu best %7.1f ms  %s\n", what, f.best * 1000,
+                f.median * 1000, f.cpuBest * 1000, target);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    std::string pattern = (std::filesystem::temp_directory_path() / "vitachron-bench-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const std::filesystem::path dir = pattern;
+    CNullDocHost host;
+    CMemoryProfile profile;
+
+    const std::string csv = MakeCsv();
+    const auto csvFile = dir / "people.csv";
+    std::ofstream(csvFile, std::ios::binary).write(csv.data(), static_cast<std::streamsize>(csv.size()));
+    std::printf("CSV: %d lines, %.1f MB, every third with a quoted three-line comment; %d runs\n", kCsvLines,
+                static_cast<double>(csv.size()) / 1e6, runs);
+
+    Print("read and split (CImportCSV::Read)", Time(runs, [] {}, [&] {
+              CImportCSV reader(csvFile);
+              reader.Read();
+          }),
+          "");
+
+    std::unique_ptr<CVitachronDoc> doc;
+    std::size_t added = 0;
+    Print("import into an empty document", Time(runs, [&] { doc = std::make_unique<CVitachronDoc>(host, profile, std::filesystem::path()); }, [&] {
+              added = CCsvTransfer::Import(*doc, csvFile, false).added;
+          }),
+          "(target < 500 ms)");
+    if (added != static_cast<std::size_t>(kCsvLines)) {
+        std::printf("  unexpected: %zu people imported\n", added);
+    }
+
+    const auto outFile = dir / "out.csv";
+    Print("export to code page 932", Time(runs, [] {}, [&] { CCsvTransfer::Export(*doc, outFile, CsvEncoding::Cp932); }),
+          "(target < 300 ms)");
+    Print("export to UTF-8", Time(runs, [] {}, [&] { CCsvTransfer::Export(*doc, outFile, CsvEncoding::Utf8WithBom); }),
+          "");
+
+    // 1,000 base-point year files: the first thousand people, one file each.
+    std::vector<const CPerson*> chosen;
+    for (int i = 0; i < kLbyFiles; ++i) {
+        chosen.push_back(doc->People()[static_cast<std::size_t>(i)].get());
+    }
+    const auto lbyDir = dir / "lby";
+    std::filesystem::create_directory(lbyDir);
+    const auto targets = CBaseYearTransfer::ProposeTargets(chosen, lbyDir);
+    std::printf("\n.lby: %d files\n", kLbyFiles);
+    Print("convert people to files", Time(runs, [] {}, [&] { CBaseYearTransfer::Export(host, targets); }), "");
+
+    std::vector<std::filesystem::path> files;
+    for (const auto& t : targets) {
+        files.push_back(t.path);
+    }
+    std::unique_ptr<CVitachronDoc> lbyDoc;
+    Print("import files into an empty document", Time(runs, [&] { lbyDoc = std::make_unique<CVitachronDoc>(host, profile, std::filesystem::path()); }, [&] {
+              CBaseYearTransfer::Import(*lbyDoc, files);
+          }),
+          "");
+
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
+    return 0;
+}

@@ -1,0 +1,3 @@
+#include "interchange/CTableBase.h"
+
+bool CTableBase::Save(CDocHost&) { return true; }
