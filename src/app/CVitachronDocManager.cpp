@@ -20,7 +20,10 @@
 
 namespace PK = ProfileKeys;
 
-CVitachronDocManager::CVitachronDocManager(CAppServices& services) : wxDocManager(0, true), services_(&services) {
+CVitachronDocManager::CVitachronDocManager(CAppServices& services) : wxDocManager(0, false), services_(&services) {
+    // Initialised here rather than by the base, whose constructor cannot
+    // reach our OnCreateFileHistory.
+    Initialize();
     SetMaxDocsOpen(1);
     // The program's own command numbers for the framework's file commands.
     Bind(wxEVT_MENU, &wxDocManager::OnFileNew, this, Id::FileNew);
