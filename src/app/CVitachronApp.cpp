@@ -76,14 +76,7 @@ bool CVitachronApp::OnInit() {
 
     // No argument: a new document; a file: open it; a file that cannot be
     // opened gets its message and the program starts with a new document.
-    wxDocument* doc = nullptr;
-    if (!documentArg_.empty()) {
-        doc = manager_->CreateDocument(wxFileName(documentArg_).GetAbsolutePath(), wxDOC_SILENT);
-    }
-    if (doc == nullptr) {
-        doc = manager_->CreateDocument(wxEmptyString, wxDOC_NEW);
-    }
-    if (doc == nullptr) {
+    if (manager_->StartWith(documentArg_) == nullptr) {
         frame->Destroy();
         return false;
     }

@@ -87,6 +87,17 @@ wxDocument* CVitachronDocManager::CreateDocument(const wxString& pathIn, long fl
     return doc;
 }
 
+wxDocument* CVitachronDocManager::StartWith(const wxString& file) {
+    wxDocument* doc = nullptr;
+    if (!file.empty()) {
+        doc = CreateDocument(wxFileName(file).GetAbsolutePath(), wxDOC_SILENT);
+    }
+    if (doc == nullptr) {
+        doc = CreateDocument(wxEmptyString, wxDOC_NEW);
+    }
+    return doc;
+}
+
 std::optional<std::string> CVitachronDocManager::TakePreloaded(const wxString& path) {
     if (!preloaded_ || path != preloadedPath_) {
         return std::nullopt;

@@ -32,6 +32,10 @@ public:
     wxFileHistory* OnCreateFileHistory() override;
     void AddFileToHistory(const wxString& file) override;
 
+    // The first document of a run: the file named on the command line, or a
+    // new document when there is none or it cannot be opened (after its message).
+    wxDocument* StartWith(const wxString& file);
+
     // The bytes of the file being opened, read once by CreateDocument.
     std::optional<std::string> TakePreloaded(const wxString& path);
 

@@ -45,6 +45,11 @@ std::filesystem::path ProgramDir(const char* argv0) {
 
 int main(int argc, char** argv) {
     EnsureUtf8Locale();
+#ifndef _WIN32
+    // A timeline is read by scrolling; its scroll bars stay in view rather
+    // than appearing only under the mouse.
+    setenv("GTK_OVERLAY_SCROLLING", "0", 0);
+#endif
     CFontSetup::Load(ProgramDir(argv[0]) / CFontSetup::kConfigFileName);
     return wxEntry(argc, argv);
 }

@@ -65,6 +65,9 @@ bool CNameView::OnClose(bool) {
 void CNameView::OnDraw(wxDC* dc) {
     CVitachronView* timeline = Timeline();
     if (timeline == nullptr || timeline->Canvas() == nullptr) {
+        // The timeline view is made after this one; until then, an empty pane.
+        dc->SetBackground(*wxWHITE_BRUSH);
+        dc->Clear();
         return;
     }
     const CTimelineLayout& layout = timeline->Layout();

@@ -148,3 +148,24 @@ TEST_F(DocumentFile, OpeningADocumentShowsItsBaseYearAndGroupingOnTheBar) {
     EXPECT_TRUE(frame->DataBar()->BaseYearText()->IsEnabled());
     EXPECT_FALSE(frame->DataBar()->BaseYearOff()->GetValue());
 }
+
+TEST_F(DocumentFile, StartingWithAFileThatCannotBeOpenedGivesANewDocument) {
+    const wxString good = Path("start.vtc");
+    AddPerson("a", 1900, 1950);
+    Refresh();
+    SaveAs(good);
+    Doc().Modify(false);
+    manager->CloseDocuments(true);
+    ASSERT_NE(manager->StartWith(good), nullptr);
+    EXPECT_EQ(Doc().GetFilename(), good);
+    EXPECT_EQ(Doc().Core().People().size(), 1u);
+
+    manager->CloseDocuments(true);
+    const wxString bad = Path("not-a-document.vtc");
+    CFileIO::WriteFileAtomically(FromWx(bad), "plain text");
+    wxString text;
+    wxTEST_DIALOG(EXPECT_NE(manager->StartWith(bad), nullptr), CExpectMessage(wxOK, &text));
+    EXPECT_EQ(text, bad + ToWx(" を開けませんでした。\nファイルが壊れているか、Vitachronのファイルではありません。"));
+    EXPECT_TRUE(Doc().Core().People().empty());
+    EXPECT_EQ(Doc().GetUserReadableName(), ToWx("無題"));
+}

@@ -136,8 +136,13 @@ TEST_F(MainFrame, NameSearchStepsThroughMatchesThenSaysNothingIsFound) {
     EXPECT_EQ(Doc().Core().CurrentIndex(), 0);
     Search(ToWx("徳川"));
     EXPECT_EQ(Doc().Core().CurrentIndex(), 2);
+    // Enter in the search text searches too.
+    wxComboBox* combo = frame->DataBar()->SearchText();
+    combo->SetValue(ToWx("徳川"));
+    wxCommandEvent enter(wxEVT_TEXT_ENTER, Id::SearchText);
+    enter.SetEventObject(combo);
     wxString text;
-    wxTEST_DIALOG(Search(ToWx("徳川")), CExpectMessage(wxOK, &text));
+    wxTEST_DIALOG(combo->GetEventHandler()->ProcessEvent(enter), CExpectMessage(wxOK, &text));
     EXPECT_EQ(text, ToWx("検索名が見つかりません"));
     EXPECT_EQ(Doc().Core().CurrentIndex(), -1);
     EXPECT_EQ(Doc().Core().SearchHistory(), std::vector<std::string>{"徳川"});
