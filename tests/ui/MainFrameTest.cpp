@@ -388,3 +388,41 @@ TEST_F(MainFrame, NameListShowsCutNamesYearLinesAndTheTitle) {
     const int yearWidth = Timeline().Fonts().TextWidth(TimelineFont::Year, " 1534  -  1582");
     EXPECT_EQ(Names().Canvas()->ContentWidth(), std::max(nameWidth, yearWidth) + 5);
 }
+
+TEST_F(MainFrame, WheelOverTheNameListScrollsTheTimelineUnlessCtrlOrShiftIsHeld) {
+    OpenWindow();
+    for (int i = 0; i < 80; ++i) {
+        AddPerson("p" + std::to_string(i), 1600, 1650);
+    }
+    Refresh();
+    Timeline().Layout();  // as the first paint does: the scroll range
+    wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+    wheel.m_wheelRotation = -120;
+    wheel.m_wheelDelta = 120;
+    wheel.m_linesPerAction = 3;
+    Names().Canvas()->GetEventHandler()->ProcessEvent(wheel);
+    EXPECT_EQ(Timeline().Canvas()->ScrollY(), 3 * CScrollCanvas::kLineSize);
+    EXPECT_EQ(Names().Canvas()->ScrollY(), 0);  // the list has no vertical range of its own
+    wheel.SetControlDown(true);
+    Names().Canvas()->GetEventHandler()->ProcessEvent(wheel);
+    EXPECT_EQ(Timeline().Canvas()->ScrollY(), 3 * CScrollCanvas::kLineSize);
+}
+
+TEST_F(MainFrame, DoubleClickBelowTheLastNameAsksToAddAPerson) {
+    OpenWindow();
+    AddPerson("a", 1600, 1650);
+    Refresh();
+    int asked = 0;
+    frame->Bind(wxEVT_MENU, [&](wxCommandEvent&) { ++asked; }, Id::AddPerson);
+    const CTimelineGeometry& g = Timeline().Geometry();
+    wxMouseEvent dclick(wxEVT_LEFT_DCLICK);
+    dclick.SetPosition(wxPoint(10, static_cast<int>(g.RowTop(0) + 5)));
+    Names().Canvas()->GetEventHandler()->ProcessEvent(dclick);
+    EXPECT_EQ(asked, 0);  // on a person: the person dialog's work, not adding
+    dclick.SetPosition(wxPoint(10, static_cast<int>(g.RowTop(1) + 5)));
+    Names().Canvas()->GetEventHandler()->ProcessEvent(dclick);
+    EXPECT_EQ(asked, 1);
+    dclick.SetPosition(wxPoint(10, 2));  // the title cell
+    Names().Canvas()->GetEventHandler()->ProcessEvent(dclick);
+    EXPECT_EQ(asked, 1);
+}
