@@ -54,4 +54,8 @@ inline constexpr const char* kLastPosBottom = "bottom";
 inline constexpr const char* kMessage = "Message";
 inline constexpr const char* kMessageIE = "IE";
 
+// The recent-file list: "File1" .. "File4", most recent first.
+inline constexpr const char* kRecentFileList = "Recent File List";
+inline constexpr const char* kRecentFilePrefix = "File";
+
 }  // namespace ProfileKeys

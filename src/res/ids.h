@@ -5,70 +5,91 @@
 
 namespace Id {
 
+// Menu ids must stay below 32767 (wx keeps them in 16 signed bits, as
+// Windows menus do), so the long-standing numbers are carried over as: the
+// framework's commands take wx's stock ids (which the doc/view framework
+// already knows), the program's own commands 32775..32822 become
+// 22775..22822, and the rest keep their last digits in the 24000s.
+// src/app/CommandIds.cpp checks the stock values against wx.
+
 // ---- Framework commands -------------------------------------------------
-inline constexpr int FileNew = 57600;
-inline constexpr int FileOpen = 57601;
-inline constexpr int FileSave = 57603;
-inline constexpr int FileSaveAs = 57604;
-inline constexpr int FilePrintSetup = 57606;
-inline constexpr int FilePrint = 57607;
-inline constexpr int FilePrintDirect = 57608;
-inline constexpr int FilePrintPreview = 57609;
-inline constexpr int FileMruFirst = 57616;  // four entries: 57616..57619
-inline constexpr int EditCut = 57635;
-inline constexpr int EditCopy = 57634;
-inline constexpr int EditPaste = 57637;
-inline constexpr int AppAbout = 57664;
-inline constexpr int AppExit = 57665;
-inline constexpr int ViewToolbar = 59392;
-inline constexpr int ViewStatusBar = 59393;
+inline constexpr int FileNew = 5002;          // wxID_NEW (57600)
+inline constexpr int FileOpen = 5000;         // wxID_OPEN (57601)
+inline constexpr int FileSave = 5003;         // wxID_SAVE (57603)
+inline constexpr int FileSaveAs = 5004;       // wxID_SAVEAS (57604)
+inline constexpr int FilePrintSetup = 5011;   // wxID_PRINT_SETUP (57606)
+inline constexpr int FilePrint = 5010;        // wxID_PRINT (57607)
+inline constexpr int FilePrintDirect = 24608;  // (57608)
+inline constexpr int FilePrintPreview = 5013;  // wxID_PREVIEW (57609)
+inline constexpr int FileMruFirst = 5051;     // wxID_FILE1 (57616): four entries
+inline constexpr int FileMruCount = 4;
+inline constexpr int EditCut = 5031;          // wxID_CUT (57635)
+inline constexpr int EditCopy = 5032;         // wxID_COPY (57634)
+inline constexpr int EditPaste = 5033;        // wxID_PASTE (57637)
+inline constexpr int AppAbout = 5014;         // wxID_ABOUT (57664)
+inline constexpr int AppExit = 5006;          // wxID_EXIT (57665)
+inline constexpr int ContextHelp = 5112;      // wxID_CONTEXT_HELP (57669)
+inline constexpr int ViewToolbar = 24392;     // (59392)
+inline constexpr int ViewStatusBar = 24393;   // (59393)
 
 // ---- The program's own commands ------------------------------------------
-inline constexpr int YearRange = 32775;        // 年範囲設定...(&R)
-inline constexpr int AddPerson = 32776;        // データの追加(&A), bar "追加...", "データを追加"
-inline constexpr int EditPeople = 32777;       // データの編集(&D), bar "編集..."
-inline constexpr int YearWidthNarrow = 32780;  // 縮小
-inline constexpr int ModifyContextPerson = 32782;  // このデータを修正
-inline constexpr int DeleteContextPerson = 32784;  // このデータを削除
-inline constexpr int SortName = 32785;          // 50音順
-inline constexpr int SortBirthEarliest = 32786;  // 生年の早い順
-inline constexpr int SortBirthLatest = 32787;    // 生年の遅い順
-inline constexpr int SortDeathEarliest = 32788;  // 没年の早い順
-inline constexpr int SortDeathLatest = 32789;    // 没年の遅い順
-inline constexpr int SortNameReversed = 32790;   // 50音逆順
-inline constexpr int ViewDataBar = 32791;        // データ操作バー(&D)
-inline constexpr int ImportBaseYear = 32793;     // Annalixデータの取り込み...
-inline constexpr int ExportBaseYear = 32794;     // Annalixデータへ変換...
-inline constexpr int BaseYearSettings = 32795;   // 基準年設定(&B)
-inline constexpr int YearWidthNormal = 32798;    // 通常
-inline constexpr int YearWidthWide = 32800;      // 拡大
-inline constexpr int DisplaySettings = 32801;    // 表示設定...(&D)
-inline constexpr int ImportCsv = 32802;          // CSVファイルの読み込み
-inline constexpr int ExportCsv = 32803;          // CSVファイルの書き込み
-inline constexpr int ColorSettings = 32806;      // 色設定...(&C)
-inline constexpr int FontSettings = 32807;       // フォント設定...(&F)
-inline constexpr int ShowAnnalix = 32808;        // Annalix(%s)を表示
-inline constexpr int SelectAnnalix = 32809;      // Annalixを選択して表示
-inline constexpr int Zoom10 = 32810;             // ズーム 10 .. 300: 32810..32819
-inline constexpr int Zoom30 = 32811;
-inline constexpr int Zoom50 = 32812;
-inline constexpr int Zoom70 = 32813;
-inline constexpr int Zoom90 = 32814;
-inline constexpr int Zoom100 = 32815;
-inline constexpr int Zoom150 = 32816;
-inline constexpr int Zoom200 = 32817;
-inline constexpr int Zoom250 = 32818;
-inline constexpr int Zoom300 = 32819;
-inline constexpr int ShowHtml = 32820;     // HTML(%s)を表示
-inline constexpr int SetHtml = 32821;      // HTMLを設定して表示
-inline constexpr int HelpContents = 32822;  // ヘルプの表示(&H)
+inline constexpr int YearRange = 22775;        // 年範囲設定...(&R)
+inline constexpr int AddPerson = 22776;        // データの追加(&A), bar "追加...", "データを追加"
+inline constexpr int EditPeople = 22777;       // データの編集(&D), bar "編集..."
+inline constexpr int YearWidthNarrow = 22780;  // 縮小
+inline constexpr int ModifyContextPerson = 22782;  // このデータを修正
+inline constexpr int DeleteContextPerson = 22784;  // このデータを削除
+inline constexpr int SortName = 22785;          // 50音順
+inline constexpr int SortBirthEarliest = 22786;  // 生年の早い順
+inline constexpr int SortBirthLatest = 22787;    // 生年の遅い順
+inline constexpr int SortDeathEarliest = 22788;  // 没年の早い順
+inline constexpr int SortDeathLatest = 22789;    // 没年の遅い順
+inline constexpr int SortNameReversed = 22790;   // 50音逆順
+inline constexpr int ViewDataBar = 22791;        // データ操作バー(&D)
+inline constexpr int ImportBaseYear = 22793;     // Annalixデータの取り込み...
+inline constexpr int ExportBaseYear = 22794;     // Annalixデータへ変換...
+inline constexpr int BaseYearSettings = 22795;   // 基準年設定(&B)
+inline constexpr int YearWidthNormal = 22798;    // 通常
+inline constexpr int YearWidthWide = 22800;      // 拡大
+inline constexpr int DisplaySettings = 22801;    // 表示設定...(&D)
+inline constexpr int ImportCsv = 22802;          // CSVファイルの読み込み
+inline constexpr int ExportCsv = 22803;          // CSVファイルの書き込み
+inline constexpr int ColorSettings = 22806;      // 色設定...(&C)
+inline constexpr int FontSettings = 22807;       // フォント設定...(&F)
+inline constexpr int ShowAnnalix = 22808;        // Annalix(%s)を表示
+inline constexpr int SelectAnnalix = 22809;      // Annalixを選択して表示
+inline constexpr int Zoom10 = 22810;             // ズーム 10 .. 300: 22810..22819
+inline constexpr int Zoom30 = 22811;
+inline constexpr int Zoom50 = 22812;
+inline constexpr int Zoom70 = 22813;
+inline constexpr int Zoom90 = 22814;
+inline constexpr int Zoom100 = 22815;
+inline constexpr int Zoom150 = 22816;
+inline constexpr int Zoom200 = 22817;
+inline constexpr int Zoom250 = 22818;
+inline constexpr int Zoom300 = 22819;
+inline constexpr int ShowHtml = 22820;     // HTML(%s)を表示
+inline constexpr int SetHtml = 22821;      // HTMLを設定して表示
+inline constexpr int HelpContents = 22822;  // ヘルプの表示(&H)
 inline constexpr int SortNone = 1028;       // 並べ替えない (also the data bar's radio button)
 inline constexpr int GroupByCategory = 1067;  // data bar check box 分類ごとに並べ替える
-// Commands of our own that the old program did not have. Undo and redo use
-// wxID_UNDO and wxID_REDO, which the command processor expects.
-inline constexpr int SaveAsImage = 32830;  // 画像として保存...
+// Commands of our own that the old program did not have (kept clear of
+// wx's stock ids 4999..5999: 5100 is wxID_OK). Undo and redo use wxID_UNDO
+// and wxID_REDO, which the command processor expects.
+inline constexpr int SaveAsImage = 22902;  // 画像として保存...
 
 // ---- Data operation bar ---------------------------------------------------
+// Its add, edit, sort and group controls carry the command ids above.
+inline constexpr int DataBar = 137;
+inline constexpr int SearchText = 1017;      // combo box: the name to search for
+inline constexpr int SearchButton = 1019;    // 検索
+inline constexpr int BarBaseYearText = 1036;    // the base year
+inline constexpr int BarBaseYearApply = 1109;   // 変更
+inline constexpr int BarBaseYearOff = 1114;     // 設定しない
+// ---- Main window panes ------------------------------------------------------
+inline constexpr int Splitter = 24648;       // the framework's first pane id (59648)
+inline constexpr int NamePane = 24649;
+inline constexpr int TimelinePane = 24650;
 
 // ---- Person dialog (template 130) -----------------------------------------
 inline constexpr int PersonName = 1000;

@@ -1,6 +1,7 @@
 // Entry point of ui_tests: GoogleTest inside a running wx application with
 // no visible frame. Needs a display (Xvfb in CI); listing tests does not.
 #include "TestDialogs.h"
+#include "platform/CFontSetup.h"
 
 #include <wx/app.h>
 #include <wx/image.h>
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
         return RUN_ALL_TESTS();
     }
     std::setlocale(LC_ALL, "C.UTF-8");
+    // The program's own font mapping, as it loads it before the toolkit starts.
+    CFontSetup::Load(std::filesystem::path(VITACHRON_SOURCE_DIR) / "data" / "fonts" / CFontSetup::kConfigFileName);
     wxApp::SetInstance(new CTestApp);  // wx takes ownership
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
         std::fprintf(stderr, "cannot start wx (is DISPLAY set?)\n");

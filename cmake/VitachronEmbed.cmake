@@ -1,0 +1,26 @@
+# vitachron_embed(OUTPUT header VARIABLES name1 file1 name2 file2 ...):
+# writes a header with each file's bytes as `inline constexpr unsigned char
+# name[]`, so resources such as the icon need no file at run time. The
+# header is written again when a listed file changes.
+function(vitachron_embed)
+  cmake_parse_arguments(E "" "OUTPUT" "VARIABLES" ${ARGN})
+  set(content "// Generated from resource files; do not edit.\n#pragma once\n\n#include <cstddef>\n\n")
+  list(LENGTH E_VARIABLES count)
+  math(EXPR last "${count} - 1")
+  foreach(i RANGE 0 ${last} 2)
+    math(EXPR j "${i} + 1")
+    list(GET E_VARIABLES ${i} name)
+    list(GET E_VARIABLES ${j} file)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${file})
+    file(READ ${file} hex HEX)
+    string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+    string(REGEX REPLACE "(0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,)" "\\1\n" bytes "${bytes}")
+    string(APPEND content "inline constexpr unsigned char ${name}[] = {\n${bytes}};\n\n")
+  endforeach()
+  if(EXISTS ${E_OUTPUT})
+    file(READ ${E_OUTPUT} old)
+  endif()
+  if(NOT "${old}" STREQUAL "${content}")
+    file(WRITE ${E_OUTPUT} "${content}")
+  endif()
+endfunction()

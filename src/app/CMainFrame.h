@@ -1,0 +1,77 @@
+// The program's only top-level window: menus, toolbar, status bar, the data
+// operation bar and the splitter with the name list and the timeline. It
+// remembers where it stood, runs the name search and opens the help.
+#pragma once
+
+#include "app/CBarDataEdit.h"
+
+#include <wx/docview.h>
+
+#include <cstdint>
+
+struct CAppServices;
+class CMySplitterWnd;
+class CScrollCanvas;
+class CVitachronDocManager;
+class CWxDocument;
+class wxMenuBar;
+
+class CMainFrame : public wxDocParentFrame, public CBarDataEdit::Owner {
+public:
+    static constexpr int kDefaultLeftWidth = 150;
+
+    // Reads the stored window rectangle and the Init values, then builds the window.
+    static CMainFrame* Create(CVitachronDocManager& manager);
+
+    CBarDataEdit* DataBar() const { return dataBar_; }
+    CMySplitterWnd* Splitter() const { return splitter_; }
+    CScrollCanvas* NameCanvas() const;
+    CScrollCanvas* TimelineCanvas() const;
+    CWxDocument* Document() const;
+
+    // The name list's width as the splitter shows it, and setting it.
+    int LeftPaneWidth() const;
+    void ApplyLeftWidth(int width);
+    // The Init values the frame holds: the name list width for new windows
+    // and the year-only date display.
+    int LeftWidthSetting() const { return leftWidth_; }
+    void SetLeftWidthSetting(int width) { leftWidth_ = width; }
+    bool YearOnly() const { return yearOnly_; }
+    void SetYearOnly(bool yearOnly) { yearOnly_ = yearOnly; }
+    // Writes the Init section from the frame and the current document.
+    void SaveInitialSettings();
+
+    // The name search of the data bar's "検索".
+    void RunNameSearch();
+    // Opens HTMLHelp/index.html in the desktop's browser.
+    void ShowHelp();
+    void ShowAbout();
+
+    // CBarDataEdit::Owner
+    bool SetBaseYear(std::int32_t year) override;
+    void SetBaseYearOff(bool off) override;
+
+private:
+    CMainFrame(CVitachronDocManager& manager, const wxPoint& pos, const wxSize& size, int leftWidth, bool yearOnly);
+
+    wxMenuBar* BuildMenuBar();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void StoreWindowRect();
+    void UpdateIndicators();
+
+    void OnClose(wxCloseEvent& event);
+    void OnSearchDropDown(wxCommandEvent& event);
+    void OnToggleToolBar(wxCommandEvent& event);
+    void OnToggleStatusBar(wxCommandEvent& event);
+    void OnToggleDataBar(wxCommandEvent& event);
+    void OnUpdateToggles(wxUpdateUIEvent& event);
+    void OnUpdateNotYetAvailable(wxUpdateUIEvent& event);
+
+    CVitachronDocManager* manager_;
+    CAppServices* services_;
+    CBarDataEdit* dataBar_ = nullptr;
+    CMySplitterWnd* splitter_ = nullptr;
+    int leftWidth_;
+    bool yearOnly_;
+};

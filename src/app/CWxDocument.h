@@ -1,0 +1,69 @@
+// The wx document: owns the core document, lets it reach the window through
+// CDocHost, reads and writes files through it, and handles the document's
+// commands. Its views are the name list (first) and the timeline.
+#pragma once
+
+#include "model/CDocHost.h"
+#include "model/CVitachronDoc.h"
+
+#include <wx/docview.h>
+
+#include <memory>
+
+struct CAppServices;
+class CMainFrame;
+class CNameView;
+class CVitachronView;
+
+class CWxDocument : public wxDocument, public CDocHost {
+public:
+    explicit CWxDocument(CAppServices& services);
+    ~CWxDocument() override;
+
+    CVitachronDoc& Core() { return *core_; }
+    const CVitachronDoc& Core() const { return *core_; }
+    CAppServices& Services() const { return *services_; }
+    CNameView* NameView() const;
+    CVitachronView* TimelineView() const;
+    CMainFrame* Frame() const;
+
+    // Both views are drawn again; a selection-only change keeps what they measured.
+    void UpdateSelection();
+
+    // wxDocument
+    bool OnCreate(const wxString& path, long flags) override;
+    bool OnNewDocument() override;
+    bool OnOpenDocument(const wxString& file) override;
+    bool SaveAs() override;
+    bool OnSaveModified() override;
+    bool DoOpenDocument(const wxString& file) override;
+    bool DoSaveDocument(const wxString& file) override;
+
+    // CDocHost
+    void UpdateAllViews() override;
+    void SetModified(bool modified) override;
+    void SetGroupByCategoryCheck(bool checked) override;
+    void ApplyFonts(int percent) override;
+    void RedrawNow() override;
+    std::optional<int> CurrentLeftWidth() const override;
+    void ApplyLeftWidth(int width) override;
+    void ShowMessage(const std::string& text, MessageKind kind) override;
+
+    using wxDocument::UpdateAllViews;
+
+private:
+    // The frame's data bar and splitter follow a new or opened document.
+    void ShowInFrame();
+
+    void OnSort(wxCommandEvent& event);
+    void OnUpdateSort(wxUpdateUIEvent& event);
+    void OnGroupByCategory(wxCommandEvent& event);
+    void OnUpdateGroupByCategory(wxUpdateUIEvent& event);
+    void OnYearWidth(wxCommandEvent& event);
+    void OnUpdateYearWidth(wxUpdateUIEvent& event);
+    void OnZoom(wxCommandEvent& event);
+    void OnUpdateZoom(wxUpdateUIEvent& event);
+
+    CAppServices* services_;
+    std::unique_ptr<CVitachronDoc> core_;
+};

@@ -1,0 +1,162 @@
+#include "view/CNameView.h"
+
+#include "app/CMainFrame.h"
+#include "app/CWxDocument.h"
+#include "layout/CNameListLayout.h"
+#include "res/ids.h"
+#include "view/CNameListPainter.h"
+#include "view/CScrollCanvas.h"
+#include "view/CTrackingTip.h"
+#include "view/CVitachronView.h"
+#include "view/WxConvert.h"
+
+#include <wx/dc.h>
+
+CNameView::CNameView() = default;
+CNameView::~CNameView() = default;
+
+CWxDocument* CNameView::Document() const { return static_cast<CWxDocument*>(GetDocument()); }
+
+CVitachronView* CNameView::Timeline() const { return Document()->TimelineView(); }
+
+bool CNameView::OnCreate(wxDocument* doc, long flags) {
+    if (!wxView::OnCreate(doc, flags)) {
+        return false;
+    }
+    CMainFrame* frame = Document()->Frame();
+    if (frame == nullptr) {
+        return false;
+    }
+    SetFrame(frame);
+    canvas_ = frame->NameCanvas();
+    canvas_->SetView(this);
+    canvas_->ScrollTo(0, 0);
+    canvas_->Bind(wxEVT_LEFT_DOWN, &CNameView::OnLeftDown, this);
+    canvas_->Bind(wxEVT_LEFT_UP, &CNameView::OnLeftUp, this);
+    canvas_->Bind(wxEVT_MOTION, &CNameView::OnMotion, this);
+    canvas_->Bind(wxEVT_LEFT_DCLICK, &CNameView::OnDoubleClick, this);
+    // The list has no vertical range of its own: the wheel scrolls the timeline.
+    canvas_->onWheel = [this](wxMouseEvent& event) {
+        CVitachronView* timeline = Timeline();
+        if (timeline == nullptr || event.ShiftDown() || event.ControlDown()) {
+            return false;
+        }
+        timeline->Canvas()->ScrollByWheel(event);
+        return true;
+    };
+    tip_ = std::make_unique<CTrackingTip>(canvas_);
+    return true;
+}
+
+bool CNameView::OnClose(bool) {
+    if (canvas_ != nullptr) {
+        canvas_->Unbind(wxEVT_LEFT_DOWN, &CNameView::OnLeftDown, this);
+        canvas_->Unbind(wxEVT_LEFT_UP, &CNameView::OnLeftUp, this);
+        canvas_->Unbind(wxEVT_MOTION, &CNameView::OnMotion, this);
+        canvas_->Unbind(wxEVT_LEFT_DCLICK, &CNameView::OnDoubleClick, this);
+        canvas_->onWheel = nullptr;
+        canvas_->SetView(nullptr);
+        canvas_->Refresh(false);
+    }
+    tip_.reset();
+    return true;
+}
+
+void CNameView::OnDraw(wxDC* dc) {
+    CVitachronView* timeline = Timeline();
+    if (timeline == nullptr || timeline->Canvas() == nullptr) {
+        // The timeline view is made after this one; until then, an empty pane.
+        dc->SetBackground(*wxWHITE_BRUSH);
+        dc->Clear();
+        return;
+    }
+    const CTimelineLayout& layout = timeline->Layout();
+    CPaintArea area;
+    area.scrollX = canvas_->ScrollX();
+    area.scrollY = timeline->Canvas()->ScrollY();
+    const wxSize size = canvas_->GetClientSize();
+    area.width = size.x;
+    area.height = size.y;
+    CNameListPainter(Document()->Core(), layout, timeline->Fonts())
+        .PaintScreen(*dc, area, FromWx(Document()->GetUserReadableName()), pressedRow_);
+}
+
+void CNameView::OnUpdate(wxView*, wxObject*) {
+    if (canvas_ != nullptr) {
+        canvas_->Refresh(false);
+    }
+}
+
+void CNameView::RecreateFonts(int) {
+    if (canvas_ != nullptr) {
+        canvas_->Refresh(false);
+    }
+}
+
+void CNameView::RedrawNow() {
+    if (canvas_ != nullptr) {
+        canvas_->Refresh(true);
+        canvas_->Update();
+    }
+}
+
+std::int64_t CNameView::RowAt(const wxPoint& client) const {
+    CVitachronView* timeline = Timeline();
+    if (timeline == nullptr) {
+        return -1;
+    }
+    return timeline->RowFromPoint(client.y + timeline->Canvas()->ScrollY());
+}
+
+void CNameView::OnLeftDown(wxMouseEvent& event) {
+    const std::int64_t row = RowAt(event.GetPosition());
+    if (row >= 0) {
+        // Framed while the button is held; the press also brings the bar into view.
+        pressedRow_ = row;
+        canvas_->Refresh(false);
+        Timeline()->CentrePerson(static_cast<int>(row));
+    }
+    event.Skip();
+}
+
+void CNameView::OnLeftUp(wxMouseEvent& event) {
+    if (pressedRow_) {
+        pressedRow_.reset();
+        canvas_->Refresh(false);
+    }
+    event.Skip();
+}
+
+void CNameView::OnMotion(wxMouseEvent& event) {
+    event.Skip();
+    const std::int64_t row = RowAt(event.GetPosition());
+    const CPerson* person = row >= 0 ? Document()->Core().GetDisplayed(static_cast<int>(row)) : nullptr;
+    if (person == nullptr || person->comment.empty()) {
+        tip_->Hide();
+        return;
+    }
+    std::string text = person->comment;
+    for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
+        text.erase(at, 2);
+    }
+    CVitachronView* timeline = Timeline();
+    const CDocSettings& s = Document()->Core().Settings();
+    const std::int64_t x = std::max<std::int64_t>(0, -canvas_->ScrollX());
+    const std::int64_t y = timeline->Fonts().TextHeight(TimelineFont::Name) +
+                           static_cast<std::int64_t>(s.zoom) * s.rowHeight / 400 + timeline->RowTop(row) -
+                           timeline->Canvas()->ScrollY();
+    tip_->ShowAt(ToWx(text), canvas_->ClientToScreen(wxPoint(static_cast<int>(x), static_cast<int>(y))));
+}
+
+void CNameView::OnDoubleClick(wxMouseEvent& event) {
+    CVitachronView* timeline = Timeline();
+    const std::int64_t row = RowAt(event.GetPosition());
+    if (timeline != nullptr && event.GetPosition().y >= timeline->HeaderHeight() && row >= 0 &&
+        Document()->Core().GetDisplayed(static_cast<int>(row)) == nullptr) {
+        // Below the last person: add one, as the menu's command does.
+        wxCommandEvent add(wxEVT_MENU, Id::AddPerson);
+        add.SetEventObject(canvas_);
+        GetFrame()->GetEventHandler()->ProcessEvent(add);
+    }
+    event.Skip();
+}

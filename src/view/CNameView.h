@@ -1,0 +1,48 @@
+// The name list pane: each person's name and years, row for row beside the
+// timeline. It scrolls sideways on its own and vertically only with the
+// timeline, whose layout and fonts it shares.
+#pragma once
+
+#include <wx/docview.h>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class CScrollCanvas;
+class CTrackingTip;
+class CVitachronView;
+class CWxDocument;
+
+class CNameView : public wxView {
+public:
+    CNameView();
+    ~CNameView() override;
+
+    bool OnCreate(wxDocument* doc, long flags) override;
+    bool OnClose(bool deleteWindow) override;
+    void OnDraw(wxDC* dc) override;
+    void OnUpdate(wxView* sender, wxObject* hint) override;
+
+    CWxDocument* Document() const;
+    CScrollCanvas* Canvas() const { return canvas_; }
+    CTrackingTip* Tip() const { return tip_.get(); }
+    std::optional<std::int64_t> PressedRow() const { return pressedRow_; }
+
+    // The fonts are the timeline's; this view only draws again.
+    void RecreateFonts(int percent);
+    void RedrawNow();
+    // The row under a client point: -1 over the title cell, possibly past the last person.
+    std::int64_t RowAt(const wxPoint& client) const;
+
+private:
+    CVitachronView* Timeline() const;
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnMotion(wxMouseEvent& event);
+    void OnDoubleClick(wxMouseEvent& event);
+
+    CScrollCanvas* canvas_ = nullptr;
+    std::unique_ptr<CTrackingTip> tip_;
+    std::optional<std::int64_t> pressedRow_;
+};

@@ -1,0 +1,121 @@
+// The built program, started twice with a private home: what it keeps in
+// its profile between runs, and what it tells the desktop. Needs a display
+// (ctest runs under Xvfb).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Profile = std::map<std::string, std::map<std::string, std::string>>;
+
+class Program : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device rd;
+        home_ = fs::temp_directory_path() / ("vitachron-e2e-" + std::to_string(rd()));
+        fs::create_directories(home_);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(home_, ec);
+    }
+
+    // Runs the program until its screenshot is taken and it has closed.
+    int Run(const fs::path& screenshot, const std::string& document) {
+        const std::string command = "env HOME='" + home_.string() + "' XDG_CONFIG_HOME='" + ConfigDir().string() +
+                                    "' XDG_DATA_HOME='" + (home_ / "data").string() + "' timeout 60 '" +
+                                    VITACHRON_PROGRAM + "' --screenshot '" + screenshot.string() + "' " +
+                                    (document.empty() ? "" : "'" + document + "'") + " > '" +
+                                    (home_ / "run.log").string() + "' 2>&1";
+        return std::system(command.c_str());
+    }
+    fs::path ConfigDir() const { return home_ / "config"; }
+    fs::path ConfigFile() const { return ConfigDir() / "Vitachron.conf"; }
+
+    Profile ReadProfile() const {
+        Profile p;
+        std::ifstream in(ConfigFile());
+        std::string line;
+        std::string section;
+        while (std::getline(in, line)) {
+            if (line.size() > 1 && line.front() == '[' && line.back() == ']') {
+                section.clear();
+                for (const char c : line.substr(1, line.size() - 2)) {
+                    if (c != '\\') {
+                        section += c;
+                    }
+                }
+            } else if (const auto eq = line.find('='); eq != std::string::npos) {
+                p[section][line.substr(0, eq)] = line.substr(eq + 1);
+            }
+        }
+        return p;
+    }
+    void WriteProfile(const Profile& p) const {
+        std::ofstream out(ConfigFile());
+        for (const auto& [section, entries] : p) {
+            std::string escaped;
+            for (const char c : section) {
+                escaped += c == ' ' ? "\\ " : std::string(1, c);
+            }
+            out << '[' << escaped << "]\n";
+            for (const auto& [key, value] : entries) {
+                out << key << '=' << value << '\n';
+            }
+        }
+    }
+    // Width and height from a PNG's header.
+    static std::pair<int, int> PngSize(const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        unsigned char h[24] = {};
+        in.read(reinterpret_cast<char*>(h), sizeof h);
+        const auto be = [&](int at) { return (h[at] << 24) | (h[at + 1] << 16) | (h[at + 2] << 8) | h[at + 3]; };
+        return {be(16), be(20)};
+    }
+
+    fs::path home_;
+};
+
+}  // namespace
+
+TEST_F(Program, KeepsWindowPlaceRecentFilesAndInitValuesAcrossRuns) {
+    const fs::path document = home_ / "見本.vtc";
+    fs::copy_file(fs::path(VITACHRON_SOURCE_DIR) / "data" / "sample.vtc", document);
+
+    ASSERT_EQ(Run(home_ / "first.png", document.string()), 0);
+    ASSERT_TRUE(fs::exists(home_ / "first.png"));
+    Profile p = ReadProfile();
+    EXPECT_EQ(p["Recent File List"]["File1"], document.string());
+    ASSERT_TRUE(p.count("LastPos"));
+    EXPECT_GT(std::stoi(p["LastPos"]["right"]), std::stoi(p["LastPos"]["left"]));
+    // The desktop learns the document type and the program that opens it.
+    EXPECT_TRUE(fs::exists(home_ / "data" / "mime" / "packages" / "vitachron.xml"));
+    std::ifstream entry(home_ / "data" / "applications" / "vitachron.desktop");
+    std::stringstream entryText;
+    entryText << entry.rdbuf();
+    EXPECT_NE(entryText.str().find("MimeType=application/x-vitachron;"), std::string::npos);
+    EXPECT_NE(entryText.str().find(VITACHRON_PROGRAM), std::string::npos);
+
+    // A place, a list width and initial values of the user's own.
+    p["LastPos"] = {{"left", "60"}, {"top", "40"}, {"right", "860"}, {"bottom", "640"}};
+    p["Init"] = {{"LeftWidth", "222"}, {"YearOnly", "1"},     {"KazoeAster", "0"},
+                 {"Comment", "//"},    {"DisplayAge", "0"},   {"DefaultBarLength", "30"}};
+    WriteProfile(p);
+
+    ASSERT_EQ(Run(home_ / "second.png", ""), 0);
+    EXPECT_EQ(PngSize(home_ / "second.png"), std::make_pair(800, 600));
+    const Profile after = ReadProfile();
+    EXPECT_EQ(after.at("LastPos"), (std::map<std::string, std::string>{
+                                       {"left", "60"}, {"top", "40"}, {"right", "860"}, {"bottom", "640"}}));
+    EXPECT_EQ(after.at("Init"), p["Init"]);
+    EXPECT_EQ(after.at("Recent File List").at("File1"), document.string());
+}
