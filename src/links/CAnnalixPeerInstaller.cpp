@@ -47,8 +47,12 @@ void RunQuietly(const std::string& program, const std::filesystem::path& dir) {
                  nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
 }
 
-// Desktop entry Exec quoting: the path in double quotes, with \ " ` $ escaped.
+// Desktop entry Exec quoting, where the path needs it: in double quotes,
+// with \ " ` $ escaped.
 std::string QuoteExec(const std::string& path) {
+    if (path.find_first_of(" \t\n\"'\\><~|&;$*?#()`=%") == std::string::npos) {
+        return path;
+    }
     std::string quoted = "\"";
     for (const char c : path) {
         if (c == '\\' || c == '"' || c == '`' || c == '$') {

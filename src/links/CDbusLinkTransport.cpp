@@ -107,6 +107,25 @@ int ErrnoOfSpawnError(const GError* e) {
     }
 }
 
+// GIO hands out a quoted program path (one with blanks) as it stands in the
+// desktop entry; the command line's first word, unquoted, is the program.
+std::string ExecutableOf(GAppInfo* app) {
+    const char* executable = g_app_info_get_executable(app);
+    if (executable == nullptr) {
+        return {};
+    }
+    if (*executable != '"' && *executable != '\'') {
+        return executable;
+    }
+    gchar** argv = nullptr;
+    std::string program;
+    if (const char* line = g_app_info_get_commandline(app); line && g_shell_parse_argv(line, nullptr, &argv, nullptr)) {
+        program = argv[0];
+        g_strfreev(argv);
+    }
+    return program;
+}
+
 }  // namespace
 
 struct CDbusLinkTransport::Impl {
@@ -344,7 +363,7 @@ CLinkTransport::StartResult CDbusLinkTransport::StartAnnalix(const std::string& 
     gboolean uncertain = FALSE;
     GCharPtr type(g_content_type_guess(document.c_str(), nullptr, 0, &uncertain));
     std::unique_ptr<GAppInfo, GObjectUnref> app(type ? g_app_info_get_default_for_type(type.get(), FALSE) : nullptr);
-    GCharPtr executable(app ? g_find_program_in_path(g_app_info_get_executable(app.get())) : nullptr);
+    GCharPtr executable(app ? g_find_program_in_path(ExecutableOf(app.get()).c_str()) : nullptr);
     if (!executable) {
         result.error = ENOENT;
         return result;

@@ -110,6 +110,9 @@ void CPeerFrame::SetAnsweringVitachron(CLinkTransport::Handle vitachron) {
 void CPeerFrame::AddLog(const std::string& line) {
     log_->Append(ToWx(line));
     log_->SetSelection(static_cast<int>(log_->GetCount()) - 1);
+    if (sink_) {
+        sink_(line);
+    }
 }
 
 void CPeerFrame::BringToTop() {

@@ -6,6 +6,7 @@
 
 #include <wx/frame.h>
 
+#include <functional>
 #include <string>
 
 class CAnnalixPeer;
@@ -22,6 +23,8 @@ public:
     void OpenDocument(const std::string& path);
     void ShowYear(int year);
     void SetAnsweringVitachron(CLinkTransport::Handle vitachron);
+    // Every line also goes to sink (the log file of tests).
+    void SetLogSink(std::function<void(const std::string&)> sink) { sink_ = std::move(sink); }
     void AddLog(const std::string& line);
     void BringToTop();
 
@@ -32,6 +35,7 @@ private:
     void OnYearUpdate(wxUpdateUIEvent& event);
 
     CAnnalixPeer* peer_ = nullptr;
+    std::function<void(const std::string&)> sink_;
     std::string document_;
     CLinkTransport::Handle vitachron_ = 0;
     int lastYear_ = 0;

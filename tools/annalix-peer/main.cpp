@@ -18,6 +18,8 @@
 #include <fstream>
 #include <memory>
 
+#include <unistd.h>
+
 namespace {
 
 class CPeerApp : public wxApp {
@@ -33,7 +35,12 @@ public:
         std::filesystem::create_directories(CDbusLinkTransport::AnnalixSettingsDir(), ec);
 
         frame_ = new CPeerFrame;
-        Log("start argv0=" + std::string(argv[0].utf8_str()) +
+        frame_->SetLogSink([this](const std::string& line) {
+            if (log_) {
+                log_ << line << std::endl;
+            }
+        });
+        Log("start pid=" + std::to_string(::getpid()) + " argv0=" + std::string(argv[0].utf8_str()) +
             (argc > 1 ? " path=" + std::string(argv[1].utf8_str()) : std::string()));
         frame_->Show();
 
@@ -62,14 +69,7 @@ public:
     }
 
 private:
-    void Log(const std::string& line) {
-        if (frame_) {
-            frame_->AddLog(line);
-        }
-        if (log_) {
-            log_ << line << std::endl;
-        }
-    }
+    void Log(const std::string& line) { frame_->AddLog(line); }
 
     CPeerFrame* frame_ = nullptr;
     std::unique_ptr<CAnnalixPeer> peer_;
