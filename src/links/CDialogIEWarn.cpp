@@ -12,11 +12,28 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
+
+namespace {
+
+// OK (and キャンセル) in the program's own words, whatever the locale.
+wxSizer* Buttons(wxWindow* parent, bool withCancel) {
+    auto* buttons = new wxStdDialogButtonSizer;
+    auto* ok = new wxButton(parent, wxID_OK, ToWx(Str::kLinkOk));
+    ok->SetDefault();
+    buttons->AddButton(ok);
+    if (withCancel) {
+        buttons->AddButton(new wxButton(parent, wxID_CANCEL, ToWx(Str::kLinkCancel)));
+    }
+    buttons->Realize();
+    return buttons;
+}
+
+}  // namespace
+
 CDialogIEWarn::CDialogIEWarn(wxWindow* parent, CBrowserSupport& browser)
     : wxDialog(parent, wxID_ANY, ToWx(Str::kBrowserWarnTitle)), browser_(&browser) {
     auto* icon = new wxStaticBitmap(this, Id::BrowserWarnIcon, wxArtProvider::GetBitmap(wxART_WARNING, wxART_MESSAGE_BOX));
     auto* text = new wxStaticText(this, wxID_ANY, ToWx(Str::kBrowserWarnText));
-    text->Wrap(FromDIP(440));
     dontShow_ = new wxCheckBox(this, Id::BrowserWarnDontShow, ToWx(Str::kBrowserWarnDontShow));
 
     auto* top = new wxBoxSizer(wxHORIZONTAL);
@@ -25,7 +42,7 @@ CDialogIEWarn::CDialogIEWarn(wxWindow* parent, CBrowserSupport& browser)
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(top, 0, wxALL | wxEXPAND, 12);
     sizer->Add(dontShow_, 0, wxLEFT | wxRIGHT, 12);
-    sizer->Add(CreateStdDialogButtonSizer(wxOK), 0, wxALL | wxEXPAND, 12);
+    sizer->Add(Buttons(this, false), 0, wxALL | wxEXPAND, 12);
     SetSizerAndFit(sizer);
     CentreOnParent();
 

@@ -11,6 +11,24 @@
 
 #include <algorithm>
 
+
+namespace {
+
+// OK (and キャンセル) in the program's own words, whatever the locale.
+wxSizer* Buttons(wxWindow* parent, bool withCancel) {
+    auto* buttons = new wxStdDialogButtonSizer;
+    auto* ok = new wxButton(parent, wxID_OK, ToWx(Str::kLinkOk));
+    ok->SetDefault();
+    buttons->AddButton(ok);
+    if (withCancel) {
+        buttons->AddButton(new wxButton(parent, wxID_CANCEL, ToWx(Str::kLinkCancel)));
+    }
+    buttons->Realize();
+    return buttons;
+}
+
+}  // namespace
+
 CDialogURLFile::CDialogURLFile(wxWindow* parent, std::vector<std::string> history, int maxEntries,
                                CFileChooser& chooser)
     : wxDialog(parent, wxID_ANY, ToWx(Str::kUrlFileTitle)),
@@ -33,7 +51,7 @@ CDialogURLFile::CDialogURLFile(wxWindow* parent, std::vector<std::string> histor
     row->Add(choose, 0, wxALIGN_CENTER_VERTICAL);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(row, 0, wxALL | wxEXPAND, 12);
-    sizer->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxALL | wxEXPAND, 12);
+    sizer->Add(Buttons(this, true), 0, wxALL | wxEXPAND, 12);
     SetSizerAndFit(sizer);
     CentreOnParent();
 

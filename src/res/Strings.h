@@ -34,6 +34,8 @@ inline constexpr const char* kUrlFileTitle = "URLまたはファイルの設定"
 inline constexpr const char* kUrlFileChoose = "ファイル選択";
 inline constexpr const char* kUrlFileFilter = "html(*.html;*.htm)|*.html;*.htm|すべてのファイル(*.*)|*.*";
 inline constexpr const char* kUrlFilePrefix = "file://";
+inline constexpr const char* kLinkOk = "OK";
+inline constexpr const char* kLinkCancel = "キャンセル";
 // The old-browser warning.
 inline constexpr const char* kBrowserWarnTitle = "古いInternet Explorerの検出";
 inline constexpr const char* kBrowserWarnText =

@@ -90,6 +90,13 @@ wxString WaitForScript(wxWebView* view, const wxString& script, const wxString& 
     return result;
 }
 
+// Where the year's anchor is on the page as shown: 0 is the window's top edge.
+wxString AnchorTop(int year) {
+    return wxString::Format("(function(){var e=document.getElementById('%d');"
+                            "return e ? String(Math.round(e.getBoundingClientRect().top)) : 'none';})()",
+                            year);
+}
+
 int CountBrowserWindows() {
     int n = 0;
     for (wxWindow* w : wxTopLevelWindows) {
@@ -259,7 +266,7 @@ TEST_F(LinkCommandsTest, ALocalPageOpensInTheTopWindowScrolledToTheYearAndLaterL
     EXPECT_EQ(first->GetName(), "topWindow");
     first->SetSize(0, 0, 800, 600);
     wxWebView* view = first->View();
-    const wxString top1582 = "String(Math.round(document.getElementById('1582').getBoundingClientRect().top))";
+    const wxString top1582 = AnchorTop(1582);
     EXPECT_EQ(WaitForScript(view, top1582, "0"), "0") << "the year's anchor is at the top of the window";
     wxString scrolled;
     view->RunScript("String(window.scrollY > 0)", &scrolled);
@@ -285,7 +292,7 @@ TEST_F(LinkCommandsTest, ALocalPageOpensInTheTopWindowScrolledToTheYearAndLaterL
     links->ShowHtml(link);
     EXPECT_EQ(CWebBrowser2::Find(CWebBrowser2::kTopWindow), first);
     EXPECT_EQ(CountBrowserWindows(), 1);
-    const wxString top1600 = "String(Math.round(document.getElementById('1600').getBoundingClientRect().top))";
+    const wxString top1600 = AnchorTop(1600);
     EXPECT_EQ(WaitForScript(view, top1600, "0"), "0");
     std::filesystem::remove(page);
 }

@@ -10,6 +10,8 @@
 
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
 #include <wx/frame.h>
 #include <wx/statbmp.h>
 #include <wx/uiaction.h>
@@ -19,6 +21,29 @@
 namespace {
 
 using Paths = std::vector<std::string>;
+
+// With VITACHRON_SCREENSHOT_DIR set, the window as shown goes there as a PNG.
+void Screenshot(wxWindow* window, const char* name) {
+    const char* dir = std::getenv("VITACHRON_SCREENSHOT_DIR");
+    if (dir == nullptr) {
+        return;
+    }
+    window->Show();
+    window->Raise();
+    for (int i = 0; i < 40; ++i) {
+        wxYield();
+        wxMilliSleep(20);
+    }
+    const wxRect r = window->GetScreenRect();
+    wxBitmap shot(r.width, r.height, 24);
+    {
+        wxMemoryDC mem(shot);
+        wxScreenDC screen;
+        mem.Blit(0, 0, r.width, r.height, &screen, r.x, r.y);
+    }
+    shot.SaveFile(wxString(dir) + "/" + name + ".png", wxBITMAP_TYPE_PNG);
+    window->Hide();
+}
 
 class LinkDialogsTest : public ::testing::Test {
 protected:
@@ -41,6 +66,7 @@ TEST_F(LinkDialogsTest, TheLinkDialogListsTheHistoryNewestFirstWithTheNewestChos
     EXPECT_EQ(combo->GetString(2), "http://a/");
     EXPECT_EQ(combo->GetValue(), "http://c/");
     EXPECT_EQ(combo->GetSelection(), 0);
+    Screenshot(&dialog, "url-file-dialog");
 
     CDialogURLFile empty(frame, {}, 5, chooser);
     EXPECT_EQ(empty.Combo()->GetValue(), "");
@@ -93,6 +119,7 @@ TEST_F(LinkDialogsTest, TheWarningShowsItsTextAndOnlyOkWithTheBoxCheckedStopsItF
         EXPECT_NE(dynamic_cast<wxStaticBitmap*>(wxWindow::FindWindowById(Id::BrowserWarnIcon, &dialog)), nullptr);
         EXPECT_EQ(dialog.DontShowAgain()->GetId(), Id::BrowserWarnDontShow);
         EXPECT_EQ(dialog.DontShowAgain()->GetLabel(), wxString::FromUTF8("次回からこのメッセージを表示しない"));
+        Screenshot(&dialog, "browser-warning-dialog");
         dialog.Accept();  // OK without the box
         EXPECT_TRUE(browser.WarnOldBrowser());
     }
