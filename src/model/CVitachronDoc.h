@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class CDocHost;
@@ -96,6 +97,8 @@ public:
     const std::vector<std::string>& HtmlPaths() const { return htmlPaths_; }
     int HtmlPathLimit() const { return htmlPathLimit_; }
     void AddHtmlPath(const std::string& path);
+    // The history as the link dialog rebuilt it, oldest first.
+    void SetHtmlPaths(std::vector<std::string> paths) { htmlPaths_ = std::move(paths); }
     std::optional<std::string> LastHtmlPath() const;
     const std::string& LinkedDocument() const { return linkedDocument_; }
     void SetLinkedDocument(const std::string& path);

@@ -194,5 +194,9 @@ inline constexpr int ColorsDefaults = 1077;       // デフォルトに戻す
 // ---- CSV and base-point year dialogs -------------------------------------------
 
 // ---- Link dialogs ---------------------------------------------------------------
+inline constexpr int UrlFileChoose = 1088;        // CDialogURLFile: ファイル選択
+inline constexpr int UrlFileCombo = 1089;         // CDialogURLFile: the link, history newest first
+inline constexpr int BrowserWarnDontShow = 1090;  // CDialogIEWarn: 次回からこのメッセージを表示しない
+inline constexpr int BrowserWarnIcon = 1091;      // CDialogIEWarn: the exclamation icon
 
 }  // namespace Id

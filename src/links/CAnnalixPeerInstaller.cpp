@@ -1,0 +1,147 @@
+#include "links/CAnnalixPeerInstaller.h"
+
+#include "model/CFileIO.h"
+
+#include <gio/gio.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::filesystem::path XdgDir(const char* variable, const char* fallback) {
+    if (const char* value = std::getenv(variable); value && *value == '/') {
+        return value;
+    }
+    const char* home = std::getenv("HOME");
+    return std::filesystem::path(home ? home : "/") / fallback;
+}
+
+std::string ReadText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Writes only what changed, so an unchanged start touches nothing.
+bool WriteIfChanged(const std::filesystem::path& file, const std::string& text) {
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec) && ReadText(file) == text) {
+        return true;
+    }
+    std::filesystem::create_directories(file.parent_path(), ec);
+    try {
+        CFileIO::WriteFileAtomically(file, text);
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+
+void RunQuietly(const std::string& program, const std::filesystem::path& dir) {
+    gchar* argv[] = {const_cast<gchar*>(program.c_str()), const_cast<gchar*>(dir.c_str()), nullptr};
+    g_spawn_sync(nullptr, argv, nullptr,
+                 static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_STDOUT_TO_DEV_NULL | G_SPAWN_STDERR_TO_DEV_NULL),
+                 nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+}
+
+// Desktop entry Exec quoting, where the path needs it: in double quotes,
+// with \ " ` $ escaped.
+std::string QuoteExec(const std::string& path) {
+    if (path.find_first_of(" \t\n\"'\\><~|&;$*?#()`=%") == std::string::npos) {
+        return path;
+    }
+    std::string quoted = "\"";
+    for (const char c : path) {
+        if (c == '\\' || c == '"' || c == '`' || c == '$') {
+            quoted += "\\\\";  // the desktop file's own escape doubles the backslash
+        }
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+bool HasUserDefault(const std::string& mimeapps) {
+    std::istringstream lines(mimeapps);
+    std::string line;
+    bool inDefaults = false;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.front() == '[') {
+            inDefaults = line.rfind("[Default Applications]", 0) == 0;
+        } else if (inDefaults && line.rfind(std::string(CAnnalixPeerInstaller::kMimeType) + "=", 0) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool AnotherProgramClaimsTheType() {
+    GList* apps = g_app_info_get_all_for_type(CAnnalixPeerInstaller::kMimeType);
+    bool other = false;
+    for (GList* a = apps; a; a = a->next) {
+        const char* id = g_app_info_get_id(G_APP_INFO(a->data));
+        other = other || id == nullptr || std::string(id) != CAnnalixPeerInstaller::kDesktopFile;
+    }
+    g_list_free_full(apps, g_object_unref);
+    return other;
+}
+
+}  // namespace
+
+std::filesystem::path CAnnalixPeerInstaller::DataHome() { return XdgDir("XDG_DATA_HOME", ".local/share"); }
+std::filesystem::path CAnnalixPeerInstaller::ConfigHome() { return XdgDir("XDG_CONFIG_HOME", ".config"); }
+
+std::string CAnnalixPeerInstaller::MimeXml() {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+           "  <mime-type type=\"application/x-annalix\">\n"
+           "    <comment>Annalix document</comment>\n"
+           "    <comment xml:lang=\"ja\">Annalix文書</comment>\n"
+           "    <glob pattern=\"*.anx\"/>\n"
+           "  </mime-type>\n"
+           "</mime-info>\n";
+}
+
+std::string CAnnalixPeerInstaller::DesktopEntry(const std::filesystem::path& peerExecutable) {
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=Annalix (stand-in)\n"
+           "Name[ja]=Annalix (代用)\n"
+           "Comment=Shows Annalix documents and links them with Vitachron\n"
+           "Exec=" + QuoteExec(peerExecutable.string()) + " %f\n"
+           "MimeType=application/x-annalix;\n"
+           "Terminal=false\n"
+           "Categories=Office;\n";
+}
+
+bool CAnnalixPeerInstaller::Install(const std::filesystem::path& peerExecutable) {
+    const auto mimeDir = DataHome() / "mime";
+    const auto appDir = DataHome() / "applications";
+    // Asked before our entry exists: is some other program already there?
+    const bool otherProgram = AnotherProgramClaimsTheType();
+    if (!WriteIfChanged(mimeDir / "packages" / "annalix-peer.xml", MimeXml()) ||
+        !WriteIfChanged(appDir / kDesktopFile, DesktopEntry(peerExecutable))) {
+        return false;
+    }
+    RunQuietly("update-mime-database", mimeDir);
+    RunQuietly("update-desktop-database", appDir);
+
+    const auto mimeapps = ConfigHome() / "mimeapps.list";
+    std::string text = ReadText(mimeapps);
+    if (otherProgram || HasUserDefault(text)) {
+        return true;
+    }
+    const std::string entry = std::string(kMimeType) + "=" + kDesktopFile + "\n";
+    const auto section = text.find("[Default Applications]\n");
+    if (section == std::string::npos) {
+        if (!text.empty() && text.back() != '\n') {
+            text += '\n';
+        }
+        text += "[Default Applications]\n" + entry;
+    } else {
+        text.insert(section + std::string("[Default Applications]\n").size(), entry);
+    }
+    return WriteIfChanged(mimeapps, text);
+}

@@ -1,0 +1,32 @@
+// Makes the stand-in Annalix (annalix-peer) the desktop's program for
+// Annalix documents of this user, so that the link can start it where the
+// real Annalix is not installed. Written per user, at every start:
+//   $XDG_DATA_HOME/mime/packages/annalix-peer.xml  the type of *.anx
+//   $XDG_DATA_HOME/applications/annalix-peer.desktop
+//   $XDG_CONFIG_HOME/mimeapps.list                  the default for the type,
+//     only when the user has none and no other program claims the type:
+//     a real Annalix always wins.
+// then refreshes the caches with update-mime-database and
+// update-desktop-database (packages shared-mime-info, desktop-file-utils).
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+class CAnnalixPeerInstaller {
+public:
+    static constexpr const char* kMimeType = "application/x-annalix";
+    static constexpr const char* kDesktopFile = "annalix-peer.desktop";
+
+    // peerExecutable: the full path of annalix-peer. False when a file
+    // could not be written; a missing cache tool is not an error (the
+    // desktop then reads the files directly, only slower).
+    static bool Install(const std::filesystem::path& peerExecutable);
+
+    static std::filesystem::path DataHome();    // $XDG_DATA_HOME or ~/.local/share
+    static std::filesystem::path ConfigHome();  // $XDG_CONFIG_HOME or ~/.config
+
+    // The contents written, for tests and packagers.
+    static std::string MimeXml();
+    static std::string DesktopEntry(const std::filesystem::path& peerExecutable);
+};

@@ -1,0 +1,71 @@
+#include "links/CDialogIEWarn.h"
+
+#include "links/CBrowserSupport.h"
+#include "res/Strings.h"
+#include "res/ids.h"
+#include "view/WxConvert.h"
+
+#include <wx/artprov.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/sizer.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+
+
+namespace {
+
+// OK (and キャンセル) in the program's own words, whatever the locale.
+wxSizer* Buttons(wxWindow* parent, bool withCancel) {
+    auto* buttons = new wxStdDialogButtonSizer;
+    auto* ok = new wxButton(parent, wxID_OK, ToWx(Str::kLinkOk));
+    ok->SetDefault();
+    buttons->AddButton(ok);
+    if (withCancel) {
+        buttons->AddButton(new wxButton(parent, wxID_CANCEL, ToWx(Str::kLinkCancel)));
+    }
+    buttons->Realize();
+    return buttons;
+}
+
+}  // namespace
+
+CDialogIEWarn::CDialogIEWarn(wxWindow* parent, CBrowserSupport& browser)
+    : wxDialog(parent, wxID_ANY, ToWx(Str::kBrowserWarnTitle)), browser_(&browser) {
+    auto* icon = new wxStaticBitmap(this, Id::BrowserWarnIcon, wxArtProvider::GetBitmap(wxART_WARNING, wxART_MESSAGE_BOX));
+    auto* text = new wxStaticText(this, wxID_ANY, ToWx(Str::kBrowserWarnText));
+    dontShow_ = new wxCheckBox(this, Id::BrowserWarnDontShow, ToWx(Str::kBrowserWarnDontShow));
+
+    auto* top = new wxBoxSizer(wxHORIZONTAL);
+    top->Add(icon, 0, wxRIGHT, 12);
+    top->Add(text, 1);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(top, 0, wxALL | wxEXPAND, 12);
+    sizer->Add(dontShow_, 0, wxLEFT | wxRIGHT, 12);
+    sizer->Add(Buttons(this, false), 0, wxALL | wxEXPAND, 12);
+    SetSizerAndFit(sizer);
+    CentreOnParent();
+
+    Bind(wxEVT_BUTTON, &CDialogIEWarn::OnOk, this, wxID_OK);
+    // Escape and the close box only close: without a Cancel button wx would
+    // otherwise press OK for them, and the box would count.
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
+        if (e.GetKeyCode() == WXK_ESCAPE) {
+            EndDialog(wxID_CANCEL);
+        } else {
+            e.Skip();
+        }
+    });
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { EndDialog(wxID_CANCEL); });
+}
+
+void CDialogIEWarn::OnOk(wxCommandEvent&) {
+    Accept();
+    EndModal(wxID_OK);
+}
+
+void CDialogIEWarn::Accept() {
+    if (dontShow_->IsChecked()) {
+        browser_->DisableBrowserWarning();
+    }
+}

@@ -1,0 +1,55 @@
+#include "links/CWebBrowser2.h"
+
+#include "res/Strings.h"
+#include "view/WxConvert.h"
+
+#include <wx/sizer.h>
+#include <wx/utils.h>
+#include <wx/webview.h>
+
+CWebBrowser2::CWebBrowser2(const wxString& targetFrameName)
+    : wxFrame(nullptr, wxID_ANY, ToWx(Str::kAppName), wxDefaultPosition, wxSize(900, 700), wxDEFAULT_FRAME_STYLE,
+              targetFrameName) {
+    view_ = wxWebView::New(this, wxID_ANY);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(view_, 1, wxEXPAND);
+    SetSizer(sizer);
+    view_->Bind(wxEVT_WEBVIEW_TITLE_CHANGED, [this](wxWebViewEvent& e) {
+        SetTitle(e.GetString().empty() ? ToWx(Str::kAppName) : e.GetString());
+    });
+}
+
+CWebBrowser2* CWebBrowser2::Find(const wxString& targetFrameName) {
+    for (wxWindow* w : wxTopLevelWindows) {
+        auto* browser = dynamic_cast<CWebBrowser2*>(w);
+        if (browser && !browser->IsBeingDeleted() && browser->GetName() == targetFrameName) {
+            return browser;
+        }
+    }
+    return nullptr;
+}
+
+void CWebBrowser2::Navigate(const wxString& url) {
+    // The same address again (another look at the same year) would be
+    // ignored as a jump to where the page already is: load it afresh.
+    if (view_->GetCurrentURL() == url) {
+        view_->Reload();
+    } else {
+        view_->LoadURL(url);
+    }
+}
+
+bool CWebBrowser2::Navigate2(const wxString& url, const wxString& targetFrameName) {
+    if (!wxWebView::IsBackendAvailable(wxWebViewBackendDefault)) {
+        return wxLaunchDefaultBrowser(url);
+    }
+    CWebBrowser2* browser = Find(targetFrameName);
+    if (browser == nullptr) {
+        browser = new CWebBrowser2(targetFrameName);
+    }
+    browser->Navigate(url);
+    browser->Show();
+    browser->Iconize(false);
+    browser->Raise();
+    return true;
+}

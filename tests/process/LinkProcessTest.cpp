@@ -1,0 +1,320 @@
+// The Annalix link across real processes on a private session bus (each
+// case runs under its own dbus-run-session; the display comes from the
+// caller, as for ui_tests): link-host plays Vitachron, annalix-peer plays
+// Annalix, started by the test or by the link through the desktop's
+// default program for *.anx, and this test process itself plays an Annalix
+// that asks Vitachron questions.
+#include "links/CAnnalixPeerInstaller.h"
+#include "links/CDbusLinkTransport.h"
+#include "links/CSharedBlock.h"
+#include "links/LinkProtocol.h"
+
+#include "support/links/UniqueName.h"
+
+#include <gtest/gtest.h>
+
+#include <glib.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <sstream>
+#include <thread>
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr auto kPatience = 30s;  // for things that take milliseconds when all is well
+
+std::string ReadText(const fs::path& file) {
+    std::ifstream in(file);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class CChild {
+public:
+    CChild(std::vector<std::string> args, bool pipes) {
+        std::vector<gchar*> argv;
+        for (auto& a : args) {
+            argv.push_back(a.data());
+        }
+        argv.push_back(nullptr);
+        GError* error = nullptr;
+        const bool ok = g_spawn_async_with_pipes(nullptr, argv.data(), nullptr, G_SPAWN_DO_NOT_REAP_CHILD, nullptr,
+                                                 nullptr, &pid_, pipes ? &in_ : nullptr, pipes ? &out_ : nullptr,
+                                                 nullptr, &error);
+        if (!ok) {
+            ADD_FAILURE() << "cannot start " << args[0] << ": " << error->message;
+            g_error_free(error);
+        }
+    }
+    ~CChild() {
+        if (in_ >= 0) {
+            ::close(in_);
+        }
+        if (out_ >= 0) {
+            ::close(out_);
+        }
+        if (pid_ > 0) {
+            ::kill(pid_, SIGTERM);
+            ::waitpid(pid_, nullptr, 0);
+        }
+    }
+    CChild(const CChild&) = delete;
+    CChild& operator=(const CChild&) = delete;
+
+    void Write(const std::string& line) {
+        const std::string text = line + "\n";
+        ASSERT_EQ(::write(in_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+    }
+
+    // The next line of its output; empty after the time-out.
+    std::string ReadLine(std::chrono::milliseconds timeout = kPatience) {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        for (;;) {
+            if (const auto nl = buffer_.find('\n'); nl != std::string::npos) {
+                std::string line = buffer_.substr(0, nl);
+                buffer_.erase(0, nl + 1);
+                return line;
+            }
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            pollfd p{out_, POLLIN, 0};
+            if (left.count() <= 0 || ::poll(&p, 1, static_cast<int>(left.count())) <= 0) {
+                return {};
+            }
+            char chunk[4096];
+            const ssize_t n = ::read(out_, chunk, sizeof chunk);
+            if (n <= 0) {
+                return {};
+            }
+            buffer_.append(chunk, static_cast<std::size_t>(n));
+        }
+    }
+
+    // Lines up to "done" (excluded).
+    std::vector<std::string> UntilDone() {
+        std::vector<std::string> lines;
+        for (std::string line = ReadLine(); line != "done"; line = ReadLine()) {
+            if (line.empty()) {
+                ADD_FAILURE() << "no \"done\" in time";
+                break;
+            }
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+private:
+    GPid pid_ = 0;
+    int in_ = -1;
+    int out_ = -1;
+    std::string buffer_;
+};
+
+class LinkProcessTest : public ::testing::Test {
+protected:
+    fs::path dir;
+    CUniqueName block{"block"};
+    CUniqueName event{"event"};
+    fs::path peerLog;
+    std::unique_ptr<CChild> host;
+    CLinkTransport::Handle hostHandle = 0;
+
+    void SetUp() override {
+        ASSERT_NE(std::getenv("DBUS_SESSION_BUS_ADDRESS"), nullptr) << "needs a session bus";
+        char pattern[] = "/tmp/vitachron-link-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        dir = pattern;
+        // A desktop of its own: no program for *.anx unless the test installs one.
+        ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+        peerLog = dir / "peer.log";
+        ::setenv("ANNALIX_PEER_LOG", peerLog.c_str(), 1);
+        ::setenv("ANNALIX_PEER_BLOCK", block.str().c_str(), 1);
+    }
+
+    void TearDown() override {
+        host.reset();
+        // Annalixes the link started are not our children: end them by the
+        // pid they logged, or they would outlive the test (and its bus).
+        std::istringstream log(ReadText(peerLog));
+        for (std::string line; std::getline(log, line);) {
+            if (line.rfind("start pid=", 0) == 0) {
+                ::kill(static_cast<pid_t>(std::stol(line.substr(10))), SIGTERM);
+            }
+        }
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+
+    void StartHost(const std::string& document, std::chrono::milliseconds answer = 1000ms,
+                   std::chrono::milliseconds start = 20000ms) {
+        host = std::make_unique<CChild>(std::vector<std::string>{VITACHRON_LINK_HOST, block, event,
+                                                                 std::to_string(answer.count()),
+                                                                 std::to_string(start.count()), document},
+                                        true);
+        const std::string ready = host->ReadLine();
+        ASSERT_EQ(ready.rfind("ready ", 0), 0u) << ready;
+        hostHandle = std::stoll(ready.substr(6));
+        ASSERT_NE(hostHandle, 0);
+    }
+
+    // The peer's log once it holds text (or all of it at the time-out).
+    std::string WaitForPeer(const std::string& text) {
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        std::string log;
+        while (std::chrono::steady_clock::now() < deadline) {
+            log = ReadText(peerLog);
+            if (log.find(text) != std::string::npos) {
+                break;
+            }
+            std::this_thread::sleep_for(20ms);
+        }
+        return log;
+    }
+
+    fs::path MakeAnnalixDocument(const std::string& name) {
+        const fs::path file = dir / name;
+        std::ofstream(file) << "1582 本能寺の変\n1600 関ヶ原の戦い\n";
+        return file;
+    }
+};
+
+int Count(const std::string& text, const std::string& what) {
+    int n = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+        ++n;
+    }
+    return n;
+}
+
+}  // namespace
+
+TEST_F(LinkProcessTest, AnAnnalixShowingTheDocumentAnswersDuringTheBroadcastComesToTheTopAndGetsTheYear) {
+    const fs::path anx = MakeAnnalixDocument("history.anx");
+    StartHost("/home/u/never-asked.vtc");
+    CChild peer({VITACHRON_ANNALIX_PEER, anx.string()}, false);
+    ASSERT_NE(WaitForPeer("joined ").find("joined "), std::string::npos);
+
+    host->Write("show 1582 " + anx.string());
+    EXPECT_EQ(host->UntilDone(), std::vector<std::string>{});  // no message
+
+    const std::string log = WaitForPeer("year 1582");
+    EXPECT_NE(log.find("answered-query " + std::to_string(hostHandle) + "\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("raised\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("year 1582\n"), std::string::npos) << log;
+    EXPECT_EQ(Count(log, "start "), 1) << "no second Annalix was started\n" << log;
+    // In this order: the answer came while the broadcast was under way, then the rest.
+    EXPECT_LT(log.find("answered-query"), log.find("raised"));
+    EXPECT_LT(log.find("raised"), log.find("year 1582"));
+}
+
+TEST_F(LinkProcessTest, WithNoAnnalixRunningTheDesktopsProgramForAnxIsStartedAndGetsTheYear) {
+    ASSERT_TRUE(CAnnalixPeerInstaller::Install(VITACHRON_ANNALIX_PEER));
+    EXPECT_NE(ReadText(dir / "config" / "mimeapps.list").find("application/x-annalix=annalix-peer.desktop"),
+              std::string::npos);
+    const fs::path anx = MakeAnnalixDocument("歴史 年表.anx");  // a blank and code page 932 on the command line
+    StartHost("/home/u/x.vtc");
+
+    host->Write("show -500 " + anx.string());
+    EXPECT_EQ(host->UntilDone(), std::vector<std::string>{});
+
+    const std::string log = WaitForPeer("year -500");
+    EXPECT_NE(log.find(" argv0=annalix path=" + anx.string() + "\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("year -500\n"), std::string::npos) << log;
+    EXPECT_EQ(log.find("raised"), std::string::npos) << log;
+
+    // The started Annalix now answers for its document: the next time it is only raised.
+    host->Write("show 1600 " + anx.string());
+    EXPECT_EQ(host->UntilDone(), std::vector<std::string>{});
+    const std::string again = WaitForPeer("year 1600");
+    EXPECT_NE(again.find("raised\n"), std::string::npos) << again;
+    EXPECT_EQ(Count(again, "start "), 1) << again;
+}
+
+TEST_F(LinkProcessTest, AnAnnalixThatCannotBeStartedOrNeverJoinsIsReported) {
+    const fs::path anx = MakeAnnalixDocument("x.anx");
+    StartHost("/home/u/x.vtc", 100ms, 700ms);
+
+    host->Write("show 1600 " + anx.string());  // nothing is associated with *.anx yet
+    EXPECT_EQ(host->UntilDone(), std::vector<std::string>{"message Annalixの起動に失敗しました(2)"});
+
+    // A program that runs but never joins the bus.
+    const fs::path sleeper = dir / "never-joins";
+    std::ofstream(sleeper) << "#!/bin/sh\nexec sleep 5 >/dev/null 2>&1\n";
+    fs::permissions(sleeper, fs::perms::owner_all);
+    ASSERT_TRUE(CAnnalixPeerInstaller::Install(sleeper));
+    host.reset();  // the desktop's programs are looked up once per process
+    StartHost("/home/u/x.vtc", 100ms, 700ms);
+    host->Write("show 1600 " + anx.string());
+    EXPECT_EQ(host->UntilDone(), std::vector<std::string>{"message Annalixとの同期に失敗しました(110)"});
+
+    // A close released the block: the link says so instead of using it.
+    host->Write("release");
+    host->UntilDone();
+    host->Write("show 1600 " + anx.string());
+    EXPECT_EQ(host->UntilDone(), std::vector<std::string>{"message Annalixの起動に失敗しました(2)"});
+}
+
+TEST_F(LinkProcessTest, VitachronAnswersQueriesForItsOwnDocumentOnlyAndCentresRequestedYears) {
+    std::string document = "/tmp/" + std::string(991, 'd') + ".vtc";
+    ASSERT_EQ(document.size(), 1000u);
+    StartHost(document);
+
+    // This process plays an asking Annalix.
+    std::mutex mutex;
+    std::vector<std::pair<std::int64_t, std::int64_t>> received;
+    CDbusLinkTransport annalix(LinkProtocol::kToAnnalix, LinkProtocol::kToVitachron);
+    annalix.SetHandlers({[&](std::int64_t w, std::int64_t l, CLinkReply reply) {
+                             std::lock_guard lock(mutex);
+                             received.emplace_back(w, l);
+                             reply(0);
+                         },
+                         nullptr});
+    ASSERT_NE(annalix.OwnHandle(), 0);
+    auto takeReceived = [&] {
+        std::lock_guard lock(mutex);
+        return std::exchange(received, {});
+    };
+    CSharedBlock shared(block.str());
+
+    // A 1000-byte path fills the block with no terminator, and matches.
+    shared.Write(document);
+    const auto bytes = shared.Read();
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\0'), 0);
+    EXPECT_EQ(annalix.Send(hostHandle, LinkProtocol::kAskHasDocument, annalix.OwnHandle()), 0);
+    // Answered before the query returned.
+    using Received = std::vector<std::pair<std::int64_t, std::int64_t>>;
+    EXPECT_EQ(takeReceived(), (Received{{hostHandle, LinkProtocol::kAnswer}}));
+
+    // Only 1000 bytes count: a longer path with the same beginning is the same document.
+    shared.Write(document + "-longer");
+    annalix.Send(hostHandle, LinkProtocol::kAskHasDocument, annalix.OwnHandle());
+    EXPECT_EQ(takeReceived().size(), 1u);
+
+    // Another path: no answer.
+    shared.Write("/tmp/another.vtc");
+    annalix.Send(hostHandle, LinkProtocol::kAskHasDocument, annalix.OwnHandle());
+    document.back() = 'x';
+    shared.Write(document);
+    annalix.Send(hostHandle, LinkProtocol::kAskHasDocument, annalix.OwnHandle());
+    EXPECT_EQ(takeReceived(), Received{});
+
+    // Codes 0 and 4 are ignored; code 2 centres the year, and is the only thing Vitachron did.
+    EXPECT_EQ(annalix.Send(hostHandle, 0, 1868), 0);
+    EXPECT_EQ(annalix.Send(hostHandle, 4, 1868), 0);
+    EXPECT_EQ(annalix.Send(hostHandle, LinkProtocol::kCentreYear, 1603), 0);
+    EXPECT_EQ(host->ReadLine(), "centre 1603");
+    EXPECT_EQ(takeReceived(), Received{});
+}

@@ -1,0 +1,81 @@
+// annalix-peer: a stand-in for Annalix, the chronology program Vitachron
+// links with. It shows the .anx document named on its command line (argv[1];
+// Vitachron starts it as `annalix "<path>"`), answers Vitachron's queries
+// for it, shows the years Vitachron sends, and can ask Vitachron in turn.
+//
+// Environment, for tests: ANNALIX_PEER_LOG names a file that receives one
+// line per thing the link did; ANNALIX_PEER_BLOCK the shared block's name.
+#include "CAnnalixPeer.h"
+#include "CPeerFrame.h"
+
+#include "links/CDbusLinkTransport.h"
+#include "links/LinkProtocol.h"
+
+#include <wx/app.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+
+#include <unistd.h>
+
+namespace {
+
+class CPeerApp : public wxApp {
+public:
+    bool OnInit() override {
+        std::setlocale(LC_ALL, "");
+        if (const char* log = std::getenv("ANNALIX_PEER_LOG"); log && *log) {
+            log_.open(log, std::ios::app);
+        }
+        const char* block = std::getenv("ANNALIX_PEER_BLOCK");
+        // Annalix's per-user settings: what tells Vitachron that it is installed.
+        std::error_code ec;
+        std::filesystem::create_directories(CDbusLinkTransport::AnnalixSettingsDir(), ec);
+
+        frame_ = new CPeerFrame;
+        frame_->SetLogSink([this](const std::string& line) {
+            if (log_) {
+                log_ << line << std::endl;
+            }
+        });
+        Log("start pid=" + std::to_string(::getpid()) + " argv0=" + std::string(argv[0].utf8_str()) +
+            (argc > 1 ? " path=" + std::string(argv[1].utf8_str()) : std::string()));
+        frame_->Show();
+
+        // Joining the bus last: whoever sees us there can be answered.
+        CAnnalixPeer::Callbacks callbacks{
+            [this](int year) { frame_->ShowYear(year); },
+            [this] { frame_->BringToTop(); },
+            [this](CLinkTransport::Handle v) { frame_->SetAnsweringVitachron(v); },
+            [this](const std::string& line) { Log(line); },
+            [this](std::function<void()> task) { CallAfter(std::move(task)); },
+        };
+        peer_ = std::make_unique<CAnnalixPeer>(
+            std::make_unique<CDbusLinkTransport>(LinkProtocol::kToAnnalix, LinkProtocol::kToVitachron),
+            block && *block ? block : LinkProtocol::kBlockName, std::move(callbacks));
+        frame_->SetPeer(peer_.get());
+        if (argc > 1) {
+            frame_->OpenDocument(std::string(argv[1].utf8_str()));
+        }
+        Log("joined " + std::to_string(peer_->OwnHandle()));
+        return true;
+    }
+
+    int OnExit() override {
+        peer_.reset();
+        return wxApp::OnExit();
+    }
+
+private:
+    void Log(const std::string& line) { frame_->AddLog(line); }
+
+    CPeerFrame* frame_ = nullptr;
+    std::unique_ptr<CAnnalixPeer> peer_;
+    std::ofstream log_;
+};
+
+}  // namespace
+
+wxIMPLEMENT_APP(CPeerApp);
