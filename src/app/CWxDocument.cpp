@@ -4,9 +4,11 @@
 #include "app/CBarDataEdit.h"
 #include "app/CMainFrame.h"
 #include "app/CVitachronDocManager.h"
+#include "dialogs/CDialogPerson.h"
 #include "dialogs/CFileChooser.h"
 #include "dialogs/MessageBox.h"
 #include "model/CFileError.h"
+#include "model/CDirectPeopleEditor.h"
 #include "model/CFileIO.h"
 #include "model/CFormatError.h"
 #include "res/Strings.h"
@@ -67,7 +69,8 @@ int ValueOf(const std::array<std::pair<int, int>, N>& table, int id) {
 
 CWxDocument::CWxDocument(CAppServices& services)
     : services_(&services),
-      core_(std::make_unique<CVitachronDoc>(*this, *services.profile, services.sharedCategoryFile)) {
+      core_(std::make_unique<CVitachronDoc>(*this, *services.profile, services.sharedCategoryFile)),
+      editor_(std::make_unique<CDirectPeopleEditor>(*core_)) {
     for (const auto& [id, order] : kSortOrders) {
         Bind(wxEVT_MENU, &CWxDocument::OnSort, this, id);
         Bind(wxEVT_UPDATE_UI, &CWxDocument::OnUpdateSort, this, id);
@@ -306,4 +309,19 @@ void CWxDocument::OnZoom(wxCommandEvent& event) { core_->SetZoom(ValueOf(kZooms,
 
 void CWxDocument::OnUpdateZoom(wxUpdateUIEvent& event) {
     event.Check(core_->Settings().zoom == ValueOf(kZooms, event.GetId()));
+}
+
+CPeopleEditor& CWxDocument::PeopleEditor() { return *editor_; }
+
+bool CWxDocument::EditPerson(wxWindow* parent, CPerson& person) {
+    return CDialogPerson::RunModal(parent, *core_, PeopleEditor(), &person) == wxID_OK;
+}
+
+void CWxDocument::DeleteDisplayedPerson(int row) {
+    const CPerson* person = core_->GetDisplayed(row);
+    if (person == nullptr) {
+        core_->SetCurrentIndex(-1);
+        return;
+    }
+    PeopleEditor().Remove(static_cast<std::size_t>(core_->StoredIndexOf(person)));
 }

@@ -13,6 +13,7 @@
 struct CAppServices;
 class CMainFrame;
 class CNameView;
+class CPeopleEditor;
 class CVitachronView;
 
 class CWxDocument : public wxDocument, public CDocHost {
@@ -29,6 +30,14 @@ public:
 
     // Both views are drawn again; a selection-only change keeps what they measured.
     void UpdateSelection();
+
+    // Editing people, for the views' double-clicks and context menus. Every
+    // change goes through PeopleEditor(), which records it for undo.
+    CPeopleEditor& PeopleEditor();
+    // Opens the person dialog on this displayed person; true when it was changed.
+    bool EditPerson(wxWindow* parent, CPerson& person);
+    // Removes the person shown at this row (the caller has asked the user).
+    void DeleteDisplayedPerson(int row);
 
     // wxDocument
     bool OnCreate(const wxString& path, long flags) override;
@@ -66,4 +75,5 @@ private:
 
     CAppServices* services_;
     std::unique_ptr<CVitachronDoc> core_;
+    std::unique_ptr<CPeopleEditor> editor_;
 };
