@@ -215,10 +215,11 @@ void CVitachronApp::PrintAndQuit() {
                 fail(FromWx(printTarget_) + ": " + error);
             }
         } else {
-            wxPrintDialogData data(settings);
-            wxPrinter printer(&data);
-            if (!printer.Print(nullptr, printout.get(), false)) {
-                fail(Str::kMsgPrintFailed);
+            std::string error;
+            if (!CPdfPrinter::PrintToDefaultPrinter(*printout, CPdfPrinter::PaperOf(settings),
+                                                    static_cast<int>(CLogFontConverter::ScreenDpi()),
+                                                    FromWx(doc->GetUserReadableName()), error)) {
+                fail(std::string(Str::kMsgPrintFailed) + " (" + error + ")");
             }
         }
         doc->Modify(false);

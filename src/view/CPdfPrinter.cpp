@@ -8,9 +8,12 @@
 
 #include <cairo-pdf.h>
 #include <cairo.h>
+#include <glib.h>
 
 #include <memory>
 #include <system_error>
+
+#include <unistd.h>
 
 namespace {
 
@@ -118,4 +121,42 @@ bool CPdfPrinter::Print(wxPrintout& printout, const std::filesystem::path& file,
         *pages = written;
     }
     return true;
+}
+
+bool CPdfPrinter::PrintToDefaultPrinter(wxPrintout& printout, const Paper& paper, int screenPpi,
+                                        const std::string& title, std::string& error) {
+    const std::filesystem::path pdf =
+        std::filesystem::temp_directory_path() / ("vitachron-print-" + std::to_string(::getpid()) + ".pdf");
+    if (!Print(printout, pdf, paper, screenPpi, error)) {
+        return false;
+    }
+    std::string name = title;
+    std::string pdfPath = pdf.string();
+    gchar* argv[] = {const_cast<gchar*>("lp"), const_cast<gchar*>("-t"), name.data(), const_cast<gchar*>("--"),
+                     pdfPath.data(), nullptr};
+    gchar* errText = nullptr;
+    gint status = 0;
+    GError* spawnError = nullptr;
+    const bool ran = g_spawn_sync(nullptr, argv, nullptr,
+                                  static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_STDOUT_TO_DEV_NULL), nullptr,
+                                  nullptr, nullptr, &errText, &status, &spawnError) != FALSE;
+    std::error_code ec;
+    std::filesystem::remove(pdf, ec);
+    if (!ran) {
+        error = std::string("lp: ") + (spawnError != nullptr ? spawnError->message : "cannot be run");
+        if (spawnError != nullptr) {
+            g_error_free(spawnError);
+        }
+        g_free(errText);
+        return false;
+    }
+    const bool printed = g_spawn_check_wait_status(status, nullptr) != FALSE;
+    if (!printed) {
+        error = std::string("lp: ") + (errText != nullptr ? errText : "failed");
+        while (!error.empty() && (error.back() == '\n' || error.back() == '\r')) {
+            error.pop_back();
+        }
+    }
+    g_free(errText);
+    return printed;
 }

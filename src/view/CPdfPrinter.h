@@ -27,4 +27,10 @@ public:
     // the reason in error when nothing was written; pages is the number written.
     static bool Print(wxPrintout& printout, const std::filesystem::path& file, const Paper& paper, int screenPpi,
                       std::string& error, int* pages = nullptr);
+
+    // Prints without asking, on the system's default printer: the pages go
+    // as a PDF to the printing system's "lp" command (GTK's own printing
+    // waits forever for a dialog nobody answers when there is none).
+    static bool PrintToDefaultPrinter(wxPrintout& printout, const Paper& paper, int screenPpi,
+                                      const std::string& title, std::string& error);
 };

@@ -41,6 +41,10 @@ void CPrintPagePainter::Paint(wxDC& dc, const CPrintPage& page) const {
     area.width = static_cast<int>(pages_->PageWidth());
     area.height = static_cast<int>(std::max(pages_->PageHeight(), gridBottom));
 
+    // Texts that begin on the page before and run into this one stop at
+    // its edge, as a printer's printable area stops them; a PDF page would
+    // show them in its margin.
+    wxDCClipper clip(dc, 0, 0, area.width, area.height);
     // The paper stays as it is: only the background colour is set, for the patterns.
     dc.SetBackground(wxBrush(ToWxColour(doc_->Settings().backColor)));
     const CTimelinePainter timeline(*doc_, *layout_, *fonts_, *patterns_);

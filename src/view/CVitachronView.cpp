@@ -441,6 +441,16 @@ void CVitachronView::Print(bool prompt) {
         return;
     }
     wxPageSetupDialogData& setup = GetDocumentManager()->GetPageSetupDialogData();
+    if (!prompt) {
+        std::string error;
+        if (!CPdfPrinter::PrintToDefaultPrinter(*printout, CPdfPrinter::PaperOf(setup.GetPrintData()),
+                                                static_cast<int>(CLogFontConverter::ScreenDpi()),
+                                                FromWx(Document()->GetUserReadableName()), error)) {
+            ShowMessageBox(ToWx(std::string(Str::kMsgPrintFailed) + "\n(" + error + ")"), wxOK | wxICON_ERROR,
+                           GetFrame());
+        }
+        return;
+    }
     wxPrintDialogData data(setup.GetPrintData());
     wxPrinter printer(&data);
     if (printer.Print(GetFrame(), printout.get(), prompt)) {

@@ -75,6 +75,29 @@ TEST_F(PrintAndRender, PrintToWritesEveryPageOfTheSampleAsPdfWithoutAWindow) {
     EXPECT_EQ(images, pages);
 }
 
+TEST_F(PrintAndRender, PrintGoesToTheDefaultPrinterThroughLpWithThePagesOfPrintTo) {
+    // A stand-in for the printing system's lp: keeps what it was given.
+    const fs::path bin = home_ / "bin";
+    fs::create_directories(bin);
+    {
+        std::ofstream lp(bin / "lp");
+        lp << "#!/bin/sh\necho \"$@\" > '" << (home_ / "lp.args").string() << "'\ncp \"$4\" '"
+           << (home_ / "printed.pdf").string() << "'\n";
+    }
+    fs::permissions(bin / "lp", fs::perms::owner_all);
+    const std::string path = "PATH='" + bin.string() + ":" + std::getenv("PATH") + "'";
+    ASSERT_EQ(Run(Quote(VITACHRON_PROGRAM) + " --print " + Quote(kSample), path), 0) << Errors();
+    EXPECT_EQ(Read(home_ / "lp.args").rfind("-t sample.vtc -- ", 0), 0u) << Read(home_ / "lp.args");
+    const fs::path pdf = home_ / "sample.pdf";
+    ASSERT_EQ(Run(Quote(VITACHRON_PROGRAM) + " --print-to " + Quote(pdf) + " " + Quote(kSample)), 0);
+    EXPECT_EQ(PdfPages(home_ / "printed.pdf"), PdfPages(pdf));
+
+    // Without a printing system: said so, not waited for.
+    fs::remove(bin / "lp");
+    EXPECT_EQ(Run(Quote(VITACHRON_PROGRAM) + " --print " + Quote(kSample), path), 1);
+    EXPECT_NE(Errors().find("lp"), std::string::npos) << Errors();
+}
+
 TEST_F(PrintAndRender, PrintToADamagedFileSaysSoAndWritesNothing) {
     const fs::path bad = home_ / "bad.vtc";
     std::ofstream(bad) << "not a document";
