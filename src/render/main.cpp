@@ -101,7 +101,8 @@ int main(int argc, char** argv) {
     });
     wxApp::SetInstance(new CRenderApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
-        std::fprintf(stderr, "vitachron-cli render: the toolkit cannot start without a display (run it under xvfb-run)\n");
+        std::fprintf(stderr,
+                     "vitachron-cli render: the toolkit cannot start without a display (run it under xvfb-run)\n");
         return 1;
     }
     int status = 0;

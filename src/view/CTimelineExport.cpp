@@ -264,8 +264,8 @@ bool CTimelineExport::WriteSvg(const std::filesystem::path& partial, std::string
 
 bool CTimelineExport::WritePdf(const std::filesystem::path& partial, std::string& error) const {
     const double scale = 72.0 / std::max(source_.screenPpi, 1);
-    cairo_surface_t* surface =
-        cairo_pdf_surface_create(partial.c_str(), static_cast<double>(Width()) * scale, static_cast<double>(Height()) * scale);
+    cairo_surface_t* surface = cairo_pdf_surface_create(partial.c_str(), static_cast<double>(Width()) * scale,
+                                                        static_cast<double>(Height()) * scale);
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
         error = cairo_status_to_string(cairo_surface_status(surface));
         cairo_surface_destroy(surface);

@@ -85,8 +85,11 @@ bool CTimelinePrintout::OnPrintPage(int page) {
         h = pageH;
     }
     const CPrintDevice d = ReportedDevice();
-    const double scaleX = pageW > 0 ? double(d.printerPpiX) / d.screenPpiX * w / pageW : 1.0;
-    const double scaleY = pageH > 0 ? double(d.printerPpiY) / d.screenPpiY * h / pageH : 1.0;
+    const auto ratio = [](int printer, int screen) {
+        return printer > 0 && screen > 0 ? static_cast<double>(printer) / screen : 1.0;
+    };
+    const double scaleX = pageW > 0 ? ratio(d.printerPpiX, d.screenPpiX) * w / pageW : 1.0;
+    const double scaleY = pageH > 0 ? ratio(d.printerPpiY, d.screenPpiY) * h / pageH : 1.0;
     RenderPage(*dc, page, scaleX, scaleY);
     return true;
 }

@@ -331,16 +331,15 @@ void CVitachronView::OnDoubleClick(wxMouseEvent& event) {
     const std::int64_t qy = p.y + canvas_->ScrollY();
     CMainFrame* frame = Document()->Frame();
     const CBaseLine line = Layout().BaseLine();
-    if (line.drawn && frame != nullptr &&
-        CDocRect{line.labelLeft, line.labelTop + canvas_->ScrollY(), line.labelWidth, line.labelHeight}.Contains(qx,
-                                                                                                                 qy)) {
+    const CDocRect label{line.labelLeft, line.labelTop + canvas_->ScrollY(), line.labelWidth, line.labelHeight};
+    if (line.drawn && frame != nullptr && label.Contains(qx, qy)) {
         // Posted: the base year dialog opens once this click is over.
         frame->GetEventHandler()->QueueEvent(new wxCommandEvent(wxEVT_MENU, Id::BaseYearSettings));
     }
     if (p.y >= HeaderHeight() && frame != nullptr) {
-        const std::int64_t row = RowFromPoint(qy);
+        const std::int64_t row = std::min<std::int64_t>(RowFromPoint(qy), std::numeric_limits<int>::max());
         CVitachronDoc& core = Document()->Core();
-        if (CPerson* person = core.GetDisplayed(static_cast<int>(std::min<std::int64_t>(row, std::numeric_limits<int>::max())))) {
+        if (CPerson* person = core.GetDisplayed(static_cast<int>(row))) {
             Document()->EditPerson(frame, *person);
         } else if (row >= static_cast<std::int64_t>(core.DisplayOrder().size())) {
             wxCommandEvent add(wxEVT_MENU, Id::AddPerson);
@@ -374,11 +373,11 @@ void CVitachronView::OnMotion(wxMouseEvent& event) {
     }
     // At the start of the bar (or the window's edge), on the bar's top.
     const CDocSettings& s = core.Settings();
-    const std::int64_t x = std::max<std::int64_t>(0, bar.beginX - canvas_->ScrollX());
+    const std::int64_t x =
+        std::clamp<std::int64_t>(bar.beginX - canvas_->ScrollX(), 0, std::numeric_limits<int>::max());
     const std::int64_t y =
         static_cast<std::int64_t>(s.zoom) * s.rowHeight / 200 + g.RowTop(row) - canvas_->ScrollY();
-    tip_->ShowAt(ToWx(text), canvas_->ClientToScreen(wxPoint(static_cast<int>(std::min<std::int64_t>(x, std::numeric_limits<int>::max())),
-                                                             static_cast<int>(y))));
+    tip_->ShowAt(ToWx(text), canvas_->ClientToScreen(wxPoint(static_cast<int>(x), static_cast<int>(y))));
 }
 
 void CVitachronView::OnKeyUp(wxKeyEvent& event) {

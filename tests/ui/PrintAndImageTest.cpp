@@ -202,7 +202,8 @@ TEST_F(PrintAndImage, HugeRangesRefuseToPrintWithAMessage) {
     Settle();
     wxString text;
     wxTEST_DIALOG(Command(Id::FilePrint), CExpectMessage(wxOK, &text));
-    EXPECT_EQ(text, ToWx("印刷するページが多すぎます（100000ページまで）。\n年範囲を狭めるか、ズームを小さくしてください。"));
+    EXPECT_EQ(text,
+              ToWx("印刷するページが多すぎます（100000ページまで）。\n年範囲を狭めるか、ズームを小さくしてください。"));
     wxTEST_DIALOG(Command(Id::FilePrintPreview), CExpectMessage(wxOK, &text));
     EXPECT_TRUE(frame->DataBar()->IsShown());
 }
