@@ -9,8 +9,9 @@ packages=(
   libgtest-dev libgmock-dev nlohmann-json3-dev
   clang libclang-rt-14-dev
   libwxgtk3.2-dev libwxgtk-webview3.2-dev libgtk-3-dev libglib2.0-dev libfontconfig-dev
+  libcairo2-dev libpng-dev
   xvfb xauth dbus dbus-x11 fonts-ipafont-gothic fonts-ipafont-mincho
-  imagemagick poppler-utils desktop-file-utils shared-mime-info
+  imagemagick poppler-utils desktop-file-utils shared-mime-info xdotool
 )
 
 missing=()

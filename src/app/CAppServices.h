@@ -4,11 +4,15 @@
 // ones; tests with a memory profile and file choices of their own.
 #pragma once
 
+#include "links/CAnnalixLink.h"
+
 #include <wx/string.h>
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 
+class CBrowserSupport;
 class CColorChooser;
 class CFileChooser;
 class CFontChooser;
@@ -24,4 +28,10 @@ struct CAppServices {
     // Opens a file or web address with the desktop's default program;
     // false when that fails.
     std::function<bool(const wxString& url)> openUrl;
+    // The web browser's flags (set up at start); none: no browser counts as new.
+    CBrowserSupport* browser = nullptr;
+    // How the frame's Annalix link reaches other programs (unset: the
+    // session bus) and the names of its block and event.
+    std::function<std::unique_ptr<CLinkTransport>()> linkTransport;
+    CAnnalixLink::Options linkOptions;
 };

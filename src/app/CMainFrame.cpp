@@ -7,6 +7,8 @@
 #include "app/CVitachronDocManager.h"
 #include "app/CWxDocument.h"
 #include "dialogs/MessageBox.h"
+#include "links/CBrowserSupport.h"
+#include "links/CLinkCommands.h"
 #include "model/CProfile.h"
 #include "model/InitialSettings.h"
 #include "model/ProfileKeys.h"
@@ -32,9 +34,8 @@ namespace {
 // greyed until a handler of the view, the document or the frame takes them
 // over (remove an id here when its handler lands).
 constexpr int kCommandsNotYetAvailable[] = {
-    Id::ImportCsv,  Id::ExportCsv,        Id::ImportBaseYear, Id::ExportBaseYear,
-    Id::FilePrint,  Id::FilePrintPreview, Id::FilePrintSetup, Id::EditCut,
-    Id::EditCopy,   Id::EditPaste,        Id::ContextHelp,
+    Id::ImportCsv, Id::ExportCsv, Id::ImportBaseYear, Id::ExportBaseYear,
+    Id::EditCut,   Id::EditCopy,  Id::EditPaste,      Id::ContextHelp,
 };
 
 const wxSize kDefaultFrameSize(1000, 700);
@@ -81,6 +82,7 @@ CMainFrame::CMainFrame(CVitachronDocManager& manager, const wxPoint& pos, const 
     sizer->Add(dataBar_, 0, wxEXPAND);
     sizer->Add(splitter_, 1, wxEXPAND);
     SetSizer(sizer);
+    BuildLinks();
 
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { RunNameSearch(); }, Id::SearchButton);
@@ -103,6 +105,51 @@ CMainFrame::CMainFrame(CVitachronDocManager& manager, const wxPoint& pos, const 
     });
 }
 
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::BuildLinks() {
+    CBrowserSupport* browser = services_->browser;
+    if (browser == nullptr) {
+        ownBrowser_ = std::make_unique<CBrowserSupport>(*services_->profile);
+        browser = ownBrowser_.get();
+    }
+    CLinkCommands::Host host;
+    host.frame = this;
+    host.document = [this]() -> CVitachronDoc* {
+        CWxDocument* doc = Document();
+        return doc != nullptr ? &doc->Core() : nullptr;
+    };
+    host.documentPath = [this] {
+        CWxDocument* doc = Document();
+        // A document never saved has no path and matches no query.
+        return doc != nullptr ? FromWx(doc->GetFilename()) : std::string();
+    };
+    host.contextYear = [this] {
+        CWxDocument* doc = Document();
+        CVitachronView* timeline = doc != nullptr ? doc->TimelineView() : nullptr;
+        return timeline != nullptr ? timeline->GetContextYear() : 0;
+    };
+    host.centreYear = [this](int year) {
+        CWxDocument* doc = Document();
+        if (CVitachronView* timeline = doc != nullptr ? doc->TimelineView() : nullptr) {
+            timeline->CentreYear(year);
+        }
+    };
+    links_ = std::make_unique<CLinkCommands>(std::move(host), *services_->profile, *services_->fileChooser, *browser,
+                                             services_->linkTransport ? services_->linkTransport() : nullptr,
+                                             services_->linkOptions);
+    links_->BindTo(*this);
+}
+
+void CMainFrame::PopupContextMenu(wxMenu& menu, const wxPoint& screenPoint) {
+    if (contextMenuHook) {
+        menu.UpdateUI(this);
+        contextMenuHook(menu);
+        return;
+    }
+    PopupMenu(&menu, ScreenToClient(screenPoint));
+}
+
 wxMenuBar* CMainFrame::BuildMenuBar() {
     const auto text = [](const char* s) { return ToWx(s); };
 
@@ -111,6 +158,7 @@ wxMenuBar* CMainFrame::BuildMenuBar() {
     file->Append(Id::FileOpen, text(Str::kMenuFileOpen));
     file->Append(Id::FileSave, text(Str::kMenuFileSave));
     file->Append(Id::FileSaveAs, text(Str::kMenuFileSaveAs));
+    file->Append(Id::SaveAsImage, text(Str::kMenuSaveAsImage));
     file->AppendSeparator();
     file->Append(Id::ImportBaseYear, text(Str::kMenuImportBaseYear));
     file->Append(Id::ExportBaseYear, text(Str::kMenuExportBaseYear));
@@ -326,7 +374,14 @@ void CMainFrame::StoreWindowRect() {
 void CMainFrame::OnClose(wxCloseEvent& event) {
     StoreWindowRect();
     manager_->SaveRecentFiles();
-    // The framework's close asks about saving a modified document.
+    // The link lets go of its shared block before the save question, and
+    // takes it again when the user stays.
+    links_->OnFrameClosing();
+    if (!manager_->Clear(!event.CanVeto())) {
+        event.Veto();
+        links_->OnCloseCancelled();
+        return;
+    }
     event.Skip();
 }
 

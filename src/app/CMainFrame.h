@@ -8,12 +8,17 @@
 #include <wx/docview.h>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 
 struct CAppServices;
+class CBrowserSupport;
+class CLinkCommands;
 class CMySplitterWnd;
 class CScrollCanvas;
 class CVitachronDocManager;
 class CWxDocument;
+class wxMenu;
 class wxMenuBar;
 
 class CMainFrame : public wxDocParentFrame, public CBarDataEdit::Owner {
@@ -41,6 +46,17 @@ public:
     // Writes the Init section from the frame and the current document.
     void SaveInitialSettings();
 
+    // Shows a context menu of the views. The frame owns it, so its commands
+    // and their enabling travel the frame's routing (view, document, frame:
+    // the links' entries are the frame's).
+    void PopupContextMenu(wxMenu& menu, const wxPoint& screenPoint);
+    // Set by tests: called with the menu, after its update handlers ran,
+    // instead of showing it.
+    std::function<void(wxMenu&)> contextMenuHook;
+
+    // The links to Annalix and HTML pages, for the frame's lifetime.
+    CLinkCommands& Links() const { return *links_; }
+
     // The name search of the data bar's "検索".
     void RunNameSearch();
     // Opens HTMLHelp/index.html in the desktop's browser.
@@ -53,10 +69,12 @@ public:
 
 private:
     CMainFrame(CVitachronDocManager& manager, const wxPoint& pos, const wxSize& size, int leftWidth, bool yearOnly);
+    ~CMainFrame() override;
 
     wxMenuBar* BuildMenuBar();
     void BuildToolBar();
     void BuildStatusBar();
+    void BuildLinks();
     void StoreWindowRect();
     void UpdateIndicators();
 
@@ -74,4 +92,6 @@ private:
     CMySplitterWnd* splitter_ = nullptr;
     int leftWidth_;
     bool yearOnly_;
+    std::unique_ptr<CBrowserSupport> ownBrowser_;  // when the program gives none
+    std::unique_ptr<CLinkCommands> links_;
 };

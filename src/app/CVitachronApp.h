@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class CBrowserSupport;
 class CColorChooser;
 class CFileChooser;
 class CFontChooser;
@@ -21,29 +22,37 @@ public:
     ~CVitachronApp() override;
 
     bool OnInit() override;
+    int OnRun() override;
     int OnExit() override;
 
-    // The web browser flags of the HTML links. The version probe arrives
-    // with the links; until then no browser counts as new.
-    bool NewBrowser() const { return newBrowser_; }
-    bool WarnOldBrowser() const { return warnOldBrowser_; }
-    static bool DetectNewBrowser() { return false; }
+    // The web browser flags of the HTML links, set at start-up.
+    CBrowserSupport& Browser() const { return *browser_; }
+    bool NewBrowser() const;
+    bool WarnOldBrowser() const;
+    static bool DetectNewBrowser();
     void ReadBrowserWarning();
     void DisableBrowserWarning();
 
 private:
-    // Command line: [--screenshot FILE.png] [FILE.vtc]
+    enum class PrintMode { None, Printer, Pdf };
+
+    // Command line: [--screenshot FILE.png] [--print | --print-to FILE.pdf] [FILE.vtc]
     void ParseCommandLine();
     void TakeScreenshotAndExit();
+    // Prints the document named on the command line without showing the
+    // window; the exit status says how it went.
+    void PrintAndQuit();
 
     std::unique_ptr<CProfile> profile_;
     std::unique_ptr<CFileChooser> fileChooser_;
     std::unique_ptr<CColorChooser> colorChooser_;
     std::unique_ptr<CFontChooser> fontChooser_;
+    std::unique_ptr<CBrowserSupport> browser_;
     CAppServices services_;
     std::unique_ptr<CVitachronDocManager> manager_;
     wxString documentArg_;
     wxString screenshotFile_;
-    bool newBrowser_ = false;
-    bool warnOldBrowser_ = true;
+    PrintMode printMode_ = PrintMode::None;
+    wxString printTarget_;
+    int exitCode_ = 0;
 };

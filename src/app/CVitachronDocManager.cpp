@@ -35,11 +35,9 @@ CVitachronDocManager::CVitachronDocManager(CAppServices& services) : wxDocManage
     for (const int id : {Id::FileNew, Id::FileOpen}) {
         Bind(wxEVT_UPDATE_UI, &CVitachronDocManager::OnUpdateAlwaysEnabled, this, id);
     }
-    // wx's own printing would start from these ids; printing arrives with
-    // its own work, and until then they stay greyed.
-    for (const int id : {Id::FilePrint, Id::FilePrintPreview, Id::FilePrintSetup}) {
-        Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& e) { e.Enable(false); }, id);
-    }
+    // Print and preview are the timeline's (its view handles them first);
+    // printer set-up is the framework's page set-up, kept for the run.
+    Bind(wxEVT_UPDATE_UI, &CVitachronDocManager::OnUpdateAlwaysEnabled, this, Id::FilePrintSetup);
     Bind(wxEVT_UPDATE_UI, &wxDocManager::OnUpdateDisableIfNoDoc, this, Id::FileSave);
     Bind(wxEVT_UPDATE_UI, &wxDocManager::OnUpdateDisableIfNoDoc, this, Id::FileSaveAs);
 }

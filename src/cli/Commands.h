@@ -21,9 +21,13 @@ int CmdImportCsv(const CliArgs& args);
 int CmdExportCsv(const CliArgs& args);
 int CmdImportLby(const CliArgs& args);
 int CmdExportLby(const CliArgs& args);
+int CmdRender(const CliArgs& args);
 
 // Opens a document, or explains on one line why not.
 std::optional<CVitachronDoc> OpenDocument(const std::string& path, CDocHost& host, CProfile& profile);
+
+// vitachron-render beside the tool.
+std::filesystem::path RenderProgram();
 
 // "color.tbl" beside the tool, as the program keeps it beside itself.
 std::filesystem::path SharedCategoryFile();

@@ -19,6 +19,7 @@ const std::map<std::string, Command>& CommandTable() {
         {"export-csv", CmdExportCsv},
         {"import-lby", CmdImportLby},
         {"export-lby", CmdExportLby},
+        {"render", CmdRender},
     };
     return table;
 }
@@ -34,7 +35,9 @@ int Usage() {
                  "  export-csv IN.vtc OUT.csv [--utf8]     every person as CSV (code page 932, or UTF-8)\n"
                  "  import-lby OUT.vtc FILE.lby... [--into DOC.vtc]\n"
                  "                                         one person per base-point year file\n"
-                 "  export-lby IN.vtc DIR [--rows i,j,...] one base-point year file per person, in DIR\n";
+                 "  export-lby IN.vtc DIR [--rows i,j,...] one base-point year file per person, in DIR\n"
+                 "  render IN.vtc OUT.png|OUT.svg|OUT.pdf [--zoom N]\n"
+                 "                                         the whole timeline as a picture (needs a display)\n";
     return 2;
 }
 

@@ -88,7 +88,15 @@ std::string CDesktopIntegration::DesktopEntryText(const std::filesystem::path& e
            "Terminal=false\n"
            "Categories=Office;Education;\n"
            "MimeType=" +
-           kMimeType + ";\n";
+           kMimeType +
+           ";\n"
+           "Actions=Print;\n"
+           "\n"
+           "[Desktop Action Print]\n"
+           "Name=Print\n"
+           "Name[ja]=印刷\n"
+           "Exec=" +
+           QuoteExec(executable.string()) + " --print %f\n";
 }
 
 bool CDesktopIntegration::Register(const std::filesystem::path& executable, std::string_view iconPng) {

@@ -326,6 +326,35 @@ inline constexpr const char* kAboutTitle = "Vitachronのバージョン情報";
 inline constexpr const char* kAboutVersion = "Vitachron Version 2.18";
 inline constexpr const char* kOk = "OK";
 
+// ---- Timeline interaction, printing and the picture of the timeline ----------
+// Context menu of the timeline and the name list.
+inline constexpr const char* kMenuModifyContextPerson = "このデータを修正";
+inline constexpr const char* kMenuDeleteContextPerson = "このデータを削除";
+inline constexpr const char* kMenuAddContextPerson = "データを追加";
+// %s: the person's whole name, comment part included.
+inline constexpr const char* kAskDeleteContextPerson = "このデータ(%s)を削除しますか？";
+// Printing.
+inline constexpr const char* kPreviewTitle = "印刷プレビュー";
+inline constexpr const char* kMsgPrintRowsDoNotFit =
+    "用紙が小さすぎるため、人物の行は1行も入りません。\n見出しの年だけを印刷します。";
+// %s: the most pages printed at once.
+inline constexpr const char* kMsgPrintTooManyPages =
+    "印刷するページが多すぎます（%sページまで）。\n年範囲を狭めるか、ズームを小さくしてください。";
+inline constexpr const char* kMsgPrintFailed = "印刷できませんでした。";
+// The picture of the whole timeline.
+inline constexpr const char* kMenuSaveAsImage = "画像として保存...";
+inline constexpr const char* kImageSaveTitle = "画像として保存";
+inline constexpr const char* kImageFilter = "PNG画像(*.png)|*.png|SVG画像(*.svg)|*.svg";
+// %s, %s: width and height in pixels.
+inline constexpr const char* kMsgImageTooLargePng =
+    "画像が大きすぎるため、PNGでは保存できません（%s×%sピクセル）。\n"
+    "SVGで保存するか、年範囲を狭めるかズームを小さくしてください。";
+inline constexpr const char* kMsgImageTooLarge =
+    "画像が大きすぎるため保存できません（%s×%sピクセル）。\n年範囲を狭めるか、ズームを小さくしてください。";
+// %s: the file.
+inline constexpr const char* kMsgImageWriteFailed = "%s に画像を保存できませんでした。";
+// ---- end of timeline interaction ---------------------------------------------
+
 // ---- Links to other programs (Annalix, HTML links) ------------------------
 // Timeline context menu entries. The "%s" forms replace the plain texts
 // while there is a link to name.

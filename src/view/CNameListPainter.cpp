@@ -12,8 +12,13 @@
 void CNameListPainter::PaintScreen(wxDC& dc, const CPaintArea& area, const std::string& title,
                                    std::optional<std::int64_t> pressedRow) const {
     const CTimelineGeometry& g = layout_->Geometry();
-    PaintTitleCell(dc, 0, area.width, title, true);
-    wxDCClipper clip(dc, 0, g.HeaderHeight(), area.width, std::max(0, area.height - g.HeaderHeight()));
+    const std::int64_t shift = area.HeaderShift();
+    if (shift < g.HeaderHeight()) {
+        PaintTitleCell(dc, 0, area.width, title, true, static_cast<int>(-shift));
+    }
+    const auto rowsTop =
+        static_cast<int>(std::clamp<std::int64_t>(g.HeaderHeight() - shift, 0, std::max(area.height, 0)));
+    wxDCClipper clip(dc, 0, rowsTop, area.width, std::max(0, area.height - rowsTop));
     const wxColour back = ToWxColour(doc_->Settings().backColor);
     dc.SetBackground(wxBrush(back));
     dc.SetPen(*wxTRANSPARENT_PEN);
@@ -32,17 +37,17 @@ void CNameListPainter::PaintScreen(wxDC& dc, const CPaintArea& area, const std::
     }
 }
 
-void CNameListPainter::PaintTitleCell(wxDC& dc, int x, int width, const std::string& title,
-                                      bool screenColours) const {
+void CNameListPainter::PaintTitleCell(wxDC& dc, int x, int width, const std::string& title, bool screenColours,
+                                      int top) const {
     const int hh = layout_->Geometry().HeaderHeight();
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(*wxLIGHT_GREY_BRUSH);
-    dc.DrawRectangle(x, 0, width, hh);
+    dc.DrawRectangle(x, top, width, hh);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     dc.SetFont(fonts_->Font(TimelineFont::Name));
     const wxColour before = dc.GetTextForeground();
     dc.SetTextForeground(screenColours ? ToWxColour(doc_->Settings().headerYearColor) : *wxBLACK);
-    dc.DrawText(ToWx(CNameListLayout::TitleText(title)), x + 5, 5);
+    dc.DrawText(ToWx(CNameListLayout::TitleText(title)), x + 5, top + 5);
     dc.SetTextForeground(before);
 }
 

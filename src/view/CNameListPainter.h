@@ -22,8 +22,9 @@ public:
     // left button is held on it).
     void PaintScreen(wxDC& dc, const CPaintArea& area, const std::string& title,
                      std::optional<std::int64_t> pressedRow = std::nullopt) const;
-    // Light grey from (x, 0) to (x + width, HeaderHeight) with the title at (5, 5).
-    void PaintTitleCell(wxDC& dc, int x, int width, const std::string& title, bool screenColours) const;
+    // Light grey from (x, top) to (x + width, top + HeaderHeight) with the
+    // title 5 pixels in; screenColours: in the header year colour, else black.
+    void PaintTitleCell(wxDC& dc, int x, int width, const std::string& title, bool screenColours, int top = 0) const;
     void PaintRows(wxDC& dc, const CPaintArea& area, std::int64_t first, std::int64_t last) const;
 
 private:

@@ -11,6 +11,8 @@
 #include "view/WxConvert.h"
 
 #include <wx/dc.h>
+#include <wx/menu.h>
+#include <wx/utils.h>
 
 CNameView::CNameView() = default;
 CNameView::~CNameView() = default;
@@ -35,6 +37,7 @@ bool CNameView::OnCreate(wxDocument* doc, long flags) {
     canvas_->Bind(wxEVT_LEFT_UP, &CNameView::OnLeftUp, this);
     canvas_->Bind(wxEVT_MOTION, &CNameView::OnMotion, this);
     canvas_->Bind(wxEVT_LEFT_DCLICK, &CNameView::OnDoubleClick, this);
+    canvas_->Bind(wxEVT_CONTEXT_MENU, &CNameView::OnContextMenu, this);
     // The list has no vertical range of its own: the wheel scrolls the timeline.
     canvas_->onWheel = [this](wxMouseEvent& event) {
         CVitachronView* timeline = Timeline();
@@ -54,6 +57,7 @@ bool CNameView::OnClose(bool) {
         canvas_->Unbind(wxEVT_LEFT_UP, &CNameView::OnLeftUp, this);
         canvas_->Unbind(wxEVT_MOTION, &CNameView::OnMotion, this);
         canvas_->Unbind(wxEVT_LEFT_DCLICK, &CNameView::OnDoubleClick, this);
+        canvas_->Unbind(wxEVT_CONTEXT_MENU, &CNameView::OnContextMenu, this);
         canvas_->onWheel = nullptr;
         canvas_->SetView(nullptr);
         canvas_->Refresh(false);
@@ -85,6 +89,14 @@ void CNameView::OnUpdate(wxView*, wxObject*) {
     if (canvas_ != nullptr) {
         canvas_->Refresh(false);
     }
+}
+
+void CNameView::Activate(bool activate) {
+    if (CVitachronView* timeline = activate ? Timeline() : nullptr) {
+        timeline->Activate(true);
+        return;
+    }
+    wxView::Activate(activate);
 }
 
 void CNameView::RecreateFonts(int) {
@@ -159,4 +171,22 @@ void CNameView::OnDoubleClick(wxMouseEvent& event) {
         GetFrame()->GetEventHandler()->ProcessEvent(add);
     }
     event.Skip();
+}
+
+void CNameView::ShowContextMenu(const wxPoint& screenPoint) {
+    CVitachronView* timeline = Timeline();
+    CMainFrame* frame = Document()->Frame();
+    if (timeline == nullptr || frame == nullptr) {
+        return;
+    }
+    const wxPoint client = canvas_->ScreenToClient(screenPoint);
+    timeline->SetContext(client.x + canvas_->ScrollX(), client.y + timeline->Canvas()->ScrollY(), RowAt(client));
+    frame->Raise();
+    // The resource menu alone: the links belong to the timeline's menu.
+    const std::unique_ptr<wxMenu> menu = CVitachronView::BuildContextMenu(false);
+    frame->PopupContextMenu(*menu, screenPoint);
+}
+
+void CNameView::OnContextMenu(wxContextMenuEvent& event) {
+    ShowContextMenu(event.GetPosition() == wxDefaultPosition ? wxGetMousePosition() : event.GetPosition());
 }

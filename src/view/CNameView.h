@@ -23,6 +23,9 @@ public:
     bool OnClose(bool deleteWindow) override;
     void OnDraw(wxDC* dc) override;
     void OnUpdate(wxView* sender, wxObject* hint) override;
+    // The timeline is the active view, which gets the commands first; the
+    // framework activates a document's first view, this one, and is sent on.
+    void Activate(bool activate) override;
 
     CWxDocument* Document() const;
     CScrollCanvas* Canvas() const { return canvas_; }
@@ -34,6 +37,9 @@ public:
     void RedrawNow();
     // The row under a client point: -1 over the title cell, possibly past the last person.
     std::int64_t RowAt(const wxPoint& client) const;
+    // The resource menu for a screen point: the row under it becomes the
+    // timeline's context row, whose handlers modify and delete it.
+    void ShowContextMenu(const wxPoint& screenPoint);
 
 private:
     CVitachronView* Timeline() const;
@@ -41,6 +47,7 @@ private:
     void OnLeftUp(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);
     void OnDoubleClick(wxMouseEvent& event);
+    void OnContextMenu(wxContextMenuEvent& event);
 
     CScrollCanvas* canvas_ = nullptr;
     std::unique_ptr<CTrackingTip> tip_;

@@ -12,4 +12,11 @@ struct CPaintArea {
     std::int64_t scrollY = 0;
     int width = 0;
     int height = 0;
+    // On screen the header band and the base-year label stay at the top of
+    // the window however far it is scrolled down. A picture of the whole
+    // document painted in pieces has them at the top of the document only.
+    bool headerFixed = true;
+
+    // How far the header band is moved up: not at all on screen.
+    std::int64_t HeaderShift() const { return headerFixed ? 0 : scrollY; }
 };

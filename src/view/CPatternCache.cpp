@@ -31,9 +31,16 @@ const wxBrush& CPatternCache::Brush(FillKind kind, std::uint32_t barColor, std::
     if (brushes_.size() >= kMaxBrushes) {
         brushes_.clear();
     }
-    wxImage image(8, 8);
     const wxColour bar = ToWxColour(barColor);
     const wxColour back = ToWxColour(backColor);
+    if (blended_) {
+        const auto mix = [](unsigned char a, unsigned char b) { return static_cast<unsigned char>((a + b + 1) / 2); };
+        return brushes_
+            .emplace(key, wxBrush(wxColour(mix(bar.Red(), back.Red()), mix(bar.Green(), back.Green()),
+                                           mix(bar.Blue(), back.Blue()))))
+            .first->second;
+    }
+    wxImage image(8, 8);
     for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
             const wxColour& c = IsBarPixel(kind, x + px, y + py) ? bar : back;

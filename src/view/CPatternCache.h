@@ -15,6 +15,11 @@
 
 class CPatternCache {
 public:
+    // blended: each pattern becomes the even mix of its two colours, for
+    // drawings (SVG, PDF) that scale freely, where a pixel pattern would be
+    // resampled into stripes or cannot be expressed at all.
+    explicit CPatternCache(bool blended = false) : blended_(blended) {}
+
     // kind is Hatch or Checker. originX/originY: the document point at the
     // device's (0, 0).
     const wxBrush& Brush(FillKind kind, std::uint32_t barColor, std::uint32_t backColor, std::int64_t originX,
@@ -26,4 +31,5 @@ public:
 private:
     using Key = std::tuple<int, std::uint32_t, std::uint32_t, int, int>;
     std::map<Key, wxBrush> brushes_;
+    bool blended_;
 };

@@ -59,7 +59,9 @@ void CTimelinePainter::PaintScreen(wxDC& dc, const CPaintArea& area, Rows rows) 
     PaintHeader(dc, area, layout_->Header(CHeaderLayout::View{area.scrollX, area.width}), gridBottom);
     PaintBaseLine(dc, area, layout_->ContentHeight());
     {
-        wxDCClipper clip(dc, 0, g.HeaderHeight(), area.width, std::max(0, area.height - g.HeaderHeight()));
+        const auto rowsTop = static_cast<int>(std::clamp<std::int64_t>(g.HeaderHeight() - area.HeaderShift(), 0,
+                                                                       std::max(area.height, 0)));
+        wxDCClipper clip(dc, 0, rowsTop, area.width, std::max(0, area.height - rowsTop));
         if (rows == Rows::InView) {
             const auto range = layout_->VisibleRows(area.scrollY, area.height);
             PaintRows(dc, area, range.first, range.last);
@@ -84,12 +86,13 @@ void CTimelinePainter::PaintHeader(wxDC& dc, const CPaintArea& area, const CHead
                                    std::int64_t gridBottom) const {
     const CTimelineGeometry& g = layout_->Geometry();
     const CDocSettings& s = doc_->Settings();
-    const int hh = g.HeaderHeight();
+    const std::int64_t shift = area.HeaderShift();
+    const std::int64_t hh = g.HeaderHeight() - shift;
     const std::int64_t sx = area.scrollX;
 
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(*wxLIGHT_GREY_BRUSH);
-    FillWindowRect(dc, area, g.TimelineOrigin() - sx, 0, g.AxisRight() - sx, hh);
+    FillWindowRect(dc, area, g.TimelineOrigin() - sx, -shift, g.AxisRight() - sx, hh);
 
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     dc.SetFont(fonts_->Font(TimelineFont::Scale));
@@ -101,18 +104,18 @@ void CTimelinePainter::PaintHeader(wxDC& dc, const CPaintArea& area, const CHead
         if (m.hasLabel) {
             const wxString label = wxString::Format("%lld", static_cast<long long>(m.labelYear));
             const std::int64_t x = m.labelX - sx;
-            if (x > -kWidestText && x < area.width + kWidestText) {
+            if (x > -kWidestText && x < area.width + kWidestText && hh > 0) {
                 const int w = dc.GetTextExtent(label).x;
-                dc.DrawText(label, static_cast<int>(x - w / 2), 0);
+                dc.DrawText(label, static_cast<int>(x - w / 2), static_cast<int>(-shift));
             }
             dc.SetPen(*wxBLACK_PEN);
-            VerticalLine(dc, area, x, labelHeight, hh);
+            VerticalLine(dc, area, x, labelHeight - shift, hh);
             dc.SetPen(gridPen);
             VerticalLine(dc, area, x, hh, gridEnd);
         }
         if (m.shortTickX) {
             dc.SetPen(*wxBLACK_PEN);
-            VerticalLine(dc, area, *m.shortTickX - sx, labelHeight + 5, hh);
+            VerticalLine(dc, area, *m.shortTickX - sx, labelHeight + 5 - shift, hh);
         }
     }
     dc.SetPen(wxPen(wxColour(kGridGrey, kGridGrey, kGridGrey), 1, wxPENSTYLE_DOT));
@@ -126,11 +129,12 @@ void CTimelinePainter::PaintBaseLine(wxDC& dc, const CPaintArea& area, std::int6
     }
     const wxColour basis = ToWxColour(doc_->Settings().basisColor);
     dc.SetPen(wxPen(basis, 1, wxPENSTYLE_SOLID));
-    VerticalLine(dc, area, line.x - area.scrollX, layout_->Geometry().HeaderHeight(), bottom - area.scrollY);
+    const std::int64_t shift = area.HeaderShift();
+    VerticalLine(dc, area, line.x - area.scrollX, layout_->Geometry().HeaderHeight() - shift, bottom - area.scrollY);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     dc.SetFont(fonts_->Font(TimelineFont::Basis));
     dc.SetTextForeground(basis);
-    Text(dc, area, line.label, line.labelLeft - area.scrollX, line.labelTop);
+    Text(dc, area, line.label, line.labelLeft - area.scrollX, line.labelTop - shift);
 }
 
 void CTimelinePainter::PaintRows(wxDC& dc, const CPaintArea& area, std::int64_t first, std::int64_t last) const {

@@ -1,15 +1,67 @@
 #include "view/CVitachronView.h"
 
 #include "app/CMainFrame.h"
+#include "app/CVitachronDocManager.h"
 #include "app/CWxDocument.h"
+#include "dialogs/CFileChooser.h"
+#include "dialogs/MessageBox.h"
+#include "interchange/FormatText.h"
 #include "model/LocalTime.h"
+#include "res/Strings.h"
+#include "res/ids.h"
+#include "view/CLogFontConverter.h"
 #include "view/CNameView.h"
+#include "view/CPdfPrinter.h"
+#include "view/CPreviewFrame.h"
 #include "view/CScrollCanvas.h"
+#include "view/CTrackingTip.h"
 #include "view/CViewHint.h"
+#include "view/WxConvert.h"
 
+#include <wx/dcmemory.h>
+#include <wx/filename.h>
+#include <wx/menu.h>
+#include <wx/print.h>
 #include <wx/settings.h>
+#include <wx/utils.h>
 
 #include <algorithm>
+#include <limits>
+
+namespace {
+
+int ToInt(std::int64_t year) {
+    return static_cast<int>(std::clamp<std::int64_t>(year, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+// The paper of the print settings at 72 points to the inch, for a first
+// count of the pages before the printer is asked.
+CPrintDevice PaperDevice(const wxPrintData& data) {
+    const CPdfPrinter::Paper paper = CPdfPrinter::PaperOf(data);
+    CPrintDevice d;
+    d.pageWidth = static_cast<std::int64_t>(paper.width - 2 * paper.margin);
+    d.pageHeight = static_cast<std::int64_t>(paper.height - 2 * paper.margin);
+    d.printerPpiX = d.printerPpiY = 72;
+    d.screenPpiX = d.screenPpiY = static_cast<int>(CLogFontConverter::ScreenDpi());
+    return d;
+}
+
+}  // namespace
+
+CVitachronView::CVitachronView() {
+    Bind(wxEVT_MENU, &CVitachronView::OnModifyPerson, this, Id::ModifyContextPerson);
+    Bind(wxEVT_MENU, &CVitachronView::OnDeletePerson, this, Id::DeleteContextPerson);
+    Bind(wxEVT_UPDATE_UI, &CVitachronView::OnUpdateContextPerson, this, Id::ModifyContextPerson);
+    Bind(wxEVT_UPDATE_UI, &CVitachronView::OnUpdateContextPerson, this, Id::DeleteContextPerson);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Print(true); }, Id::FilePrint);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { Print(false); }, Id::FilePrintDirect);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { PrintPreview(); }, Id::FilePrintPreview);
+    Bind(wxEVT_MENU, [this](wxCommandEvent&) { SaveAsImage(); }, Id::SaveAsImage);
+    for (const int id : {Id::FilePrint, Id::FilePrintDirect, Id::FilePrintPreview, Id::SaveAsImage}) {
+        Bind(wxEVT_UPDATE_UI, [](wxUpdateUIEvent& e) { e.Enable(true); }, id);
+    }
+}
 
 CVitachronView::~CVitachronView() = default;
 
@@ -35,6 +87,19 @@ bool CVitachronView::OnCreate(wxDocument* doc, long flags) {
             }
         }
     };
+    // Wheel turns with Shift or Ctrl held are left to others.
+    canvas_->onWheel = [this](wxMouseEvent& event) {
+        if (event.ShiftDown() || event.ControlDown()) {
+            return false;
+        }
+        canvas_->ScrollByWheel(event);
+        return true;
+    };
+    canvas_->Bind(wxEVT_CONTEXT_MENU, &CVitachronView::OnContextMenu, this);
+    canvas_->Bind(wxEVT_LEFT_DCLICK, &CVitachronView::OnDoubleClick, this);
+    canvas_->Bind(wxEVT_MOTION, &CVitachronView::OnMotion, this);
+    canvas_->Bind(wxEVT_KEY_UP, &CVitachronView::OnKeyUp, this);
+    tip_ = std::make_unique<CTrackingTip>(canvas_);
     RecreateFonts(100);
     Activate(true);
     return true;
@@ -43,21 +108,41 @@ bool CVitachronView::OnCreate(wxDocument* doc, long flags) {
 bool CVitachronView::OnClose(bool) {
     // The pane belongs to the frame and serves the next document too.
     if (canvas_ != nullptr) {
+        canvas_->Unbind(wxEVT_CONTEXT_MENU, &CVitachronView::OnContextMenu, this);
+        canvas_->Unbind(wxEVT_LEFT_DCLICK, &CVitachronView::OnDoubleClick, this);
+        canvas_->Unbind(wxEVT_MOTION, &CVitachronView::OnMotion, this);
+        canvas_->Unbind(wxEVT_KEY_UP, &CVitachronView::OnKeyUp, this);
         canvas_->onScrolled = nullptr;
+        canvas_->onWheel = nullptr;
         canvas_->SetView(nullptr);
         canvas_->Refresh(false);
     }
+    tip_.reset();
     Activate(false);
     return true;
 }
 
+int CVitachronView::MeasureLeftMargin(const wxWindow* window) {
+    if (window != nullptr) {
+        return window->GetTextExtent("0000").x;
+    }
+    wxBitmap scratch(8, 8);
+    wxMemoryDC dc(scratch);
+    dc.SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+    return dc.GetTextExtent("0000").x;
+}
+
+int CVitachronView::LeftMargin() {
+    if (leftMargin_ < 0) {
+        // Both margins are the width of "0000" in the window's own font.
+        leftMargin_ = MeasureLeftMargin(canvas_);
+    }
+    return leftMargin_;
+}
+
 const CTimelineLayout& CVitachronView::Layout() {
     if (!layout_) {
-        if (leftMargin_ < 0) {
-            // Both margins are the width of "0000" in the window's own font.
-            leftMargin_ = canvas_ != nullptr ? canvas_->GetTextExtent("0000").x : 28;
-        }
-        layout_ = std::make_unique<CTimelineLayout>(Document()->Core(), fonts_, leftMargin_, CurrentLocalYear());
+        layout_ = std::make_unique<CTimelineLayout>(Document()->Core(), fonts_, LeftMargin(), CurrentLocalYear());
         if (canvas_ != nullptr) {
             canvas_->SetContentSize(layout_->ContentWidth(), layout_->ContentHeight());
         }
@@ -122,20 +207,18 @@ void CVitachronView::CentrePerson(int row) {
     if (person == nullptr || canvas_ == nullptr) {
         return;
     }
-    const CTimelineGeometry& g = Geometry();
-    // The recorded years; an unknown birth starts with the range, an unknown
-    // (or coarser than yearly) death runs past its end.
-    const auto years = [](const CScaleYear& y, std::int64_t fallback) -> std::int64_t {
-        if (y.IsUnknown()) {
-            return fallback;
-        }
-        const CScaleYear::Scaled v = y.ValueIn(1);
-        return v.multiplier > 1 ? fallback : v.value;
-    };
-    const std::int64_t beginX = g.YearToX(std::max(years(person->birth, g.FirstYear()), g.FirstYear()));
-    const std::int64_t endX = g.YearToX(std::min(years(person->death, g.LastYear()), g.LastYear()));
-    const std::int64_t dx = (endX - beginX) / 2 + beginX - canvas_->GetClientSize().x / 2 - canvas_->ScrollX();
+    const CContextYear::Ends e = CContextYear::RecordedEnds(Geometry(), *person);
+    const std::int64_t dx = (e.endX - e.beginX) / 2 + e.beginX - canvas_->GetClientSize().x / 2 - canvas_->ScrollX();
     canvas_->ScrollBy(dx, 0);
+}
+
+void CVitachronView::CentreYear(int year) {
+    if (canvas_ == nullptr) {
+        return;
+    }
+    const CTimelineGeometry& g = Geometry();
+    const std::int64_t x = g.YearToX(std::max<std::int64_t>(year, g.FirstYear()));
+    canvas_->ScrollBy(x - canvas_->GetClientSize().x / 2 - canvas_->ScrollX(), 0);
 }
 
 void CVitachronView::ShowFoundPerson() {
@@ -149,5 +232,297 @@ void CVitachronView::ShowFoundPerson() {
     const int scrollBar = std::max(wxSystemSettings::GetMetric(wxSYS_HSCROLL_Y, canvas_), 0);
     if (target < scrollY || top > scrollY + canvas_->GetClientSize().y - 2 * scrollBar) {
         canvas_->ScrollBy(0, target - scrollY);
+    }
+}
+
+// ---- The context menu -----------------------------------------------------
+
+std::unique_ptr<wxMenu> CVitachronView::BuildContextMenu(bool withLinks) {
+    auto menu = std::make_unique<wxMenu>();
+    menu->Append(Id::ModifyContextPerson, ToWx(Str::kMenuModifyContextPerson));
+    menu->Append(Id::DeleteContextPerson, ToWx(Str::kMenuDeleteContextPerson));
+    menu->Append(Id::AddPerson, ToWx(Str::kMenuAddContextPerson));
+    if (withLinks) {
+        menu->AppendSeparator();
+        menu->Append(Id::ShowAnnalix, ToWx(Str::kMenuShowAnnalix));
+        menu->Append(Id::SelectAnnalix, ToWx(Str::kMenuSelectAnnalix));
+        menu->AppendSeparator();
+        menu->Append(Id::ShowHtml, ToWx(Str::kMenuShowHtml));
+        menu->Append(Id::SetHtml, ToWx(Str::kMenuSetHtml));
+    }
+    return menu;
+}
+
+void CVitachronView::SetContext(std::int64_t documentX, std::int64_t documentY, std::int64_t row) {
+    const CTimelineLayout& layout = Layout();
+    const CPaintArea area = PaintArea();
+    CContextPoint c;
+    c.x = documentX;
+    c.y = documentY;
+    c.row = row;
+    // The header grid and the base-year label as the window shows them.
+    const CHeaderGrid grid = layout.Header(CHeaderLayout::View{area.scrollX, area.width});
+    c.gridFirstYear = grid.firstYear;
+    c.gridLastYear = grid.lastYear;
+    c.gridFirstX = grid.firstX;
+    c.gridStep = grid.step;
+    const CBaseLine line = layout.BaseLine();
+    if (line.drawn) {
+        c.baseLabel = CDocRect{line.labelLeft, line.labelTop + area.scrollY, line.labelWidth, line.labelHeight};
+    }
+    context_ = c;
+}
+
+bool CVitachronView::ContextRowHoldsPerson() const {
+    return context_.row >= 0 && context_.row < static_cast<std::int64_t>(Document()->Core().DisplayOrder().size());
+}
+
+int CVitachronView::GetContextYear() {
+    const std::int64_t scrollY = canvas_ != nullptr ? canvas_->ScrollY() : 0;
+    return ToInt(CContextYear::Find(Document()->Core(), Geometry(), context_, scrollY));
+}
+
+void CVitachronView::ShowContextMenu(const wxPoint& screenPoint) {
+    CMainFrame* frame = Document()->Frame();
+    if (frame == nullptr || canvas_ == nullptr) {
+        return;
+    }
+    const wxPoint client = canvas_->ScreenToClient(screenPoint);
+    const std::int64_t y = client.y + canvas_->ScrollY();
+    SetContext(client.x + canvas_->ScrollX(), y, RowFromPoint(y));
+    frame->Raise();
+    const std::unique_ptr<wxMenu> menu = BuildContextMenu(true);
+    frame->PopupContextMenu(*menu, screenPoint);
+}
+
+void CVitachronView::OnContextMenu(wxContextMenuEvent& event) {
+    // From the keyboard there is no point: the mouse's stands for it.
+    const wxPoint at = event.GetPosition() == wxDefaultPosition ? wxGetMousePosition() : event.GetPosition();
+    ShowContextMenu(at);
+}
+
+void CVitachronView::OnUpdateContextPerson(wxUpdateUIEvent& event) { event.Enable(ContextRowHoldsPerson()); }
+
+void CVitachronView::OnModifyPerson(wxCommandEvent&) {
+    if (ContextRowHoldsPerson()) {
+        CPerson* person = Document()->Core().GetDisplayed(static_cast<int>(context_.row));
+        Document()->EditPerson(GetFrame(), *person);
+    }
+    context_.row = -1;
+}
+
+void CVitachronView::OnDeletePerson(wxCommandEvent&) {
+    if (ContextRowHoldsPerson()) {
+        const int row = static_cast<int>(context_.row);
+        const CPerson* person = Document()->Core().GetDisplayed(row);
+        const std::string question = FormatText(Str::kAskDeleteContextPerson, {person->name});
+        if (ShowMessageBox(ToWx(question), wxYES_NO | wxICON_NONE, GetFrame()) == wxYES) {
+            Document()->DeleteDisplayedPerson(row);
+        }
+    }
+    context_.row = -1;
+}
+
+// ---- Mouse and keys ----------------------------------------------------------
+
+void CVitachronView::OnDoubleClick(wxMouseEvent& event) {
+    const wxPoint p = event.GetPosition();
+    const std::int64_t qx = p.x + canvas_->ScrollX();
+    const std::int64_t qy = p.y + canvas_->ScrollY();
+    CMainFrame* frame = Document()->Frame();
+    const CBaseLine line = Layout().BaseLine();
+    const CDocRect label{line.labelLeft, line.labelTop + canvas_->ScrollY(), line.labelWidth, line.labelHeight};
+    if (line.drawn && frame != nullptr && label.Contains(qx, qy)) {
+        // Posted: the base year dialog opens once this click is over.
+        frame->GetEventHandler()->QueueEvent(new wxCommandEvent(wxEVT_MENU, Id::BaseYearSettings));
+    }
+    if (p.y >= HeaderHeight() && frame != nullptr) {
+        const std::int64_t row = std::min<std::int64_t>(RowFromPoint(qy), std::numeric_limits<int>::max());
+        CVitachronDoc& core = Document()->Core();
+        if (CPerson* person = core.GetDisplayed(static_cast<int>(row))) {
+            Document()->EditPerson(frame, *person);
+        } else if (row >= static_cast<std::int64_t>(core.DisplayOrder().size())) {
+            wxCommandEvent add(wxEVT_MENU, Id::AddPerson);
+            add.SetEventObject(canvas_);
+            frame->GetEventHandler()->ProcessEvent(add);
+        }
+    }
+    event.Skip();
+}
+
+void CVitachronView::OnMotion(wxMouseEvent& event) {
+    event.Skip();
+    const CVitachronDoc& core = Document()->Core();
+    const CTimelineGeometry& g = Geometry();
+    const std::int64_t qx = event.GetPosition().x + canvas_->ScrollX();
+    const std::int64_t qy = event.GetPosition().y + canvas_->ScrollY();
+    const std::int64_t row = g.BarRowFromPoint(qy, static_cast<std::int64_t>(core.DisplayOrder().size()));
+    const CPerson* person = row >= 0 ? core.GetDisplayed(static_cast<int>(row)) : nullptr;
+    if (person == nullptr) {
+        tip_->Hide();
+        return;
+    }
+    const CBar bar = g.ComputeBar(*person);
+    if (qx < bar.beginX || qx > bar.endX || person->comment.empty()) {
+        tip_->Hide();
+        return;
+    }
+    std::string text = person->comment;
+    for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
+        text.erase(at, 2);
+    }
+    // At the start of the bar (or the window's edge), on the bar's top.
+    const CDocSettings& s = core.Settings();
+    const std::int64_t x =
+        std::clamp<std::int64_t>(bar.beginX - canvas_->ScrollX(), 0, std::numeric_limits<int>::max());
+    const std::int64_t y =
+        static_cast<std::int64_t>(s.zoom) * s.rowHeight / 200 + g.RowTop(row) - canvas_->ScrollY();
+    tip_->ShowAt(ToWx(text), canvas_->ClientToScreen(wxPoint(static_cast<int>(x), static_cast<int>(y))));
+}
+
+void CVitachronView::OnKeyUp(wxKeyEvent& event) {
+    // Any key lets go of the found person and of the person under the last menu.
+    Document()->Core().SetCurrentIndex(-1);
+    context_.row = -1;
+    Document()->UpdateSelection();
+    RedrawNow();
+    event.Skip();
+}
+
+// ---- Printing ------------------------------------------------------------------
+
+std::unique_ptr<CTimelinePrintout> CVitachronView::CreatePrintout() {
+    CTimelinePrintout::Source source;
+    source.doc = &Document()->Core();
+    source.fonts = &fonts_;
+    source.leftMargin = LeftMargin();
+    CMainFrame* frame = Document()->Frame();
+    source.nameColumnWidth = frame != nullptr ? std::max(frame->LeftPaneWidth(), 0) : 0;
+    source.nameListWidth = source.nameColumnWidth;
+    if (CNameView* names = Document()->NameView(); names != nullptr && names->Canvas()->GetClientSize().x > 0) {
+        source.nameListWidth = names->Canvas()->GetClientSize().x;
+    }
+    source.title = FromWx(Document()->GetUserReadableName());
+    source.currentYear = CurrentLocalYear();
+    auto printout = std::make_unique<CTimelinePrintout>(std::move(source));
+    printout->onProblem = [this](CTimelinePrintout::Problem problem) {
+        // Told once the printing machinery has let go.
+        wxWindow* frame = GetFrame();
+        if (frame != nullptr) {
+            frame->CallAfter([this, problem] { OnPrintProblem(problem); });
+        }
+    };
+    return printout;
+}
+
+wxPrintout* CVitachronView::OnCreatePrintout() { return CreatePrintout().release(); }
+
+void CVitachronView::OnPrintProblem(CTimelinePrintout::Problem problem) {
+    const char* text = problem == CTimelinePrintout::Problem::RowsDoNotFit ? Str::kMsgPrintRowsDoNotFit
+                                                                            : Str::kMsgPrintTooManyPages;
+    ShowMessageBox(ToWx(FormatText(text, {std::to_string(CPrintLayout::kMaxPages)})), wxOK | wxICON_EXCLAMATION,
+                   GetFrame());
+}
+
+bool CVitachronView::CheckPageCount(CTimelinePrintout& printout) {
+    wxDocManager* manager = GetDocumentManager();
+    printout.Prepare(PaperDevice(manager->GetPageSetupDialogData().GetPrintData()));
+    if (printout.Pages()->TooManyPages()) {
+        OnPrintProblem(CTimelinePrintout::Problem::TooManyPages);
+        return false;
+    }
+    return true;
+}
+
+void CVitachronView::Print(bool prompt) {
+    std::unique_ptr<CTimelinePrintout> printout = CreatePrintout();
+    if (!CheckPageCount(*printout)) {
+        return;
+    }
+    wxPageSetupDialogData& setup = GetDocumentManager()->GetPageSetupDialogData();
+    if (!prompt) {
+        std::string error;
+        if (!CPdfPrinter::PrintToDefaultPrinter(*printout, CPdfPrinter::PaperOf(setup.GetPrintData()),
+                                                static_cast<int>(CLogFontConverter::ScreenDpi()),
+                                                FromWx(Document()->GetUserReadableName()), error)) {
+            ShowMessageBox(ToWx(std::string(Str::kMsgPrintFailed) + "\n(" + error + ")"), wxOK | wxICON_ERROR,
+                           GetFrame());
+        }
+        return;
+    }
+    wxPrintDialogData data(setup.GetPrintData());
+    wxPrinter printer(&data);
+    if (printer.Print(GetFrame(), printout.get(), prompt)) {
+        // The printer and paper chosen stay for the next print.
+        setup.SetPrintData(printer.GetPrintDialogData().GetPrintData());
+    } else if (wxPrinter::GetLastError() == wxPRINTER_ERROR) {
+        ShowMessageBox(ToWx(Str::kMsgPrintFailed), wxOK | wxICON_ERROR, GetFrame());
+    }
+}
+
+void CVitachronView::PrintPreview() {
+    CMainFrame* frame = Document()->Frame();
+    std::unique_ptr<CTimelinePrintout> shown = CreatePrintout();
+    if (frame == nullptr || !CheckPageCount(*shown)) {
+        return;
+    }
+    wxPrintDialogData data(GetDocumentManager()->GetPageSetupDialogData().GetPrintData());
+    auto* preview = new wxPrintPreview(shown.release(), CreatePrintout().release(), &data);
+    if (!preview->IsOk()) {
+        delete preview;
+        ShowMessageBox(ToWx(Str::kMsgPrintFailed), wxOK | wxICON_ERROR, frame);
+        return;
+    }
+    // The data bar gives way to the preview and comes back after it.
+    const bool hideBar = frame->DataBar()->IsShown();
+    if (hideBar) {
+        frame->DataBar()->Hide();
+        frame->Layout();
+    }
+    auto* window = new CPreviewFrame(preview, frame, ToWx(Str::kPreviewTitle), [frame, hideBar] {
+        if (hideBar) {
+            frame->DataBar()->Show();
+            frame->Layout();
+        }
+    });
+    window->Initialize();
+    window->Show();
+}
+
+// ---- The picture of the whole timeline -------------------------------------------
+
+CTimelineExport::Source CVitachronView::ExportSource() {
+    CTimelineExport::Source source;
+    source.doc = &Document()->Core();
+    source.fonts = &fonts_;
+    source.leftMargin = LeftMargin();
+    source.title = FromWx(Document()->GetUserReadableName());
+    source.currentYear = CurrentLocalYear();
+    source.screenPpi = static_cast<int>(CLogFontConverter::ScreenDpi());
+    return source;
+}
+
+void CVitachronView::SaveAsImage() {
+    CWxDocument* doc = Document();
+    CFileChooser::Request request;
+    request.parent = GetFrame();
+    request.title = ToWx(Str::kImageSaveTitle);
+    const wxFileName current(doc->GetFilename());
+    request.defaultDir = current.GetPath();
+    request.defaultFile = current.GetName().empty() ? wxString() : current.GetName() + ".png";
+    request.wildcard = ToWx(Str::kImageFilter);
+    request.defaultExtension = "png";
+    request.promptOverwrite = true;
+    const std::optional<wxString> chosen = doc->Services().fileChooser->ChooseSave(request);
+    if (!chosen) {
+        return;
+    }
+    const std::filesystem::path file(FromWx(*chosen));
+    const CTimelineExport::Format format = CTimelineExport::FormatOf(file).value_or(CTimelineExport::Format::Png);
+    wxBusyCursor busy;
+    const CTimelineExport picture(ExportSource());
+    std::string error;
+    if (!picture.Write(file, format, error)) {
+        ShowMessageBox(ToWx(error), wxOK | wxICON_EXCLAMATION, GetFrame());
     }
 }

@@ -29,6 +29,14 @@ void CWindowFixture::SetUp() {
         openedUrls.push_back(url);
         return openUrlSucceeds;
     };
+    services.linkTransport = [this] {
+        auto transport = std::make_unique<CFakeLinkTransport>();
+        linkTransport = transport.get();
+        return transport;
+    };
+    services.linkOptions.blockName = linkBlock;
+    services.linkOptions.eventName = linkEvent;
+    services.linkOptions.answerTimeout = std::chrono::milliseconds(50);
 }
 
 void CWindowFixture::OpenWindow() {

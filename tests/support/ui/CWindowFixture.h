@@ -8,6 +8,8 @@
 #include "CFakeFontChooser.h"
 #include "app/CAppServices.h"
 #include "model/CMemoryProfile.h"
+#include "support/links/CFakeLinkTransport.h"
+#include "support/links/UniqueName.h"
 
 #include <wx/bitmap.h>
 #include <wx/colour.h>
@@ -60,6 +62,11 @@ protected:
     CFakeFontChooser fontChooser;
     CAppServices services;
     std::vector<wxString> openedUrls;
+    // The frame's Annalix link talks to this instead of the session bus,
+    // over a block and an event of the test's own.
+    CFakeLinkTransport* linkTransport = nullptr;
+    CUniqueName linkBlock{"window block"};
+    CUniqueName linkEvent{"window event"};
     bool openUrlSucceeds = true;
     std::unique_ptr<CVitachronDocManager> manager;
     CMainFrame* frame = nullptr;

@@ -1,0 +1,132 @@
+// vitachron-render IN.vtc OUT.png|OUT.svg|OUT.pdf [--zoom N]
+// The whole timeline with its name column as one picture, as the window's
+// "画像として保存..." writes it. vitachron-cli's "render" runs this program.
+// It needs a display for the toolkit's text (run under xvfb-run without one).
+#include "model/CFileError.h"
+#include "model/CFileIO.h"
+#include "model/CFormatError.h"
+#include "model/CMemoryProfile.h"
+#include "model/CNullDocHost.h"
+#include "model/CVitachronDoc.h"
+#include "model/LocalTime.h"
+#include "platform/CFontSetup.h"
+#include "view/CLogFontConverter.h"
+#include "view/CTimelineExport.h"
+#include "view/CViewFonts.h"
+#include "view/CVitachronView.h"
+
+#include <wx/app.h>
+#include <wx/debug.h>
+#include <wx/init.h>
+
+#include <charconv>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// The fonts follow the document's zoom as the window's do.
+class CRenderHost : public CNullDocHost {
+public:
+    void ApplyFonts(int percent) override { fontPercent = percent; }
+    int fontPercent = 100;
+};
+
+class CRenderApp : public wxApp {
+public:
+    bool OnInit() override { return true; }
+};
+
+int Usage() {
+    std::fprintf(stderr, "usage: vitachron-cli render IN.vtc OUT.png|OUT.svg|OUT.pdf [--zoom N]\n");
+    return 2;
+}
+
+std::filesystem::path ProgramDir(const char* argv0) {
+    std::error_code ec;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::absolute(argv0, ec).parent_path() : self.parent_path();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "C.UTF-8");
+    if (argc != 3 && argc != 5) {
+        return Usage();
+    }
+    const std::filesystem::path in = argv[1];
+    const std::filesystem::path out = argv[2];
+    int zoom = 0;
+    if (argc == 5) {
+        const std::string flag = argv[3];
+        const std::string value = argv[4];
+        const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), zoom);
+        if (flag != "--zoom" || ec != std::errc() || end != value.data() + value.size() || zoom < 1 || zoom > 1000) {
+            std::fprintf(stderr, "vitachron-cli render: --zoom takes a percentage from 1 to 1000\n");
+            return 2;
+        }
+    }
+    const auto format = CTimelineExport::FormatOf(out);
+    if (!format) {
+        std::fprintf(stderr, "vitachron-cli render: %s: the picture is written as .png, .svg or .pdf\n",
+                     out.string().c_str());
+        return 2;
+    }
+
+    CRenderHost host;
+    CMemoryProfile profile;
+    CVitachronDoc doc(host, profile, ProgramDir(argv[0]) / "color.tbl");
+    try {
+        doc.LoadFromBytes(CFileIO::ReadFile(in));
+    } catch (const CFormatError& e) {
+        std::fprintf(stderr, "%s: damaged document file: %s\n", in.string().c_str(), e.what());
+        return 1;
+    } catch (const CFileError& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    if (zoom != 0) {
+        doc.SetZoom(zoom);
+    }
+
+    CFontSetup::Load(ProgramDir(argv[0]) / CFontSetup::kConfigFileName);
+    // A failed check of the toolkit is told on the terminal: its dialog
+    // would wait for a click nobody gives.
+    wxSetAssertHandler([](const wxString& file, int line, const wxString&, const wxString& cond, const wxString& msg) {
+        std::fprintf(stderr, "vitachron-render: %s:%d: %s %s\n", static_cast<const char*>(file.utf8_str()), line,
+                     static_cast<const char*>(cond.utf8_str()), static_cast<const char*>(msg.utf8_str()));
+    });
+    wxApp::SetInstance(new CRenderApp);
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
+        std::fprintf(stderr,
+                     "vitachron-cli render: the toolkit cannot start without a display (run it under xvfb-run)\n");
+        return 1;
+    }
+    int status = 0;
+    {
+        CViewFonts fonts;
+        fonts.Recreate(doc.Settings(), host.fontPercent);
+        CTimelineExport::Source source;
+        source.doc = &doc;
+        source.fonts = &fonts;
+        source.leftMargin = CVitachronView::MeasureLeftMargin(nullptr);
+        source.title = in.filename().string();
+        source.currentYear = CurrentLocalYear();
+        source.screenPpi = static_cast<int>(CLogFontConverter::ScreenDpi());
+        const CTimelineExport picture(source);
+        std::string error;
+        if (picture.Write(out, *format, error)) {
+            std::printf("%s: %lld x %lld\n", out.string().c_str(), static_cast<long long>(picture.Width()),
+                        static_cast<long long>(picture.Height()));
+        } else {
+            std::fprintf(stderr, "vitachron-cli render: %s\n", error.c_str());
+            status = 1;
+        }
+    }
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return status;
+}

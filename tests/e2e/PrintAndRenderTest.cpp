@@ -1,0 +1,131 @@
+// The command line's print switches and vitachron-cli's render, run as users
+// run them: the printed PDF and the pictures are read back from outside
+// (pdfinfo, pdftoppm). Needs a display (ctest runs under Xvfb).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kSample = fs::path(VITACHRON_SOURCE_DIR) / "data" / "sample.vtc";
+
+class PrintAndRender : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device rd;
+        home_ = fs::temp_directory_path() / ("vitachron-print-" + std::to_string(rd()));
+        fs::create_directories(home_ / "config");
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(home_, ec);
+    }
+
+    // Runs a command line in a private home; returns the exit status and
+    // keeps what it wrote to standard error.
+    int Run(const std::string& command, const std::string& env = "") {
+        const std::string line = "env HOME='" + home_.string() + "' XDG_CONFIG_HOME='" + (home_ / "config").string() +
+                                 "' XDG_DATA_HOME='" + (home_ / "data").string() + "' " + env + " timeout 120 " +
+                                 command + " > '" + (home_ / "out.log").string() + "' 2> '" +
+                                 (home_ / "err.log").string() + "'";
+        const int status = std::system(line.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string Read(const fs::path& file) const {
+        std::ifstream in(file, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    std::string Errors() const { return Read(home_ / "err.log"); }
+    static std::string Quote(const fs::path& p) { return "'" + p.string() + "'"; }
+
+    int PdfPages(const fs::path& pdf) {
+        EXPECT_EQ(Run("pdfinfo " + Quote(pdf)), 0);
+        const std::string info = Read(home_ / "out.log");
+        const auto at = info.find("Pages:");
+        return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
+    }
+
+    fs::path home_;
+};
+
+}  // namespace
+
+TEST_F(PrintAndRender, PrintToWritesEveryPageOfTheSampleAsPdfWithoutAWindow) {
+    const fs::path pdf = home_ / "sample.pdf";
+    ASSERT_EQ(Run(Quote(VITACHRON_PROGRAM) + " --print-to " + Quote(pdf) + " " + Quote(kSample)), 0) << Errors();
+    EXPECT_EQ(Read(pdf).substr(0, 5), "%PDF-");
+    const int pages = PdfPages(pdf);
+    EXPECT_GE(pages, 2);
+    // Every page has something printed on it (the frame and the header at least).
+    ASSERT_EQ(Run("pdftoppm -r 30 -png " + Quote(pdf) + " " + Quote(home_ / "page")), 0);
+    int images = 0;
+    for (const auto& entry : fs::directory_iterator(home_)) {
+        images += entry.path().filename().string().rfind("page", 0) == 0;
+    }
+    EXPECT_EQ(images, pages);
+}
+
+TEST_F(PrintAndRender, PrintGoesToTheDefaultPrinterThroughLpWithThePagesOfPrintTo) {
+    // A stand-in for the printing system's lp: keeps what it was given.
+    const fs::path bin = home_ / "bin";
+    fs::create_directories(bin);
+    {
+        std::ofstream lp(bin / "lp");
+        lp << "#!/bin/sh\necho \"$@\" > '" << (home_ / "lp.args").string() << "'\ncp \"$4\" '"
+           << (home_ / "printed.pdf").string() << "'\n";
+    }
+    fs::permissions(bin / "lp", fs::perms::owner_all);
+    const std::string path = "PATH='" + bin.string() + ":" + std::getenv("PATH") + "'";
+    ASSERT_EQ(Run(Quote(VITACHRON_PROGRAM) + " --print " + Quote(kSample), path), 0) << Errors();
+    EXPECT_EQ(Read(home_ / "lp.args").rfind("-t sample.vtc -- ", 0), 0u) << Read(home_ / "lp.args");
+    const fs::path pdf = home_ / "sample.pdf";
+    ASSERT_EQ(Run(Quote(VITACHRON_PROGRAM) + " --print-to " + Quote(pdf) + " " + Quote(kSample)), 0);
+    EXPECT_EQ(PdfPages(home_ / "printed.pdf"), PdfPages(pdf));
+
+    // Without a printing system: said so, not waited for.
+    fs::remove(bin / "lp");
+    EXPECT_EQ(Run(Quote(VITACHRON_PROGRAM) + " --print " + Quote(kSample), path), 1);
+    EXPECT_NE(Errors().find("lp"), std::string::npos) << Errors();
+}
+
+TEST_F(PrintAndRender, PrintToADamagedFileSaysSoAndWritesNothing) {
+    const fs::path bad = home_ / "bad.vtc";
+    std::ofstream(bad) << "not a document";
+    const fs::path pdf = home_ / "bad.pdf";
+    EXPECT_EQ(Run(Quote(VITACHRON_PROGRAM) + " --print-to " + Quote(pdf) + " " + Quote(bad)), 1);
+    EXPECT_NE(Errors().find("bad.vtc"), std::string::npos) << Errors();
+    EXPECT_FALSE(fs::exists(pdf));
+    EXPECT_EQ(Run(Quote(VITACHRON_PROGRAM) + " --print-to " + Quote(pdf)), 2);
+}
+
+TEST_F(PrintAndRender, RenderWritesThePictureInEachFormatAndSaysWhatItCannotDo) {
+    const std::string cli = Quote(VITACHRON_CLI) + " render " + Quote(kSample) + " ";
+    ASSERT_EQ(Run(cli + Quote(home_ / "s.png")), 0) << Errors();
+    ASSERT_EQ(Run(cli + Quote(home_ / "s.svg")), 0) << Errors();
+    ASSERT_EQ(Run(cli + Quote(home_ / "s.pdf") + " --zoom 50"), 0) << Errors();
+    EXPECT_EQ(Read(home_ / "s.png").substr(1, 3), "PNG");
+    EXPECT_NE(Read(home_ / "s.svg").find("<svg"), std::string::npos);
+    EXPECT_EQ(PdfPages(home_ / "s.pdf"), 1);
+    // The summary line names the size; at half the zoom the picture is smaller.
+    ASSERT_EQ(Run(cli + Quote(home_ / "half.png") + " --zoom 50"), 0);
+    const std::string half = Read(home_ / "out.log");
+    ASSERT_EQ(Run(cli + Quote(home_ / "full.png")), 0);
+    const std::string full = Read(home_ / "out.log");
+    EXPECT_NE(half, full);
+
+    EXPECT_EQ(Run(cli + Quote(home_ / "s.bmp")), 2);
+    EXPECT_EQ(Run(cli + Quote(home_ / "s.png") + " --zoom 0"), 2);
+    // Without a display: a clear word, not a crash.
+    EXPECT_EQ(Run("env -u DISPLAY -u WAYLAND_DISPLAY " + cli + Quote(home_ / "nodisplay.png")), 1);
+    EXPECT_NE(Errors().find("display"), std::string::npos) << Errors();
+}
