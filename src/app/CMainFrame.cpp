@@ -31,10 +31,9 @@ namespace {
 // greyed until a handler of the view, the document or the frame takes them
 // over (remove an id here when its handler lands).
 constexpr int kCommandsNotYetAvailable[] = {
-    Id::YearRange,      Id::AddPerson,       Id::EditPeople,     Id::BaseYearSettings, Id::DisplaySettings,
-    Id::ColorSettings,  Id::FontSettings,    Id::ImportCsv,      Id::ExportCsv,        Id::ImportBaseYear,
-    Id::ExportBaseYear, Id::FilePrint,       Id::FilePrintPreview, Id::FilePrintSetup, Id::EditCut,
-    Id::EditCopy,       Id::EditPaste,       Id::ContextHelp,
+    Id::YearRange,     Id::AddPerson,  Id::EditPeople,       Id::BaseYearSettings, Id::DisplaySettings,
+    Id::ColorSettings, Id::FontSettings, Id::FilePrint,      Id::FilePrintPreview, Id::FilePrintSetup,
+    Id::EditCut,       Id::EditCopy,   Id::EditPaste,        Id::ContextHelp,
 };
 
 const wxSize kDefaultFrameSize(1000, 700);

@@ -2,6 +2,7 @@
 
 #include "app/CAppServices.h"
 #include "app/CBarDataEdit.h"
+#include "app/CInterchangeCommands.h"
 #include "app/CMainFrame.h"
 #include "app/CVitachronDocManager.h"
 #include "dialogs/CDialogPerson.h"
@@ -85,6 +86,8 @@ CWxDocument::CWxDocument(CAppServices& services)
         Bind(wxEVT_MENU, &CWxDocument::OnZoom, this, id);
         Bind(wxEVT_UPDATE_UI, &CWxDocument::OnUpdateZoom, this, id);
     }
+    interchange_ = std::make_unique<CInterchangeCommands>(*this);
+    interchange_->BindTo(*this);
 }
 
 CWxDocument::~CWxDocument() = default;
