@@ -8,6 +8,7 @@
 #include "app/CWxDocument.h"
 #include "dialogs/MessageBox.h"
 #include "model/CProfile.h"
+#include "model/InitialSettings.h"
 #include "model/ProfileKeys.h"
 #include "res/Strings.h"
 #include "res/ids.h"
@@ -31,9 +32,8 @@ namespace {
 // greyed until a handler of the view, the document or the frame takes them
 // over (remove an id here when its handler lands).
 constexpr int kCommandsNotYetAvailable[] = {
-    Id::YearRange,     Id::AddPerson,  Id::EditPeople,       Id::BaseYearSettings, Id::DisplaySettings,
-    Id::ColorSettings, Id::FontSettings, Id::FilePrint,      Id::FilePrintPreview, Id::FilePrintSetup,
-    Id::EditCut,       Id::EditCopy,   Id::EditPaste,        Id::ContextHelp,
+    Id::FilePrint, Id::FilePrintPreview, Id::FilePrintSetup, Id::EditCut,
+    Id::EditCopy,  Id::EditPaste,        Id::ContextHelp,
 };
 
 const wxSize kDefaultFrameSize(1000, 700);
@@ -128,6 +128,10 @@ wxMenuBar* CMainFrame::BuildMenuBar() {
     manager_->FileHistoryUseMenu(recent);
     manager_->FileHistoryAddFilesToMenu(recent);
 
+    auto* edit = new wxMenu;
+    edit->Append(wxID_UNDO, text(Str::kMenuUndo));
+    edit->Append(wxID_REDO, text(Str::kMenuRedo));
+
     auto* view = new wxMenu;
     view->Append(Id::YearRange, text(Str::kMenuYearRange));
     auto* widths = new wxMenu;
@@ -176,6 +180,7 @@ wxMenuBar* CMainFrame::BuildMenuBar() {
 
     auto* bar = new wxMenuBar;
     bar->Append(file, text(Str::kMenuFile));
+    bar->Append(edit, text(Str::kMenuEdit));
     bar->Append(view, text(Str::kMenuView));
     bar->Append(data, text(Str::kMenuData));
     bar->Append(help, text(Str::kMenuHelp));
@@ -235,17 +240,8 @@ int CMainFrame::LeftPaneWidth() const { return splitter_->GetSashPosition(); }
 void CMainFrame::ApplyLeftWidth(int width) { splitter_->SetSashPosition(std::max(width, 1)); }
 
 void CMainFrame::SaveInitialSettings() {
-    CProfile& p = *services_->profile;
-    p.WriteInt(PK::kInit, PK::kInitLeftWidth, leftWidth_);
-    p.WriteInt(PK::kInit, PK::kInitYearOnly, yearOnly_ ? 1 : 0);
     if (CWxDocument* doc = Document()) {
-        const CDocSettings& s = doc->Core().Settings();
-        p.WriteInt(PK::kInit, PK::kInitKazoeAster, s.kazoeAster ? 1 : 0);
-        p.WriteString(PK::kInit, PK::kInitComment, s.commentSeparator);
-        p.WriteInt(PK::kInit, PK::kInitDisplayAge, s.displayAge ? 1 : 0);
-        p.WriteInt(PK::kInit, PK::kInitDisplayYearRange, s.displayYearRange ? 1 : 0);
-        p.WriteInt(PK::kInit, PK::kInitDisplaySuppleMark, s.displaySuppleMark ? 1 : 0);
-        p.WriteInt(PK::kInit, PK::kInitDefaultBarLength, s.defaultBarLength);
+        ::SaveInitialSettings(*services_->profile, leftWidth_, doc->Core().Settings());
     }
 }
 

@@ -6,7 +6,9 @@
 #include "app/CVitachronDocManager.h"
 #include "app/CVitachronDocTemplate.h"
 #include "app/CWxDocument.h"
+#include "dialogs/CWxColorChooser.h"
 #include "dialogs/CWxFileChooser.h"
+#include "dialogs/CWxFontChooser.h"
 #include "model/ProfileKeys.h"
 #include "platform/CDesktopIntegration.h"
 #include "platform/CProgramPaths.h"
@@ -60,8 +62,12 @@ bool CVitachronApp::OnInit() {
     wxConfigBase::Set(new wxConfig(ToWx(Str::kAppName), ToWx(Str::kVendorName)));
     profile_ = std::make_unique<CWxConfigProfile>(*wxConfigBase::Get());
     fileChooser_ = std::make_unique<CWxFileChooser>();
+    colorChooser_ = std::make_unique<CWxColorChooser>();
+    fontChooser_ = std::make_unique<CWxFontChooser>();
     services_.profile = profile_.get();
     services_.fileChooser = fileChooser_.get();
+    services_.colorChooser = colorChooser_.get();
+    services_.fontChooser = fontChooser_.get();
     services_.sharedCategoryFile = CProgramPaths::SharedCategoryFile();
     services_.helpIndex = CProgramPaths::HelpIndex();
     services_.openUrl = [](const wxString& url) { return wxLaunchDefaultBrowser(url); };

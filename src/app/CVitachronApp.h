@@ -9,7 +9,9 @@
 
 #include <memory>
 
+class CColorChooser;
 class CFileChooser;
+class CFontChooser;
 class CProfile;
 class CVitachronDocManager;
 
@@ -36,6 +38,8 @@ private:
 
     std::unique_ptr<CProfile> profile_;
     std::unique_ptr<CFileChooser> fileChooser_;
+    std::unique_ptr<CColorChooser> colorChooser_;
+    std::unique_ptr<CFontChooser> fontChooser_;
     CAppServices services_;
     std::unique_ptr<CVitachronDocManager> manager_;
     wxString documentArg_;

@@ -5,11 +5,17 @@
 #include "app/CInterchangeCommands.h"
 #include "app/CMainFrame.h"
 #include "app/CVitachronDocManager.h"
+#include "app/CDocumentChange.h"
+#include "app/CUndoablePeopleEditor.h"
+#include "dialogs/CDialogDataModify.h"
 #include "dialogs/CDialogPerson.h"
+#include "dialogs/CDialogRangeYear.h"
+#include "dialogs/SettingsCommands.h"
 #include "dialogs/CFileChooser.h"
 #include "dialogs/MessageBox.h"
 #include "model/CFileError.h"
 #include "model/CDirectPeopleEditor.h"
+#include "view/CLogFontConverter.h"
 #include "model/CFileIO.h"
 #include "model/CFormatError.h"
 #include "res/Strings.h"
@@ -56,6 +62,17 @@ constexpr std::array<std::pair<int, int>, 10> kZooms{{
     {Id::Zoom300, 300},
 }};
 
+// The step that redo would make again: the one after the current step.
+const wxCommand* RedoCommandOf(const wxCommandProcessor& processor) {
+    const wxList& steps = processor.GetCommands();
+    const wxCommand* current = processor.GetCurrentCommand();
+    wxList::compatibility_iterator node = current == nullptr ? steps.GetFirst() : steps.Find(const_cast<wxCommand*>(current));
+    if (current != nullptr && node) {
+        node = node->GetNext();
+    }
+    return node ? static_cast<const wxCommand*>(node->GetData()) : nullptr;
+}
+
 template <std::size_t N>
 int ValueOf(const std::array<std::pair<int, int>, N>& table, int id) {
     for (const auto& [commandId, value] : table) {
@@ -70,8 +87,7 @@ int ValueOf(const std::array<std::pair<int, int>, N>& table, int id) {
 
 CWxDocument::CWxDocument(CAppServices& services)
     : services_(&services),
-      core_(std::make_unique<CVitachronDoc>(*this, *services.profile, services.sharedCategoryFile)),
-      editor_(std::make_unique<CDirectPeopleEditor>(*core_)) {
+      core_(std::make_unique<CVitachronDoc>(*this, *services.profile, services.sharedCategoryFile)) {
     for (const auto& [id, order] : kSortOrders) {
         Bind(wxEVT_MENU, &CWxDocument::OnSort, this, id);
         Bind(wxEVT_UPDATE_UI, &CWxDocument::OnUpdateSort, this, id);
@@ -86,6 +102,17 @@ CWxDocument::CWxDocument(CAppServices& services)
         Bind(wxEVT_MENU, &CWxDocument::OnZoom, this, id);
         Bind(wxEVT_UPDATE_UI, &CWxDocument::OnUpdateZoom, this, id);
     }
+    Bind(wxEVT_MENU, &CWxDocument::OnAddPerson, this, Id::AddPerson);
+    Bind(wxEVT_MENU, &CWxDocument::OnEditPeople, this, Id::EditPeople);
+    Bind(wxEVT_MENU, &CWxDocument::OnYearRange, this, Id::YearRange);
+    Bind(wxEVT_MENU, &CWxDocument::OnBaseYearSettings, this, Id::BaseYearSettings);
+    Bind(wxEVT_MENU, &CWxDocument::OnDisplaySettings, this, Id::DisplaySettings);
+    Bind(wxEVT_MENU, &CWxDocument::OnColorSettings, this, Id::ColorSettings);
+    Bind(wxEVT_MENU, &CWxDocument::OnFontSettings, this, Id::FontSettings);
+    Bind(wxEVT_MENU, &CWxDocument::OnUndo, this, wxID_UNDO);
+    Bind(wxEVT_MENU, &CWxDocument::OnRedo, this, wxID_REDO);
+    Bind(wxEVT_UPDATE_UI, &CWxDocument::OnUpdateUndo, this, wxID_UNDO);
+    Bind(wxEVT_UPDATE_UI, &CWxDocument::OnUpdateRedo, this, wxID_REDO);
     interchange_ = std::make_unique<CInterchangeCommands>(*this);
     interchange_->BindTo(*this);
 }
@@ -131,6 +158,9 @@ bool CWxDocument::OnNewDocument() {
         return false;
     }
     core_->OnNewDocument();
+    if (wxCommandProcessor* processor = GetCommandProcessor()) {
+        processor->ClearCommands();
+    }
     ShowInFrame();
     UpdateAllViews();
     return true;
@@ -152,6 +182,10 @@ bool CWxDocument::DoOpenDocument(const wxString& file) {
             bytes = CFileIO::ReadFile(std::filesystem::path(FromWx(file)));
         }
         core_->LoadFromBytes(*bytes);
+        // The steps of the document before cannot be undone into this one.
+        if (wxCommandProcessor* processor = GetCommandProcessor()) {
+            processor->ClearCommands();
+        }
     } catch (const CFormatError&) {
         ShowMessageBox(wxString::Format(ToWx(Str::kMsgOpenDamaged), file), wxOK | wxICON_ERROR);
         return false;
@@ -282,9 +316,33 @@ void CWxDocument::ShowInFrame() {
     }
 }
 
+void CWxDocument::ShowRefreshed() { core_->Refresh(); }
+
+void CWxDocument::ShowRedrawnModified() {
+    UpdateAllViews();
+    Modify(true);
+}
+
+template <class T>
+void CWxDocument::ChangeSetting(const char* name, T CDocSettings::*setting, T value,
+                                void (CWxDocument::*show)()) {
+    const T before = core_->Settings().*setting;
+    auto apply = [this, setting, show](T v) {
+        core_->Settings().*setting = v;
+        (this->*show)();
+    };
+    wxCommandProcessor* processor = GetCommandProcessor();
+    if (processor == nullptr) {
+        apply(value);
+        return;
+    }
+    processor->Submit(new CDocumentChange(
+        ToWx(name), [apply, value] { apply(value); }, [apply, before] { apply(before); }));
+}
+
 void CWxDocument::OnSort(wxCommandEvent& event) {
-    core_->Settings().sortOrder = ValueOf(kSortOrders, event.GetId());
-    core_->Refresh();
+    ChangeSetting(Str::kUndoSort, &CDocSettings::sortOrder, ValueOf(kSortOrders, event.GetId()),
+                  &CWxDocument::ShowRefreshed);
 }
 
 void CWxDocument::OnUpdateSort(wxUpdateUIEvent& event) {
@@ -292,16 +350,15 @@ void CWxDocument::OnUpdateSort(wxUpdateUIEvent& event) {
 }
 
 void CWxDocument::OnGroupByCategory(wxCommandEvent&) {
-    core_->Settings().groupByCategory = !core_->Settings().groupByCategory;
-    core_->Refresh();
+    ChangeSetting(Str::kUndoGroupByCategory, &CDocSettings::groupByCategory, !core_->Settings().groupByCategory,
+                  &CWxDocument::ShowRefreshed);
 }
 
 void CWxDocument::OnUpdateGroupByCategory(wxUpdateUIEvent& event) { event.Check(core_->Settings().groupByCategory); }
 
 void CWxDocument::OnYearWidth(wxCommandEvent& event) {
-    core_->Settings().yearWidth = ValueOf(kYearWidths, event.GetId());
-    UpdateAllViews();
-    Modify(true);
+    ChangeSetting(Str::kUndoYearWidth, &CDocSettings::yearWidth, ValueOf(kYearWidths, event.GetId()),
+                  &CWxDocument::ShowRedrawnModified);
 }
 
 void CWxDocument::OnUpdateYearWidth(wxUpdateUIEvent& event) {
@@ -314,10 +371,26 @@ void CWxDocument::OnUpdateZoom(wxUpdateUIEvent& event) {
     event.Check(core_->Settings().zoom == ValueOf(kZooms, event.GetId()));
 }
 
-CPeopleEditor& CWxDocument::PeopleEditor() { return *editor_; }
+CPeopleEditor& CWxDocument::PeopleEditor() {
+    if (!editor_) {
+        // The command processor comes with the template's set-up, after construction.
+        if (wxCommandProcessor* processor = GetCommandProcessor()) {
+            editor_ = std::make_unique<CUndoablePeopleEditor>(*core_, *processor);
+        } else {
+            editor_ = std::make_unique<CDirectPeopleEditor>(*core_);
+        }
+    }
+    return *editor_;
+}
+
+std::function<bool(wxWindow*, int)> CWxDocument::CategoryEditor() {
+    return [this](wxWindow* parent, int selection) {
+        return EditCategories(parent, *core_, selection, *services_->colorChooser);
+    };
+}
 
 bool CWxDocument::EditPerson(wxWindow* parent, CPerson& person) {
-    return CDialogPerson::RunModal(parent, *core_, PeopleEditor(), &person) == wxID_OK;
+    return CDialogPerson::RunModal(parent, *core_, PeopleEditor(), &person, CategoryEditor()) == wxID_OK;
 }
 
 void CWxDocument::DeleteDisplayedPerson(int row) {
@@ -327,4 +400,88 @@ void CWxDocument::DeleteDisplayedPerson(int row) {
         return;
     }
     PeopleEditor().Remove(static_cast<std::size_t>(core_->StoredIndexOf(person)));
+}
+
+void CWxDocument::OnAddPerson(wxCommandEvent&) {
+    CDialogPerson::RunModal(Frame(), *core_, PeopleEditor(), nullptr, CategoryEditor());
+}
+
+void CWxDocument::OnEditPeople(wxCommandEvent&) {
+    CDialogDataModify::RunModal(Frame(), *core_, PeopleEditor(), CategoryEditor());
+}
+
+void CWxDocument::OnYearRange(wxCommandEvent&) {
+    CDialogRangeYear dialog(Frame(), *core_);
+    if (dialog.ShowModal() != wxID_OK) {
+        return;
+    }
+    const std::pair<std::int32_t, std::int32_t> before{core_->Settings().startYear, core_->Settings().endYear};
+    const std::pair<std::int32_t, std::int32_t> after{dialog.StartYear(), dialog.EndYear()};
+    const auto apply = [this](std::pair<std::int32_t, std::int32_t> range) {
+        core_->SetCurrentIndex(-1);
+        core_->Settings().startYear = range.first;
+        core_->Settings().endYear = range.second;
+        ShowRedrawnModified();
+    };
+    if (wxCommandProcessor* processor = GetCommandProcessor()) {
+        processor->Submit(new CDocumentChange(
+            ToWx(Str::kUndoYearRange), [apply, after] { apply(after); }, [apply, before] { apply(before); }));
+    } else {
+        apply(after);
+    }
+}
+
+void CWxDocument::OnBaseYearSettings(wxCommandEvent&) {
+    if (RunBaseYearSettings(Frame(), *core_, *services_->colorChooser)) {
+        if (CMainFrame* frame = Frame()) {
+            const CDocSettings& s = core_->Settings();
+            frame->DataBar()->SetBaseYearControls(s.baseYear, s.baseYearShown);
+        }
+    }
+}
+
+void CWxDocument::OnDisplaySettings(wxCommandEvent&) {
+    if (!RunDisplaySettings(Frame(), *core_)) {
+        return;
+    }
+    // The year-only choice and the list width are also the frame's own values.
+    if (CMainFrame* frame = Frame()) {
+        frame->SetYearOnly(core_->Settings().yearOnly);
+        frame->SetLeftWidthSetting(core_->Settings().leftWidth);
+    }
+    UpdateAllViews();
+}
+
+void CWxDocument::OnColorSettings(wxCommandEvent&) { RunColorSettings(Frame(), *core_, *services_->colorChooser); }
+
+void CWxDocument::OnFontSettings(wxCommandEvent&) {
+    RunFontSettings(Frame(), *core_, *services_->fontChooser, CLogFontConverter::ScreenDpi());
+}
+
+void CWxDocument::OnUndo(wxCommandEvent&) {
+    if (wxCommandProcessor* processor = GetCommandProcessor()) {
+        processor->Undo();
+    }
+}
+
+void CWxDocument::OnRedo(wxCommandEvent&) {
+    if (wxCommandProcessor* processor = GetCommandProcessor()) {
+        processor->Redo();
+    }
+}
+
+void CWxDocument::OnUpdateUndo(wxUpdateUIEvent& event) {
+    wxCommandProcessor* processor = GetCommandProcessor();
+    const bool can = processor != nullptr && processor->CanUndo();
+    event.Enable(can);
+    event.SetText(can ? wxString::Format(ToWx(Str::kMenuUndoNamed), processor->GetCurrentCommand()->GetName())
+                      : ToWx(Str::kMenuUndo));
+}
+
+void CWxDocument::OnUpdateRedo(wxUpdateUIEvent& event) {
+    wxCommandProcessor* processor = GetCommandProcessor();
+    const bool can = processor != nullptr && processor->CanRedo();
+    event.Enable(can);
+    event.SetText(can ? wxString::Format(ToWx(Str::kMenuRedoNamed), RedoCommandOf(*processor)->GetName())
+                      : ToWx(Str::kMenuRedo));
 }

@@ -8,6 +8,7 @@
 
 #include <wx/docview.h>
 
+#include <functional>
 #include <memory>
 
 struct CAppServices;
@@ -15,6 +16,7 @@ class CInterchangeCommands;
 class CMainFrame;
 class CNameView;
 class CPeopleEditor;
+class wxWindow;
 class CVitachronView;
 
 class CWxDocument : public wxDocument, public CDocHost {
@@ -73,6 +75,25 @@ private:
     void OnUpdateYearWidth(wxUpdateUIEvent& event);
     void OnZoom(wxCommandEvent& event);
     void OnUpdateZoom(wxUpdateUIEvent& event);
+    void OnAddPerson(wxCommandEvent& event);
+    void OnEditPeople(wxCommandEvent& event);
+    void OnYearRange(wxCommandEvent& event);
+    void OnBaseYearSettings(wxCommandEvent& event);
+    void OnDisplaySettings(wxCommandEvent& event);
+    void OnColorSettings(wxCommandEvent& event);
+    void OnFontSettings(wxCommandEvent& event);
+    void OnUndo(wxCommandEvent& event);
+    void OnRedo(wxCommandEvent& event);
+    void OnUpdateUndo(wxUpdateUIEvent& event);
+    void OnUpdateRedo(wxUpdateUIEvent& event);
+
+    // The person dialog's "追加・変更..." opens the category list.
+    std::function<bool(wxWindow* parent, int selection)> CategoryEditor();
+    // A setting changed as one undoable step; show() makes the change seen.
+    template <class T>
+    void ChangeSetting(const char* name, T CDocSettings::*setting, T value, void (CWxDocument::*show)());
+    void ShowRefreshed();
+    void ShowRedrawnModified();
 
     CAppServices* services_;
     std::unique_ptr<CVitachronDoc> core_;

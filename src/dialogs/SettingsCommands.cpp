@@ -4,6 +4,7 @@
 #include "dialogs/CDialogColorKind.h"
 #include "dialogs/CDialogDisplaySet.h"
 #include "dialogs/CDialogSetColors.h"
+#include "dialogs/CDialogSetFont.h"
 #include "dialogs/MessageBox.h"
 #include "model/CDocHost.h"
 #include "model/CDrawingColors.h"
@@ -69,6 +70,26 @@ bool RunColorSettings(wxWindow* parent, CVitachronDoc& doc, CColorChooser& choos
     WriteCustomColors(doc.Profile(), s.customColors);
     if (dialog.SaveAsInitial()) {
         SaveInitialColors(doc.Profile(), s);
+    }
+    doc.Host().SetModified(true);
+    return true;
+}
+
+bool RunFontSettings(wxWindow* parent, CVitachronDoc& doc, CFontChooser& chooser, double dpi) {
+    CDocSettings& s = doc.Settings();
+    const std::array<CLogFont, 4> saved{s.fontName, s.fontScale, s.fontYear, s.fontBasis};
+    CDialogSetFont dialog(parent, doc, chooser, dpi);
+    if (dialog.ShowModal() != wxID_OK) {
+        s.fontName = saved[0];
+        s.fontScale = saved[1];
+        s.fontYear = saved[2];
+        s.fontBasis = saved[3];
+        doc.ApplyFonts(s.zoom);
+        doc.Host().UpdateAllViews();
+        return false;
+    }
+    if (dialog.SaveAsInitial()) {
+        SaveInitialFonts(doc.Profile(), s);
     }
     doc.Host().SetModified(true);
     return true;

@@ -4,6 +4,7 @@
 #pragma once
 
 class CColorChooser;
+class CFontChooser;
 class CVitachronDoc;
 class wxWindow;
 
@@ -30,3 +31,9 @@ bool RunDisplaySettings(wxWindow* parent, CVitachronDoc& doc);
 // dialog says so, and the document is marked modified. On Cancel the six
 // colours the document had are restored and the views redrawn.
 bool RunColorSettings(wxWindow* parent, CVitachronDoc& doc, CColorChooser& chooser);
+
+// "フォント設定...(&F)" (32807). On OK the fonts become initial values when
+// the dialog says so (sections FontName, FontScale, FontYear, FontBasis) and
+// the document is marked modified. On Cancel the four fonts the document had
+// are restored, the views rebuild their fonts and are redrawn.
+bool RunFontSettings(wxWindow* parent, CVitachronDoc& doc, CFontChooser& chooser, double dpi);

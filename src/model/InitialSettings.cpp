@@ -39,3 +39,10 @@ void SaveInitialSettings(CProfile& profile, int leftWidth, const CDocSettings& s
     profile.WriteInt(PK::kInit, PK::kInitDisplaySuppleMark, s.displaySuppleMark ? 1 : 0);
     profile.WriteInt(PK::kInit, PK::kInitDefaultBarLength, s.defaultBarLength);
 }
+
+void SaveInitialFonts(CProfile& profile, const CDocSettings& settings) {
+    profile.WriteProfileFont(PK::kFontName, settings.fontName);
+    profile.WriteProfileFont(PK::kFontScale, settings.fontScale);
+    profile.WriteProfileFont(PK::kFontYear, settings.fontYear);
+    profile.WriteProfileFont(PK::kFontBasis, settings.fontBasis);
+}

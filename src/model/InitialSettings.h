@@ -17,6 +17,9 @@ void WriteCustomColors(CProfile& profile, const std::array<std::uint32_t, 16>& c
 // Color/Name, BeginEnd, HeaderYear, Back, Basis, Supple.
 void SaveInitialColors(CProfile& profile, const CDocSettings& settings);
 
+// The four fonts, in the sections FontName, FontScale, FontYear, FontBasis.
+void SaveInitialFonts(CProfile& profile, const CDocSettings& settings);
+
 // Init/LeftWidth, YearOnly, KazoeAster, Comment, DisplayAge, DisplayYearRange,
 // DisplaySuppleMark, DefaultBarLength.
 void SaveInitialSettings(CProfile& profile, int leftWidth, const CDocSettings& settings);

@@ -17,6 +17,21 @@ inline constexpr const char* kButtonCancel = "ｷｬﾝｾﾙ";
 // A numeric field's range check: "%lld" the smallest, "%lld" the largest value it accepts.
 inline constexpr const char* kIntegerRangeFormat = "%lldから%lldまでの整数を入力してください。";
 
+// Undo and redo: the Edit menu and the name of each step
+inline constexpr const char* kMenuEdit = "編集(&E)";
+inline constexpr const char* kMenuUndo = "元に戻す(&U)\tCtrl+Z";
+inline constexpr const char* kMenuRedo = "やり直し(&R)\tCtrl+Y";
+inline constexpr const char* kMenuUndoNamed = "「%s」を元に戻す(&U)\tCtrl+Z";
+inline constexpr const char* kMenuRedoNamed = "「%s」をやり直す(&R)\tCtrl+Y";
+inline constexpr const char* kUndoAddPerson = "データの追加";
+inline constexpr const char* kUndoModifyPerson = "データの修正";
+inline constexpr const char* kUndoDeletePerson = "データの削除";
+inline constexpr const char* kUndoMovePerson = "データの移動";
+inline constexpr const char* kUndoSort = "並べ替え";
+inline constexpr const char* kUndoGroupByCategory = "分類ごとに並べ替え";
+inline constexpr const char* kUndoYearRange = "年範囲設定";
+inline constexpr const char* kUndoYearWidth = "年間隔設定";
+
 // Document files
 inline constexpr const char* kDocumentTypeName = "Vitachron.Document";
 inline constexpr const char* kDocumentExtension = ".vtc";
@@ -169,6 +184,15 @@ inline constexpr const char* kColorsBackTip = "背景色を設定します";
 inline constexpr const char* kColorsSupple = "補足説明...";
 inline constexpr const char* kColorsSaveAsInitial = "初期値として設定する";
 inline constexpr const char* kColorsDefaults = "デフォルトに戻す";
+// Font dialog
+inline constexpr const char* kFontsTitle = "フォント設定";
+inline constexpr const char* kFontsHeading = "フォントの設定";
+inline constexpr const char* kFontsName = "名前...";
+inline constexpr const char* kFontsYear = "生年・没年...";
+inline constexpr const char* kFontsBasis = "基準年...";
+inline constexpr const char* kFontsScale = "ヘッダ年...";
+inline constexpr const char* kFontsSaveAsInitial = "初期値として設定する";
+inline constexpr const char* kFontsDefaults = "デフォルトに戻す";
 // ---- end of settings dialogs ----------------------------------------------------
 
 // ---- Interchange: CSV files and base-point year (.lby) files ----------------

@@ -190,6 +190,21 @@ inline constexpr int ColorsSupple = 1088;
 inline constexpr int ColorsSuppleSwatch = 1089;
 inline constexpr int ColorsSaveAsInitial = 1076;  // 初期値として設定する
 inline constexpr int ColorsDefaults = 1077;       // デフォルトに戻す
+// CDialogSetFont (template 154): each font's button and its face name and size previews.
+inline constexpr int FontsName = 1079;
+inline constexpr int FontsYear = 1080;
+inline constexpr int FontsBasis = 1081;
+inline constexpr int FontsScale = 1082;
+inline constexpr int FontsNameFace = 1083;
+inline constexpr int FontsYearFace = 1084;
+inline constexpr int FontsBasisFace = 1085;
+inline constexpr int FontsScaleFace = 1086;
+inline constexpr int FontsNameSize = 1087;
+inline constexpr int FontsYearSize = 1088;
+inline constexpr int FontsBasisSize = 1089;
+inline constexpr int FontsScaleSize = 1090;
+inline constexpr int FontsSaveAsInitial = 1076;  // 初期値として設定する
+inline constexpr int FontsDefaults = 1077;       // デフォルトに戻す
 
 // ---- CSV and base-point year dialogs -------------------------------------------
 // CDialogImportCheck (template 151).

@@ -1,7 +1,7 @@
 #include "dialogs/CDialogCalcFromAge.h"
 #include "res/ids.h"
 
-#include "DialogDriver.h"
+#include "DialogDriving.h"
 
 #include <wx/uiaction.h>
 

@@ -6,7 +6,7 @@
 #include "res/ids.h"
 #include "support/core/CRecordingHost.h"
 
-#include "DialogDriver.h"
+#include "DialogDriving.h"
 
 #include <wx/listctrl.h>
 

@@ -1,5 +1,6 @@
 #include "CWindowFixture.h"
 #include "TestDialogs.h"
+#include "dialogs/CDialogPerson.h"
 
 #include "app/CBarDataEdit.h"
 #include "app/CDialogAbout.h"
@@ -61,20 +62,22 @@ TEST_F(MainFrame, MenusCarryTheirTextsAndAcceleratorsAndLaterFeaturesAreGreyed) 
     EXPECT_EQ(Item(Id::AppExit)->GetItemLabel(), ToWx("Vitachronの終了(&X)"));
     EXPECT_EQ(Item(Id::HelpContents)->GetItemLabel(), ToWx("ヘルプの表示(&H)"));
     EXPECT_EQ(Item(Id::SortNone)->GetItemLabelText(), ToWx("並べ替えない"));
-    EXPECT_EQ(frame->GetMenuBar()->GetMenuLabel(2), ToWx("データ(&D)"));
+    EXPECT_EQ(frame->GetMenuBar()->GetMenuLabel(1), ToWx("編集(&E)"));
+    EXPECT_EQ(frame->GetMenuBar()->GetMenuLabel(3), ToWx("データ(&D)"));
     for (const int id : {Id::Zoom10, Id::Zoom300, Id::YearWidthWide, Id::ViewDataBar, Id::ExportCsv}) {
         EXPECT_NE(Item(id), nullptr) << id;
     }
     UpdateUi();
-    for (const int id : {Id::AddPerson, Id::EditPeople, Id::YearRange, Id::ExportCsv, Id::FilePrint,
-                         Id::FilePrintPreview, Id::FilePrintSetup, Id::ColorSettings}) {
+    for (const int id : {Id::ExportCsv, Id::ExportBaseYear, Id::FilePrint, Id::FilePrintPreview, Id::FilePrintSetup}) {
         EXPECT_FALSE(Item(id)->IsEnabled()) << id;
     }
-    EXPECT_FALSE(Control<wxButton>(Id::AddPerson)->IsEnabled());
+    EXPECT_FALSE(Item(wxID_UNDO)->IsEnabled());  // nothing done yet
+    EXPECT_TRUE(Control<wxButton>(Id::AddPerson)->IsEnabled());
     EXPECT_FALSE(frame->GetToolBar()->GetToolEnabled(Id::EditCut));
     EXPECT_FALSE(frame->GetToolBar()->GetToolEnabled(Id::FilePrint));
     EXPECT_TRUE(frame->GetToolBar()->GetToolEnabled(Id::FileOpen));
     for (const int id : {Id::FileNew, Id::FileOpen, Id::FileSave, Id::SortName, Id::Zoom150, Id::HelpContents,
+                         Id::AddPerson, Id::EditPeople, Id::YearRange, Id::ColorSettings, Id::FontSettings,
                          Id::ImportCsv, Id::ImportBaseYear}) {
         EXPECT_TRUE(Item(id)->IsEnabled()) << id;
     }
@@ -413,17 +416,13 @@ TEST_F(MainFrame, DoubleClickBelowTheLastNameAsksToAddAPerson) {
     OpenWindow();
     AddPerson("a", 1600, 1650);
     Refresh();
-    int asked = 0;
-    frame->Bind(wxEVT_MENU, [&](wxCommandEvent&) { ++asked; }, Id::AddPerson);
     const CTimelineGeometry& g = Timeline().Geometry();
     wxMouseEvent dclick(wxEVT_LEFT_DCLICK);
-    dclick.SetPosition(wxPoint(10, static_cast<int>(g.RowTop(0) + 5)));
-    Names().Canvas()->GetEventHandler()->ProcessEvent(dclick);
-    EXPECT_EQ(asked, 0);  // on a person: the person dialog's work, not adding
+    // Below the last person: the person dialog opens in add mode.
     dclick.SetPosition(wxPoint(10, static_cast<int>(g.RowTop(1) + 5)));
+    wxTEST_DIALOG(Names().Canvas()->GetEventHandler()->ProcessEvent(dclick),
+                  wxExpectDismissableModal<CDialogPerson>(wxID_CANCEL));
+    dclick.SetPosition(wxPoint(10, 2));  // the title cell: nothing opens
     Names().Canvas()->GetEventHandler()->ProcessEvent(dclick);
-    EXPECT_EQ(asked, 1);
-    dclick.SetPosition(wxPoint(10, 2));  // the title cell
-    Names().Canvas()->GetEventHandler()->ProcessEvent(dclick);
-    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(Doc().Core().People().size(), 1u);
 }

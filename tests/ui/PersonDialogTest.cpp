@@ -7,7 +7,7 @@
 #include "res/ids.h"
 #include "support/core/CRecordingHost.h"
 
-#include "DialogDriver.h"
+#include "DialogDriving.h"
 
 #include <wx/choice.h>
 #include <wx/filename.h>

@@ -4,7 +4,7 @@
 #include "model/CVitachronDoc.h"
 #include "res/ids.h"
 
-#include "DialogDriver.h"
+#include "DialogDriving.h"
 
 namespace {
 

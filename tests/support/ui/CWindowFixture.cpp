@@ -22,6 +22,8 @@ CWindowFixture::~CWindowFixture() = default;
 void CWindowFixture::SetUp() {
     services.profile = &profile;
     services.fileChooser = &chooser;
+    services.colorChooser = &colorChooser;
+    services.fontChooser = &fontChooser;
     services.helpIndex = std::filesystem::path(VITACHRON_SOURCE_DIR) / "data" / "HTMLHelp" / "index.html";
     services.openUrl = [this](const wxString& url) {
         openedUrls.push_back(url);

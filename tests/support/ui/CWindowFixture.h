@@ -3,7 +3,9 @@
 // the frame as menu clicks do.
 #pragma once
 
+#include "CFakeColorChooser.h"
 #include "CFakeFileChooser.h"
+#include "CFakeFontChooser.h"
 #include "app/CAppServices.h"
 #include "model/CMemoryProfile.h"
 
@@ -54,6 +56,8 @@ protected:
 
     CMemoryProfile profile;
     CFakeFileChooser chooser;
+    CFakeColorChooser colorChooser;
+    CFakeFontChooser fontChooser;
     CAppServices services;
     std::vector<wxString> openedUrls;
     bool openUrlSucceeds = true;

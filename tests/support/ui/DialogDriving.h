@@ -1,5 +1,6 @@
 // Driving dialogs by control id, as a user would through the mouse: each
-// helper changes the control and sends the event the control would send.
+// helper changes the control and sends the event the control would send
+// (SetText alone changes a field quietly, as a program would).
 //
 // CDriveDialog answers a ShowModal() inside wxTEST_DIALOG: it shows the
 // dialog modelessly, runs the test's steps on it and returns the code the
@@ -19,12 +20,25 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
+#include <string>
 
 template <class T = wxWindow>
 T* Ctrl(wxWindow& dialog, int id) {
     auto* control = dynamic_cast<T*>(dialog.FindWindow(id));
     EXPECT_NE(control, nullptr) << "no control " << id << " of that kind";
     return control;
+}
+
+// The control with this id, of this type; the test fails with an exception
+// when there is none.
+template <class T>
+T& Control(wxWindow& dialog, int id) {
+    T* control = dynamic_cast<T*>(dialog.FindWindow(id));
+    if (control == nullptr) {
+        throw std::runtime_error("no control " + std::to_string(id) + " of the expected kind");
+    }
+    return *control;
 }
 
 inline void Click(wxWindow& dialog, int id) {
@@ -64,6 +78,11 @@ inline void EnterText(wxWindow& dialog, int id, const wxString& text) {
     field->SetValue(text);
 }
 
+// Replaces the field's text without notifying anyone.
+inline void SetText(wxWindow& dialog, int id, const wxString& text) { Control<wxTextCtrl>(dialog, id).ChangeValue(text); }
+inline wxString Text(wxWindow& dialog, int id) { return Control<wxTextCtrl>(dialog, id).GetValue(); }
+inline bool Checked(wxWindow& dialog, int id) { return Control<wxCheckBox>(dialog, id).GetValue(); }
+
 inline wxString TextOf(wxWindow& dialog, int id) {
     auto* field = Ctrl<wxTextCtrl>(dialog, id);
     return field != nullptr ? field->GetValue() : wxString();
@@ -93,4 +112,19 @@ protected:
 
 private:
     std::function<void(T&)> steps_;
+};
+
+// wxTEST_DIALOG(openIt(), CDriveModal<CDialogX>([](CDialogX& d) { ...; return d.GetReturnCode(); })):
+// the test's steps run on the dialog without showing it, and their result is
+// what ShowModal returns.
+template <class T>
+class CDriveModal : public wxExpectModalBase<T, CDriveModal<T>> {
+public:
+    explicit CDriveModal(std::function<int(T&)> drive) : drive_(std::move(drive)) {}
+
+protected:
+    int OnInvoked(T* dlg) const override { return drive_(*dlg); }
+
+private:
+    std::function<int(T&)> drive_;
 };
