@@ -2,7 +2,7 @@
 // the menu command, the file choice, the kazoe dialog (answered OK), the
 // progress window, the sort, and then the first repaint of both views. Each
 // run starts from a new, empty document. Prints the time of the command and
-// of the repaint after it; asserts nothing. Needs a display: run under
+// of the repaint after it, and of undoing the import; asserts nothing. Needs a display: run under
 // xvfb-run.
 //   import_window_bench [RUNS]
 #include "BenchCsv.h"
@@ -119,8 +119,8 @@ int main(int argc, char** argv) {
 
         std::printf("CSV: %d lines, %.1f MB, into an empty document through the window; %d runs\n", kLines,
                     static_cast<double>(csv.size()) / 1e6, runs);
-        std::printf("%-6s %12s %12s %12s %8s %s\n", "run", "command ms", "repaint ms", "total ms", "people",
-                    "progress window");
+        std::printf("%-6s %12s %12s %12s %8s %-15s %10s %8s\n", "run", "command ms", "repaint ms", "total ms",
+                    "people", "progress window", "undo ms", "left");
         std::vector<double> totals;
         for (int run = 0; run < runs; ++run) {
             manager.CreateDocument(wxEmptyString, wxDOC_NEW);
@@ -135,9 +135,15 @@ int main(int argc, char** argv) {
             Settle();
             const auto painted = Clock::now();
             CWxDocument* doc = manager.Document();
+            const std::size_t people = doc->Core().People().size();
+            wxCommandEvent undo(wxEVT_MENU, wxID_UNDO);
+            undo.SetEventObject(frame);
+            frame->GetEventHandler()->ProcessEvent(undo);
+            const auto undone = Clock::now();
             totals.push_back(Ms(painted - start));
-            std::printf("%-6d %12.1f %12.1f %12.1f %8zu %s\n", run + 1, Ms(imported - start), Ms(painted - imported),
-                        totals.back(), doc->Core().People().size(), progress.seen ? "shown" : "not shown");
+            std::printf("%-6d %12.1f %12.1f %12.1f %8zu %-15s %10.1f %8zu\n", run + 1, Ms(imported - start),
+                        Ms(painted - imported), totals.back(), people, progress.seen ? "shown" : "not shown",
+                        Ms(undone - painted), doc->Core().People().size());
             doc->Modify(false);
         }
         std::sort(totals.begin(), totals.end());

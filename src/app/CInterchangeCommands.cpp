@@ -1,6 +1,7 @@
 #include "app/CInterchangeCommands.h"
 
 #include "app/CAppServices.h"
+#include "app/CDocumentChange.h"
 #include "app/CMainFrame.h"
 #include "app/CWxDocument.h"
 #include "dialogs/CDialogBadCsvMsg.h"
@@ -20,6 +21,7 @@
 #include "res/ids.h"
 #include "view/WxConvert.h"
 
+#include <wx/cmdproc.h>
 #include <wx/event.h>
 #include <wx/filefn.h>
 #include <wx/utils.h>
@@ -62,6 +64,30 @@ wxWindow* CInterchangeCommands::Parent() const { return doc_.Frame(); }
 
 CFileChooser& CInterchangeCommands::Chooser() const { return *doc_.Services().fileChooser; }
 
+void CInterchangeCommands::RecordAdded(const char* stepName, std::size_t added) {
+    wxCommandProcessor* processor = doc_.GetCommandProcessor();
+    if (processor == nullptr || added == 0) {
+        return;
+    }
+    // Undone, the people wait here for a redo; the categories the import
+    // made stay in the table, unused, as they do after deleting people.
+    auto held = std::make_shared<std::vector<std::unique_ptr<CPerson>>>();
+    CVitachronDoc& core = doc_.Core();
+    processor->Store(new CDocumentChange(
+        ToWx(stepName),
+        [&core, held] {
+            for (auto& person : *held) {
+                core.AppendPerson(std::move(person));
+            }
+            held->clear();
+            core.Refresh();
+        },
+        [&core, held, added] {
+            *held = core.TakeLastPeople(added);
+            core.Refresh();
+        }));
+}
+
 void CInterchangeCommands::OnUpdateNeedsPeople(wxUpdateUIEvent& event) {
     event.Enable(!doc_.Core().People().empty());
 }
@@ -96,6 +122,7 @@ void CInterchangeCommands::OnImportCsv() {
     }
     const CCsvImportResult result = CCsvTransfer::Import(core, file, check.Kazoe(), CallbackOf(progress));
     progress.reset();
+    RecordAdded(Str::kUndoImportCsv, result.added);
     if (!result.read || result.cancelled || result.rejectedText.empty()) {
         return;
     }
@@ -168,7 +195,9 @@ void CInterchangeCommands::OnImportBaseYear() {
     if (progress) {
         progress->SetFinishingMessage(ToWx(Str::kProgressShowing));
     }
-    CBaseYearTransfer::Import(doc_.Core(), files, currentYear, CallbackOf(progress));
+    const CBaseYearImportResult result = CBaseYearTransfer::Import(doc_.Core(), files, currentYear, CallbackOf(progress));
+    progress.reset();
+    RecordAdded(Str::kUndoImportBaseYear, result.added);
 }
 
 void CInterchangeCommands::OnExportBaseYear() {

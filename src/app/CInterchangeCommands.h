@@ -12,7 +12,8 @@
 // kProgressBytes) or kProgressFiles base-point year files or more gets a
 // progress window with a cancel button; a cancelled import adds nothing, a
 // cancelled CSV export writes nothing, a cancelled conversion keeps the
-// files already written.
+// files already written. Each import that adds people is one step that
+// "元に戻す" takes back whole.
 #pragma once
 
 #include <cstddef>
@@ -48,6 +49,9 @@ public:
     void OnUpdateNeedsPeople(wxUpdateUIEvent& event);
 
 private:
+    // The people the import just appended, the last added of the stored
+    // order, become one step of the document's undo list, done already.
+    void RecordAdded(const char* stepName, std::size_t added);
     wxWindow* Parent() const;
     CFileChooser& Chooser() const;
 

@@ -264,6 +264,9 @@ inline constexpr const char* kProgressWritingCsv = "CSVファイルを書き出�
 inline constexpr const char* kProgressReadingLby = "基点年データを読み込んでいます...";
 inline constexpr const char* kProgressWritingLby = "基点年データを書き出しています...";
 inline constexpr const char* kProgressShowing = "読み込んだデータを表示しています...";
+// Names of the undo steps of the imports.
+inline constexpr const char* kUndoImportCsv = "CSVファイルの読み込み";
+inline constexpr const char* kUndoImportBaseYear = "Annalixデータの取り込み";
 // ---- end of interchange commands ------------------------------------------------
 
 // ---- Main window: menus, toolbar, status bar, data bar, messages ----------

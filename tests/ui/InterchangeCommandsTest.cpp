@@ -128,6 +128,10 @@ protected:
         oldDir_ = std::filesystem::current_path();
         std::filesystem::current_path(dir.Path());
     }
+    wxString UndoLabel() {
+        UpdateUi();
+        return frame->GetMenuBar()->FindItem(wxID_UNDO)->GetItemLabel();
+    }
     bool Enabled(int id) {
         UpdateUi();
         return frame->GetMenuBar()->FindItem(id)->IsEnabled();
@@ -221,6 +225,15 @@ TEST_F(InterchangeCommands, CsvImportIntoADocumentWithPeopleAppendsOnlyAfterOk) 
     EXPECT_EQ(Names(), (std::vector<std::string>{"既存", "追加"}));
     EXPECT_FALSE(Core().People()[1]->kazoe);
     EXPECT_TRUE(Doc().IsModified());
+
+    // The import is one step to take back and to make again.
+    EXPECT_EQ(UndoLabel(), ToWx("「CSVファイルの読み込み」を元に戻す(&U)\tCtrl+Z"));
+    Command(wxID_UNDO);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"既存"}));
+    EXPECT_EQ(Core().DisplayOrder().size(), 1u);
+    Command(wxID_REDO);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"既存", "追加"}));
+    EXPECT_EQ(Core().DisplayOrder().size(), 2u);
 }
 
 TEST_F(InterchangeCommands, RejectedLinesAreListedAfterTheImportAsTheExportWouldWriteThem) {
@@ -390,6 +403,9 @@ TEST_F(InterchangeCommands, BaseYearFilesAreReadInTheOrderChosenOnePersonEach) {
     EXPECT_EQ(Core().People()[0]->category, Core().DefaultCategory());
     EXPECT_EQ(Core().DisplayOrder().size(), 3u);
     EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ(UndoLabel(), ToWx("「Annalixデータの取り込み」を元に戻す(&U)\tCtrl+Z"));
+    Command(wxID_UNDO);
+    EXPECT_TRUE(Core().People().empty());
 }
 
 TEST_F(InterchangeCommands, ConversionWritesOneFilePerChosenPersonWithRenamesAndFailures) {
@@ -522,6 +538,7 @@ TEST_F(InterchangeCommands, ALargeImportShowsItsProgressAndACancelledOneAddsNoth
     EXPECT_EQ(Names(), (std::vector<std::string>{"既存"}));
     EXPECT_EQ(Core().CategoryTable().Size(), categories);
     EXPECT_FALSE(Doc().IsModified());
+    EXPECT_EQ(UndoLabel(), ToWx("元に戻す(&U)\tCtrl+Z")) << "nothing to take back";
 
     CProgressWatch watch(false);
     Answer({file});
