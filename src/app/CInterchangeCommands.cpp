@@ -23,7 +23,6 @@
 
 #include <wx/cmdproc.h>
 #include <wx/event.h>
-#include <wx/filefn.h>
 #include <wx/utils.h>
 
 #include <filesystem>

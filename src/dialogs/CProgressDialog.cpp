@@ -6,6 +6,8 @@
 #include <wx/button.h>
 #include <wx/progdlg.h>
 
+#include <algorithm>
+
 namespace {
 
 // The gauge never reaches its end while the window is up: at the end the

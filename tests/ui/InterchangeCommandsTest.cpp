@@ -138,6 +138,8 @@ protected:
     }
 
     // A click into a list with the mouse, at a row or below the last one.
+    // The pointer goes back where it was: with no window manager, keys go to
+    // the window under it, and later tests type into their own dialogs.
     static void ClickIntoList(wxListCtrl& list, long row) {
         wxRect rect;
         if (row >= 0) {
@@ -148,6 +150,7 @@ protected:
             rect.Offset(0, rect.height + 4);
         }
         const wxPoint target = list.ClientToScreen(wxPoint(rect.x + 20, rect.y + rect.height / 2));
+        const wxPoint before = wxGetMousePosition();
         wxUIActionSimulator mouse;
         mouse.MouseMove(target);
         wxYield();
@@ -156,6 +159,8 @@ protected:
             wxYield();
             wxMilliSleep(5);
         }
+        mouse.MouseMove(before);
+        wxYield();
     }
     static void Select(wxListCtrl& list, std::initializer_list<long> rows) {
         for (long row = 0; row < list.GetItemCount(); ++row) {
