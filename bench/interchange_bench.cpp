@@ -3,6 +3,7 @@
 // writing and reading 1,000 base-point year files. Prints the best and the
 // median of several runs; asserts nothing.
 //   interchange_bench [RUNS]
+#include "BenchCsv.h"
 #include "interchange/CBaseYearTransfer.h"
 #include "interchange/CCsvTransfer.h"
 #include "interchange/CImportCSV.h"
@@ -26,34 +27,6 @@ namespace {
 
 constexpr int kCsvLines = 100000;
 constexpr int kLbyFiles = 1000;
-
-const char* const kNames[] = {"織田信長", "豊臣秀吉", "徳川家康", "表ソ能ア", "Doe, John", "紫式部", "清少納言"};
-const char* const kCategories[] = {"政治", "武将", "文化", "学者", "", "宗教", "芸術", "科学"};
-
-// Deterministic: every run and every machine reads the same file.
-std::string MakeCsv() {
-    std::string utf8;
-    utf8.reserve(static_cast<std::size_t>(kCsvLines) * 110);
-    for (int i = 0; i < kCsvLines; ++i) {
-        const int birth = 500 + i % 1500;
-        utf8 += std::to_string(birth) + "/" + std::to_string(i % 12 + 1) + "/" + std::to_string(i % 28 + 1);
-        utf8 += i % 17 == 0 ? "?," : ",";
-        utf8 += i % 9 == 0 ? "" : std::to_string(birth + 20 + i % 60);
-        utf8 += ",";
-        const std::string name = std::string(kNames[i % 7]) + std::to_string(i);
-        utf8 += name.find(',') != std::string::npos ? "\"" + name + "\"" : name;
-        utf8 += ",よみ" + std::to_string(i % 100) + "," + kCategories[i % 8] + ",";
-        if (i % 3 == 0) {
-            utf8 += "\"一行目の補足説明, \"\"引用\"\"\n二行目\n三行目\"";
-        } else {
-            utf8 += "補足\\r\\n説明";
-        }
-        utf8 += "\r\n";
-    }
-    std::string bytes;
-    CCp932::Encode(utf8, bytes);
-    return bytes;
-}
 
 struct Figures {
     double best;
@@ -95,7 +68,7 @@ int main(int argc, char** argv) {
     CNullDocHost host;
     CMemoryProfile profile;
 
-    const std::string csv = MakeCsv();
+    const std::string csv = MakeBenchCsv(kCsvLines);
     const auto csvFile = dir / "people.csv";
     std::ofstream(csvFile, std::ios::binary).write(csv.data(), static_cast<std::streamsize>(csv.size()));
     std::printf("CSV: %d lines, %.1f MB, every third with a quoted three-line comment; %d runs\n", kCsvLines,

@@ -34,8 +34,7 @@ namespace {
 // greyed until a handler of the view, the document or the frame takes them
 // over (remove an id here when its handler lands).
 constexpr int kCommandsNotYetAvailable[] = {
-    Id::ImportCsv, Id::ExportCsv, Id::ImportBaseYear, Id::ExportBaseYear,
-    Id::EditCut,   Id::EditCopy,  Id::EditPaste,      Id::ContextHelp,
+    Id::EditCut, Id::EditCopy, Id::EditPaste, Id::ContextHelp,
 };
 
 const wxSize kDefaultFrameSize(1000, 700);

@@ -2,6 +2,7 @@
 
 #include "app/CAppServices.h"
 #include "app/CBarDataEdit.h"
+#include "app/CInterchangeCommands.h"
 #include "app/CMainFrame.h"
 #include "app/CVitachronDocManager.h"
 #include "app/CDocumentChange.h"
@@ -112,6 +113,8 @@ CWxDocument::CWxDocument(CAppServices& services)
     Bind(wxEVT_MENU, &CWxDocument::OnRedo, this, wxID_REDO);
     Bind(wxEVT_UPDATE_UI, &CWxDocument::OnUpdateUndo, this, wxID_UNDO);
     Bind(wxEVT_UPDATE_UI, &CWxDocument::OnUpdateRedo, this, wxID_REDO);
+    interchange_ = std::make_unique<CInterchangeCommands>(*this);
+    interchange_->BindTo(*this);
 }
 
 CWxDocument::~CWxDocument() = default;

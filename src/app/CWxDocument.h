@@ -12,6 +12,7 @@
 #include <memory>
 
 struct CAppServices;
+class CInterchangeCommands;
 class CMainFrame;
 class CNameView;
 class CPeopleEditor;
@@ -97,4 +98,5 @@ private:
     CAppServices* services_;
     std::unique_ptr<CVitachronDoc> core_;
     std::unique_ptr<CPeopleEditor> editor_;
+    std::unique_ptr<CInterchangeCommands> interchange_;
 };

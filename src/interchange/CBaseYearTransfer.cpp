@@ -66,14 +66,31 @@ std::unique_ptr<CPerson> CBaseYearTransfer::ToPerson(const CBaseYear& record, in
 
 CBaseYearImportResult CBaseYearTransfer::Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files,
                                                 int currentYear) {
+    return Import(doc, files, currentYear, ProgressCallback{});
+}
+
+CBaseYearImportResult CBaseYearTransfer::Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files,
+                                                int currentYear, const ProgressCallback& progress) {
     CBaseYearImportResult result;
-    for (const auto& file : files) {
+    std::vector<std::unique_ptr<CPerson>> people;
+    people.reserve(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (progress && !progress(i, files.size())) {
+            result.cancelled = true;
+            return result;
+        }
         CBaseYear record;
-        if (!record.Load(file, doc.Host())) {
+        if (!record.Load(files[i], doc.Host())) {
             ++result.failed;
             continue;
         }
-        auto person = ToPerson(record, currentYear);
+        people.push_back(ToPerson(record, currentYear));
+    }
+    if (progress && !progress(files.size(), files.size())) {
+        result.cancelled = true;
+        return result;
+    }
+    for (auto& person : people) {
         person->category = doc.DefaultCategory();
         doc.AppendPerson(std::move(person));
         ++result.added;
@@ -101,8 +118,18 @@ std::vector<CBaseYearTarget> CBaseYearTransfer::ProposeTargets(const std::vector
 }
 
 CBaseYearExportResult CBaseYearTransfer::Export(CDocHost& messages, const std::vector<CBaseYearTarget>& targets) {
+    return Export(messages, targets, ProgressCallback{});
+}
+
+CBaseYearExportResult CBaseYearTransfer::Export(CDocHost& messages, const std::vector<CBaseYearTarget>& targets,
+                                                const ProgressCallback& progress) {
     CBaseYearExportResult result;
-    for (const CBaseYearTarget& target : targets) {
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        if (progress && !progress(i, targets.size())) {
+            result.cancelled = true;
+            return result;
+        }
+        const CBaseYearTarget& target = targets[i];
         const std::string failed = FormatText(Str::kLbyWriteFailed, {target.path});
         if (target.nameNotFileName) {
             messages.ShowMessage(failed + "\n" + Str::kLbyNameNotFileName, CDocHost::MessageKind::Error);
@@ -125,6 +152,9 @@ CBaseYearExportResult CBaseYearTransfer::Export(CDocHost& messages, const std::v
         } else {
             ++result.failed;
         }
+    }
+    if (progress) {
+        progress(targets.size(), targets.size());  // every file is through: nothing is left to stop
     }
     messages.ShowMessage(Str::kLbyConversionDone, CDocHost::MessageKind::Information);
     return result;

@@ -13,6 +13,7 @@
 #pragma once
 
 #include "interchange/CBaseYear.h"
+#include "interchange/ProgressCallback.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -42,11 +43,13 @@ struct CBaseYearTarget {
 struct CBaseYearImportResult {
     std::size_t added = 0;
     std::size_t failed = 0;  // files that could not be loaded (each reported)
+    bool cancelled = false;  // stopped through the progress callback: nothing was added
 };
 
 struct CBaseYearExportResult {
     std::size_t written = 0;
     std::size_t failed = 0;  // files that could not be written (each reported)
+    bool cancelled = false;  // stopped through the progress callback after the files written
 };
 
 class CBaseYearTransfer {
@@ -64,6 +67,11 @@ public:
     static CBaseYearImportResult Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files,
                                         int currentYear);
     static CBaseYearImportResult Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files);
+    // The same, telling progress the files done. Every file is read before
+    // the first person is added, so a stop asked for by progress leaves the
+    // document as it was (no refresh either).
+    static CBaseYearImportResult Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files,
+                                        int currentYear, const ProgressCallback& progress);
 
     // For each person: folder, separator, the name as it stands, ".lby".
     static std::vector<CBaseYearTarget> ProposeTargets(const std::vector<const CPerson*>& people,
@@ -72,4 +80,8 @@ public:
     // failing file is reported and the next one goes on. Ends with the
     // completion message, also when some files failed.
     static CBaseYearExportResult Export(CDocHost& messages, const std::vector<CBaseYearTarget>& targets);
+    // The same, telling progress the files done. A stop asked for by progress
+    // keeps the files already written and skips the completion message.
+    static CBaseYearExportResult Export(CDocHost& messages, const std::vector<CBaseYearTarget>& targets,
+                                        const ProgressCallback& progress);
 };

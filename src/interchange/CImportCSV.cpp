@@ -255,7 +255,9 @@ private:
     std::uint64_t total_ = 0;
 };
 
-bool CImportCSV::Read() {
+bool CImportCSV::Read() { return Read(ProgressCallback{}); }
+
+bool CImportCSV::Read(const ProgressCallback& progress) {
     std::vector<CLineCSV> lines;
     std::vector<std::size_t> undecodable;
     Reader reader(lines, undecodable);
@@ -265,7 +267,8 @@ bool CImportCSV::Read() {
         reader.failure = Failure::CannotOpen;
         return Finish(reader, false);
     }
-    if (const auto size = std::filesystem::file_size(path_, ec); !ec && size > kMaxFileBytes) {
+    const std::uintmax_t size = std::filesystem::file_size(path_, ec);
+    if (!ec && size > kMaxFileBytes) {
         reader.failure = Failure::TooLarge;
         return Finish(reader, false);
     }
@@ -280,10 +283,16 @@ bool CImportCSV::Read() {
     }
     std::vector<char> buffer(kBufferSize);
     bool ok = true;
+    std::uint64_t done = 0;
     while (ok) {
         const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), file.get());
         if (n > 0) {
             ok = reader.Feed(std::string_view(buffer.data(), n));
+            done += n;
+        }
+        if (ok && progress && !progress(done, ec ? done : std::max<std::uint64_t>(size, done))) {
+            reader.failure = Failure::Cancelled;
+            ok = false;
         }
         if (n < buffer.size()) {
             break;
@@ -364,6 +373,7 @@ std::string CImportCSV::FailureText() const {
         text += "\n" + FormatText(Str::kCsvLineTooLong, {line, std::to_string(kMaxLineBytes)});
         break;
     case Failure::None:
+    case Failure::Cancelled:
     case Failure::CannotOpen:
     case Failure::CannotRead:
         break;

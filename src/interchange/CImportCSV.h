@@ -10,6 +10,7 @@
 #pragma once
 
 #include "interchange/CLineCSV.h"
+#include "interchange/ProgressCallback.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,7 +22,17 @@
 class CImportCSV {
 public:
     enum class Encoding { Cp932, Utf8 };
-    enum class Failure { None, CannotOpen, CannotRead, TooLarge, Utf16, NulByte, UnterminatedQuote, LineTooLong };
+    enum class Failure {
+        None,
+        CannotOpen,
+        CannotRead,
+        TooLarge,
+        Utf16,
+        NulByte,
+        UnterminatedQuote,
+        LineTooLong,
+        Cancelled,  // the progress callback asked to stop; nothing is said
+    };
 
     static constexpr std::size_t kBufferSize = 64 * 1024;
     // No person needs this much; a longer line is a file that is not what it
@@ -34,6 +45,9 @@ public:
     explicit CImportCSV(std::filesystem::path path) : path_(std::move(path)) {}
 
     bool Read();
+    // The same, telling progress the bytes read of the file's size after
+    // each buffer; a false from it stops reading as a failure (Cancelled).
+    bool Read(const ProgressCallback& progress);
     // The same reading over bytes already in memory, fed bufferSize bytes at
     // a time as the file would be.
     bool ReadBytes(std::string_view bytes, std::size_t bufferSize = kBufferSize);

@@ -9,6 +9,7 @@
 #include "model/ProfileKeys.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace PK = ProfileKeys;
 
@@ -170,6 +171,18 @@ std::unique_ptr<CPerson> CVitachronDoc::TakePersonAt(std::size_t index) {
     people_.erase(people_.begin() + static_cast<std::ptrdiff_t>(index));
     displayOrder_.erase(std::remove(displayOrder_.begin(), displayOrder_.end(), person.get()), displayOrder_.end());
     return person;
+}
+
+std::vector<std::unique_ptr<CPerson>> CVitachronDoc::TakeLastPeople(std::size_t count) {
+    count = std::min(count, people_.size());
+    // Cleared rather than searched row by row: a hundred thousand people
+    // would take a hundred thousand passes over the display order.
+    displayOrder_.clear();
+    currentIndex_ = -1;
+    const auto first = people_.end() - static_cast<std::ptrdiff_t>(count);
+    std::vector<std::unique_ptr<CPerson>> taken(std::make_move_iterator(first), std::make_move_iterator(people_.end()));
+    people_.erase(first, people_.end());
+    return taken;
 }
 
 void CVitachronDoc::InsertPersonAt(std::size_t index, std::unique_ptr<CPerson> person) {

@@ -62,6 +62,10 @@ public:
     // Stored-order edits for the data list and undo; callers sort afterwards.
     std::unique_ptr<CPerson> TakePersonAt(std::size_t index);
     void InsertPersonAt(std::size_t index, std::unique_ptr<CPerson> person);
+    // The last count people of the stored order (all of them when there are
+    // fewer), in stored order: undoing an import in one go. The display
+    // order is left empty until the caller sorts.
+    std::vector<std::unique_ptr<CPerson>> TakeLastPeople(std::size_t count);
     void MovePerson(std::size_t from, std::size_t to);
 
     void Sort();

@@ -237,6 +237,38 @@ inline constexpr const char* kLbyTitleLineBreak = "%sの名前に改行がある
 inline constexpr const char* kLbyYearOutOfRange = "%sの%sは、基点年データに書ける範囲を超えています。";
 inline constexpr const char* kLbyNameNotFileName = "名前に「/」があるため、そのままではファイル名にできません。";
 
+// ---- Interchange commands and their dialogs -----------------------------------
+inline constexpr const char* kCsvFilter = "csvファイル (*.csv)|*.csv|すべてのファイル(*.*)|*.*";
+inline constexpr const char* kCsvAppendConfirm =
+    "「OK」をクリックすると次の画面で指定したCSVファイルをこのデータの末尾に追加します。\r\n"
+    "新規画面に表示したい場合は、いったん「キャンセル」を押し、「ファイル」-「新規作成」したあとで再度やりなおしてください。";
+inline constexpr const char* kImportCheckTitle = "ＣＳＶ読み込み確認";
+inline constexpr const char* kImportCheckKazoe = "数え年として設定する";
+inline constexpr const char* kBadCsvTitle = "不正なCSVファイルデータ";
+inline constexpr const char* kBadCsvIntro = "入力したCSVファイルのうち、以下のデータは読み込めませんでした。";
+// Asked under kUnencodableChar when a CSV export meets such text.
+inline constexpr const char* kCsvAskUtf8 =
+    "代わりにUTF-8（BOM付き）で書き出しますか？\n「いいえ」を選ぶと、ＣＳＶファイルは書き出しません。";
+inline constexpr const char* kLbyFilter = "Annalix・基点年(*.lby)|*.lby|All Files (*.*)|*.*";
+inline constexpr const char* kInputBaseYearTitle = "Annalix・基点年データ取り込み";
+inline constexpr const char* kInputBaseYearChoose = "ファイル選択...";
+inline constexpr const char* kInputBaseYearOk = "取り込む";
+inline constexpr const char* kTransBaseYearTitle = "Annalix・基点年データに変換";
+inline constexpr const char* kConvertButton = "変換する";
+inline constexpr const char* kExportFileSetTitle = "Annalix・基点年変換";
+inline constexpr const char* kExportFileSetRename = "ファイル名変更";
+inline constexpr const char* kListFileName = "ファイル名";
+// Progress windows of long imports and exports.
+inline constexpr const char* kProgressReadingCsv = "CSVファイルを読み込んでいます...";
+inline constexpr const char* kProgressWritingCsv = "CSVファイルを書き出しています...";
+inline constexpr const char* kProgressReadingLby = "基点年データを読み込んでいます...";
+inline constexpr const char* kProgressWritingLby = "基点年データを書き出しています...";
+inline constexpr const char* kProgressShowing = "読み込んだデータを表示しています...";
+// Names of the undo steps of the imports.
+inline constexpr const char* kUndoImportCsv = "CSVファイルの読み込み";
+inline constexpr const char* kUndoImportBaseYear = "Annalixデータの取り込み";
+// ---- end of interchange commands ------------------------------------------------
+
 // ---- Main window: menus, toolbar, status bar, data bar, messages ----------
 inline constexpr const char* kUntitled = "無題";
 inline constexpr const char* kDocumentFilter = "Vitachronドキュメント(*.vtc)|*.vtc|すべてのファイル(*.*)|*.*";

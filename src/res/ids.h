@@ -207,6 +207,17 @@ inline constexpr int FontsSaveAsInitial = 1076;  // 初期値として設定す�
 inline constexpr int FontsDefaults = 1077;       // デフォルトに戻す
 
 // ---- CSV and base-point year dialogs -------------------------------------------
+// CDialogImportCheck (template 151).
+inline constexpr int ImportCheckPath = 1123;   // the chosen file
+inline constexpr int ImportCheckKazoe = 1004;  // 数え年として設定する
+// CDialogBadCsvMsg (template 163).
+inline constexpr int BadCsvText = 1124;  // the rejected lines
+// CDialogInputBaseYear (template 140); its "取り込む" is wxID_OK.
+inline constexpr int InputBaseYearFiles = 1030;   // the chosen file names
+inline constexpr int InputBaseYearChoose = 1031;  // ファイル選択...
+// CDialogTransBaseYear (template 141): the list is DataList (1008), "変換する" wxID_OK.
+// CDialogExportFileSet (template 144): list DataList (1008), "変換する" wxID_OK.
+inline constexpr int ExportFileSetRename = 1035;  // ファイル名変更
 
 // ---- Link dialogs ---------------------------------------------------------------
 inline constexpr int UrlFileChoose = 1088;        // CDialogURLFile: ファイル選択

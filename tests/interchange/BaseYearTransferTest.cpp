@@ -171,3 +171,41 @@ TEST_F(BaseYearTransferTest, ExportOfNoTargetsOnlyAnnouncesCompletion) {
     EXPECT_EQ(r.written + r.failed, 0u);
     EXPECT_EQ(host.messages, (std::vector<std::string>{"ファイルの変換が完了しました"}));
 }
+
+TEST_F(BaseYearTransferTest, AStoppedImportAddsNothingAndAStoppedExportKeepsWhatItWrote) {
+    const auto a = dir.Write("a.lby", LbyFile("甲", 1900, 1950));
+    const auto bad = dir.Write("bad.lby", "no\r\n");
+    host.modified = false;
+    const int updates = host.updates;
+
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> seen;
+    auto r = CBaseYearTransfer::Import(doc, {a, bad, a}, kThisYear, [&](std::uint64_t d, std::uint64_t t) {
+        seen.emplace_back(d, t);
+        return d < 3;  // the last report comes after every file is read
+    });
+    EXPECT_TRUE(r.cancelled);
+    EXPECT_EQ((std::vector<std::pair<std::uint64_t, std::uint64_t>>{{0, 3}, {1, 3}, {2, 3}, {3, 3}}), seen);
+    EXPECT_TRUE(doc.People().empty());
+    EXPECT_EQ(host.updates, updates);
+    EXPECT_FALSE(host.modified);
+    EXPECT_EQ(host.messages.size(), 1u) << "the unreadable file was reported before the stop";
+
+    r = CBaseYearTransfer::Import(doc, {a, bad, a}, kThisYear, [](std::uint64_t, std::uint64_t) { return true; });
+    EXPECT_FALSE(r.cancelled);
+    EXPECT_EQ(r.added, 2u);
+    EXPECT_EQ(doc.People().size(), 2u);
+
+    CPerson p;
+    p.name = "x";
+    p.SetBirth(CScaleYear(1900));
+    CPerson q = p;
+    q.name = "y";
+    host.messages.clear();
+    const auto targets = CBaseYearTransfer::ProposeTargets({&p, &q}, dir.Path());
+    const auto w = CBaseYearTransfer::Export(host, targets, [](std::uint64_t d, std::uint64_t) { return d < 1; });
+    EXPECT_TRUE(w.cancelled);
+    EXPECT_EQ(w.written, 1u);
+    EXPECT_TRUE(std::filesystem::exists(dir / "x.lby"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "y.lby"));
+    EXPECT_TRUE(host.messages.empty()) << "no completion message after a stop";
+}

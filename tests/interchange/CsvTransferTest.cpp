@@ -211,3 +211,72 @@ TEST(CCsvTransferPath, ProposesTheDocumentPathWithTheExtensionCsv) {
     EXPECT_EQ(CCsvTransfer::ProposedPath("x.y.vtc"), "x.y.csv");
     EXPECT_EQ(CCsvTransfer::ProposedPath(""), "");
 }
+
+TEST_F(CsvTransferTest, ProgressRisesToTheEndOfItsScaleAndAStopAnywhereAddsNothing) {
+    doc.AppendPerson(Person("kept", 1800, 1850));
+    doc.Refresh();
+    // Big enough for several read buffers and many reports of lines.
+    std::string utf8;
+    for (int i = 0; i < 20000; ++i) {
+        utf8 += std::to_string(1000 + i % 900) + ",," + "名" + std::to_string(i) + ",,分類" + std::to_string(i % 3) +
+                ",\"a\nb\"\r\n";
+    }
+    utf8 += "?,?,rejected\r\n";
+    const auto file = dir.Write("big.csv", Cp932(utf8));
+    std::vector<std::uint64_t> seen;
+    const auto record = [&](std::uint64_t done, std::uint64_t total) {
+        EXPECT_EQ(total, CCsvTransfer::kProgressScale);
+        EXPECT_TRUE(seen.empty() || done >= seen.back()) << done << " after " << seen.back();
+        seen.push_back(done);
+        return true;
+    };
+    CVitachronDoc counted(host, profile, {});
+    const CCsvImportResult all = CCsvTransfer::Import(counted, file, false, record);
+    EXPECT_EQ(all.added, 20000u);
+    EXPECT_EQ(all.rejected, (std::vector<std::size_t>{20000}));
+    ASSERT_GT(seen.size(), 20u);
+    EXPECT_EQ(seen.back(), CCsvTransfer::kProgressScale);
+
+    const std::size_t categories = doc.CategoryTable().Size();
+    const int updates = host.updates;
+    host.modified = false;
+    // Stopping at every kind of report: while reading, while making people,
+    // and after the last line, just before anything would be added.
+    for (const std::size_t stopAt : {std::size_t{1}, seen.size() / 2, seen.size() - 1}) {
+        std::size_t calls = 0;
+        const CCsvImportResult r = CCsvTransfer::Import(doc, file, true, [&](std::uint64_t, std::uint64_t) {
+            return ++calls <= stopAt;
+        });
+        EXPECT_TRUE(r.cancelled) << stopAt;
+        EXPECT_EQ(r.added, 0u);
+        EXPECT_EQ(calls, stopAt + 1);
+        EXPECT_EQ(Names(), (std::vector<std::string>{"kept"}));
+        EXPECT_EQ(doc.CategoryTable().Size(), categories) << "no category made for a cancelled import";
+    }
+    EXPECT_EQ(host.updates, updates);
+    EXPECT_FALSE(host.modified);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(CsvTransferTest, WritingLinesNamesTheUnencodableTextWithoutShowingItAndCanBeStopped) {
+    for (int i = 0; i < 3000; ++i) {
+        doc.AppendPerson(Person("p" + std::to_string(i), 1900, 1950));
+    }
+    doc.People()[2500]->reading = "🙂";
+    std::string problem;
+    CExportCSV cp932(dir / "a.csv", CsvEncoding::Cp932);
+    EXPECT_EQ(CCsvTransfer::WriteLines(doc, cp932, {}, problem), CCsvWriteStatus::Unencodable);
+    EXPECT_EQ(problem, "「p2500」のふりがなに、シフトJIS（コードページ932）で表せない文字「🙂」（U+1F642）があります。");
+    EXPECT_TRUE(host.messages.empty()) << "the caller shows it";
+
+    std::vector<std::uint64_t> done;
+    CExportCSV utf8(dir / "a.csv", CsvEncoding::Utf8WithBom);
+    EXPECT_EQ(CCsvTransfer::WriteLines(doc, utf8, [&](std::uint64_t d, std::uint64_t total) {
+                  EXPECT_EQ(total, 3000u);
+                  done.push_back(d);
+                  return d < 2000;
+              }, problem),
+              CCsvWriteStatus::Cancelled);
+    EXPECT_EQ(done, (std::vector<std::uint64_t>{0, 1024, 2048}));
+    EXPECT_FALSE(std::filesystem::exists(dir / "a.csv")) << "nothing reaches the disk before Commit";
+}

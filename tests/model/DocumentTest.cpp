@@ -300,4 +300,16 @@ TEST_F(DocumentTest, StoredOrderEditsKeepTheDisplayOrderValid) {
     doc.Sort();
     EXPECT_EQ(DisplayedNames(doc), (std::vector<std::string>{"c", "b", "a"}));
     EXPECT_EQ(doc.TakePersonAt(9), nullptr);
+
+    doc.SetCurrentIndex(1);
+    auto last = doc.TakeLastPeople(2);
+    ASSERT_EQ(last.size(), 2u);
+    EXPECT_EQ(last[0]->name, "b");
+    EXPECT_EQ(last[1]->name, "a");
+    EXPECT_TRUE(doc.DisplayOrder().empty()) << "no row may point at a person taken out";
+    EXPECT_EQ(doc.CurrentIndex(), -1);
+    doc.Sort();
+    EXPECT_EQ(DisplayedNames(doc), (std::vector<std::string>{"c"}));
+    EXPECT_EQ(doc.TakeLastPeople(5).size(), 1u);
+    EXPECT_TRUE(doc.People().empty());
 }

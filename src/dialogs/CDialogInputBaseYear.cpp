@@ -1,0 +1,60 @@
+#include "dialogs/CDialogInputBaseYear.h"
+
+#include "dialogs/CFileChooser.h"
+#include "dialogs/DialogSupport.h"
+#include "res/Strings.h"
+#include "res/ids.h"
+#include "view/WxConvert.h"
+
+#include <wx/button.h>
+#include <wx/filename.h>
+#include <wx/sizer.h>
+#include <wx/textctrl.h>
+
+CDialogInputBaseYear::CDialogInputBaseYear(wxWindow* parent, CFileChooser& chooser)
+    : wxDialog(parent, wxID_ANY, ToWx(Str::kInputBaseYearTitle), wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
+      chooser_(&chooser) {
+    names_ = new wxTextCtrl(this, Id::InputBaseYearFiles, wxEmptyString, wxDefaultPosition, FromDIP(wxSize(300, 160)),
+                            wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP | wxHSCROLL);
+    auto* choose = new wxButton(this, Id::InputBaseYearChoose, ToWx(Str::kInputBaseYearChoose));
+    ok_ = new wxButton(this, wxID_OK, ToWx(Str::kInputBaseYearOk));
+    ok_->Disable();
+    auto* cancel = new wxButton(this, wxID_CANCEL, ToWx(Str::kButtonCancel));
+
+    auto* side = new wxBoxSizer(wxVERTICAL);
+    side->Add(choose, 0, wxEXPAND);
+    side->AddStretchSpacer();
+    side->Add(ok_, 0, wxEXPAND | wxBOTTOM, 6);
+    side->Add(cancel, 0, wxEXPAND);
+
+    auto* top = new wxBoxSizer(wxHORIZONTAL);
+    top->Add(names_, 1, wxEXPAND | wxALL, 12);
+    top->Add(side, 0, wxEXPAND | wxTOP | wxRIGHT | wxBOTTOM, 12);
+    SetSizerAndFit(top);
+    CentreOnParent();
+
+    Bind(wxEVT_BUTTON, &CDialogInputBaseYear::OnChoose, this, Id::InputBaseYearChoose);
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndDialogWith(*this, wxID_OK); }, wxID_OK);
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndDialogWith(*this, wxID_CANCEL); }, wxID_CANCEL);
+    choose->SetFocus();
+}
+
+void CDialogInputBaseYear::OnChoose(wxCommandEvent&) {
+    CFileChooser::Request request;
+    request.parent = this;
+    request.title = ToWx(Str::kOpenTitle);
+    request.wildcard = ToWx(Str::kLbyFilter);
+    request.defaultExtension = "lby";
+    request.mustExist = true;
+    const std::vector<wxString> chosen = chooser_->ChooseOpenMany(request);
+    if (chosen.empty()) {
+        return;
+    }
+    for (const wxString& path : chosen) {
+        paths_.push_back(path);
+        names_->AppendText(wxFileName(path).GetFullName() + "\n");
+    }
+    ok_->Enable();
+    ok_->SetDefault();
+}

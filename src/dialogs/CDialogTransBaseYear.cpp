@@ -1,0 +1,64 @@
+#include "dialogs/CDialogTransBaseYear.h"
+
+#include "dialogs/DialogSupport.h"
+#include "res/Strings.h"
+#include "view/WxConvert.h"
+
+#include <wx/button.h>
+#include <wx/listctrl.h>
+#include <wx/sizer.h>
+
+#include <algorithm>
+
+CDialogTransBaseYear::CDialogTransBaseYear(wxWindow* parent, const CVitachronDoc& doc)
+    : CDialogDataToList(parent, doc, ToWx(Str::kTransBaseYearTitle), false) {
+    convert_ = new wxButton(this, wxID_OK, ToWx(Str::kConvertButton));
+    convert_->Disable();
+    auto* cancel = new wxButton(this, wxID_CANCEL, ToWx(Str::kButtonCancel));
+
+    auto* side = new wxBoxSizer(wxVERTICAL);
+    side->Add(convert_, 0, wxEXPAND | wxBOTTOM, 6);
+    side->Add(cancel, 0, wxEXPAND);
+
+    auto* top = new wxBoxSizer(wxHORIZONTAL);
+    top->Add(List(), 1, wxEXPAND | wxALL, 12);
+    top->Add(side, 0, wxTOP | wxRIGHT, 12);
+    SetSizerAndFit(top);
+    FillList();
+    CentreOnParent();
+
+    // The list's clicks land on its inner windows where the list is drawn
+    // by the toolkit's generic code, on the list itself where it is native.
+    const auto onClick = [this](wxMouseEvent& event) {
+        EnableConvert();
+        event.Skip();
+    };
+    List()->Bind(wxEVT_LEFT_DOWN, onClick);
+    for (wxWindow* child : List()->GetChildren()) {
+        child->Bind(wxEVT_LEFT_DOWN, onClick);
+    }
+    const auto onSelection = [this](wxListEvent& event) {
+        EnableConvert();
+        event.Skip();
+    };
+    List()->Bind(wxEVT_LIST_ITEM_SELECTED, onSelection);
+    Bind(wxEVT_BUTTON, &CDialogTransBaseYear::OnConvert, this, wxID_OK);
+    Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndDialogWith(*this, wxID_CANCEL); }, wxID_CANCEL);
+    List()->SetFocus();
+}
+
+void CDialogTransBaseYear::EnableConvert() {
+    if (!convert_->IsEnabled()) {
+        convert_->Enable();
+        convert_->SetDefault();
+    }
+}
+
+void CDialogTransBaseYear::OnConvert(wxCommandEvent&) {
+    chosen_.clear();
+    for (const long row : SelectedRows()) {
+        chosen_.push_back(static_cast<std::size_t>(row));
+    }
+    std::sort(chosen_.begin(), chosen_.end());
+    EndDialogWith(*this, wxID_OK);
+}
