@@ -10,7 +10,7 @@ echo "== unit and program tests"
 # Window tests need a display and a session bus; both are private to this run.
 export LC_ALL=C.UTF-8 NO_AT_BRIDGE=1 GTK_THEME=Adwaita
 xvfb-run -a -s "-screen 0 1600x1200x24" dbus-run-session -- \
-  ctest --test-dir "$root/build" --output-on-failure -j "$(nproc)"
+  ctest --test-dir "$root/build" --output-on-failure --timeout 300 -j "$(nproc)"
 
 fuzz_seconds=${FUZZ_SECONDS:-30}
 if [ "$fuzz_seconds" -gt 0 ]; then
