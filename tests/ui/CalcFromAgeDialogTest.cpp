@@ -46,14 +46,10 @@ TEST(CDialogCalcFromAge, AgeFieldTakesFiguresOnly) {
     CDialogCalcFromAge dlg(nullptr, "1900", "", false);
     dlg.Show();
     auto& age = Control<wxTextCtrl>(dlg, Id::CalcAge);
-    age.SetFocus();
-    wxYield();
+    PrepareTyping(age);
     wxUIActionSimulator sim;
     sim.Text("8a-0");
-    for (int i = 0; i < 10 && age.GetValue().length() < 2; ++i) {
-        wxMilliSleep(10);
-        wxYield();
-    }
+    EXPECT_TRUE(WaitFor([&] { return age.GetValue().length() >= 2; }));
     EXPECT_EQ(age.GetValue(), "80");
     dlg.Hide();
 }

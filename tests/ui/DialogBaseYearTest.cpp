@@ -41,10 +41,10 @@ TEST_F(CDialogBaseYearTest, ANewDocumentShowsYearOneSwitchedOffAndTypingSwitches
     EXPECT_FALSE(IsChecked(d, Id::BaseYearBesideAge));
 
     auto* year = Ctrl<wxTextCtrl>(d, Id::BaseYearValue);
-    year->SetFocus();
+    PrepareTyping(*year);
     year->SetInsertionPointEnd();
     wxUIActionSimulator().Char('9');
-    wxYield();
+    EXPECT_TRUE(WaitFor([&] { return year->GetValue().length() >= 2; }));
     EXPECT_EQ(year->GetValue(), "19");
     EXPECT_FALSE(IsChecked(d, Id::BaseYearOff));
 }

@@ -112,9 +112,9 @@ TEST_F(CDialogColorKindTest, CheckBoxesReachTheTableOnCloseButNotOnEsc) {
     wxTEST_DIALOG(closed = EditCategories(nullptr, *doc, 0, chooser),
                   CDriveDialog<CDialogColorKind>([&](CDialogColorKind& d) {
                       List(d).CheckItem(1, true);
-                      List(d).SetFocus();
+                      PrepareTyping(List(d));
                       wxUIActionSimulator().Char(WXK_ESCAPE);
-                      wxYield();
+                      EXPECT_TRUE(WaitFor([&] { return !d.IsShown(); }));
                   }));
     EXPECT_FALSE(closed);
     EXPECT_FALSE(Table().At(1)->shared);
@@ -148,9 +148,9 @@ TEST_F(CDialogColorKindTest, ASharedCategorySurvivesIntoANewDocumentOnlyAfterClo
     wxTEST_DIALOG(EditCategories(nullptr, *doc, 0, chooser), CDriveDialog<CDialogColorKind>([&](CDialogColorKind& d) {
                       AddCategory(d, 0xC08000, wxString::FromUTF8("家族"), wxYES);
                       EXPECT_EQ(List(d).GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), 1);
-                      List(d).SetFocus();
+                      PrepareTyping(List(d));
                       wxUIActionSimulator().Char(WXK_ESCAPE);
-                      wxYield();
+                      EXPECT_TRUE(WaitFor([&] { return !d.IsShown(); }));
                   }));
     EXPECT_EQ(Table().IndexOf(0xC08000, "家族"), 1);
     EXPECT_TRUE(Table().At(1)->shared);

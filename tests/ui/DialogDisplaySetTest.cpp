@@ -59,13 +59,13 @@ TEST_F(CDialogDisplaySetTest, ShowsTheDocumentAndTheSplitterWidth) {
     // The width field takes digits only from the keyboard.
     d.Show();
     auto* width = Ctrl<wxTextCtrl>(d, Id::DisplayLeftWidth);
-    width->SetFocus();
+    PrepareTyping(*width);
     width->SetInsertionPointEnd();
     wxUIActionSimulator typing;
     typing.Char('a');
     typing.Char('-');
     typing.Char('7');
-    wxYield();
+    EXPECT_TRUE(WaitFor([&] { return width->GetValue().length() >= 4; }));
     EXPECT_EQ(width->GetValue(), "1507");
 }
 

@@ -128,13 +128,9 @@ TEST_F(LinkDialogsTest, TheWarningShowsItsTextAndOnlyOkWithTheBoxCheckedStopsItF
         CDialogIEWarn dialog(frame, browser);
         dialog.DontShowAgain()->SetValue(true);
         dialog.Show();
-        dialog.SetFocus();
-        wxYield();
+        PrepareTyping(dialog);
         wxUIActionSimulator().Char(WXK_ESCAPE);
-        for (int i = 0; i < 20 && dialog.IsShown(); ++i) {
-            wxMilliSleep(10);
-            wxYield();
-        }
+        EXPECT_TRUE(WaitFor([&] { return !dialog.IsShown(); }));
         EXPECT_TRUE(browser.WarnOldBrowser());
         EXPECT_FALSE(profile.Has(ProfileKeys::kMessage, ProfileKeys::kMessageIE));
     }

@@ -5,10 +5,17 @@
 
 #define wxTEST_DIALOG_HOOK_CLASS CTestModalHook
 
+#include <wx/app.h>
 #include <wx/msgdlg.h>
 #include <wx/testing.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+#include <wx/window.h>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
 
 class CTestModalHook : public wxTestingModalHook {
 public:
@@ -38,3 +45,26 @@ protected:
 private:
     wxString* text_;
 };
+
+// Simulated input reaches the program through the X server, a little later
+// and later still on a busy machine: wait for its effect rather than for a
+// fixed time. False when it never came.
+inline bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds limit = std::chrono::seconds(5)) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        wxMilliSleep(5);
+        wxYield();
+    }
+    return true;
+}
+
+// Keys go to the focused window, and without a window manager X gives the
+// keyboard to the window under the pointer: put both on the target.
+inline void PrepareTyping(wxWindow& target) {
+    target.SetFocus();
+    wxUIActionSimulator().MouseMove(target.GetScreenRect().GetPosition() + wxPoint(4, 4));
+    wxYield();
+}
