@@ -1,20 +1,11 @@
-// The document host of the command-line tool: no views to update, messages
-// go to standard error.
+// The document host of the command-line tool: a host without windows, except
+// that messages go to standard error.
 #pragma once
 
-#include "model/CDocHost.h"
+#include "model/CNullDocHost.h"
 
-#include <vector>
-
-class CConsoleDocHost : public CDocHost {
+class CConsoleDocHost : public CNullDocHost {
 public:
-    void UpdateAllViews() override {}
-    void SetModified(bool) override {}
-    void SetGroupByCategoryCheck(bool) override {}
-    void ApplyFonts(int) override {}
-    void RedrawNow() override {}
-    std::optional<int> CurrentLeftWidth() const override { return std::nullopt; }
-    void ApplyLeftWidth(int) override {}
     void ShowMessage(const std::string& text, MessageKind kind) override;
 
     int MessageCount() const { return messages_; }
