@@ -6,9 +6,9 @@
 #include "model/CFileError.h"
 #include "model/CFileIO.h"
 #include "model/CUtf8.h"
+#include "model/LenientText.h"
 #include "res/Strings.h"
 
-#include <limits>
 #include <system_error>
 
 namespace {
@@ -37,44 +37,6 @@ private:
     std::string_view bytes_;
     std::size_t pos_ = 0;
 };
-
-std::string_view Trim(std::string_view s) {
-    const char* ws = " \t\r\n\v\f";
-    const auto first = s.find_first_not_of(ws);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return s.substr(first, s.find_last_not_of(ws) - first + 1);
-}
-
-// The plain text-to-integer conversion: blanks and a sign, digits up to the
-// first other character, 0 without digits; saturating instead of wrapping.
-std::int32_t ToInt(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || (s[i] >= '\t' && s[i] <= '\r'))) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    std::int64_t v = 0;
-    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
-        v = v * 10 + (s[i] - '0');
-        if (v > std::int64_t{1} << 32) {
-            v = std::int64_t{1} << 32;  // far enough out to saturate either way
-        }
-    }
-    v = negative ? -v : v;
-    if (v > std::numeric_limits<std::int32_t>::max()) {
-        return std::numeric_limits<std::int32_t>::max();
-    }
-    if (v < std::numeric_limits<std::int32_t>::min()) {
-        return std::numeric_limits<std::int32_t>::min();
-    }
-    return static_cast<std::int32_t>(v);
-}
 
 // One comma-separated field of the header line from pos on, with the CSV
 // field rules; pos moves past the comma that ends it. False: no field.
@@ -107,7 +69,7 @@ bool HeaderField(std::string_view line, std::size_t& pos, std::string& field) {
         field.assign(line.substr(i, end - i));
         pos = comma == std::string_view::npos ? line.size() : comma + 1;
     }
-    field = std::string(Trim(field));
+    field = std::string(TrimCSpace(field));
     return true;
 }
 
@@ -172,7 +134,7 @@ CBaseYear::ParseResult CBaseYear::Parse(std::string_view bytes) {
     if (field != kMarker) {
         return ParseResult::NotBaseYear;
     }
-    const int version = HeaderField(header, pos, field) ? ToInt(field) : 0;
+    const int version = HeaderField(header, pos, field) ? LeadingInt32(field) : 0;
 
     CBaseYear r = *this;
     if (!lines.Next(line) || line.find('\0') != std::string_view::npos) {
@@ -184,12 +146,12 @@ CBaseYear::ParseResult CBaseYear::Parse(std::string_view bytes) {
         if (!lines.Next(line)) {
             return ParseResult::Invalid;
         }
-        *n = ToInt(line);
+        *n = LeadingInt32(line);
     }
     if (!lines.Next(line)) {
         return ParseResult::Invalid;
     }
-    r.countFromOne = ToInt(line) != 0;
+    r.countFromOne = LeadingInt32(line) != 0;
     // Version 5 added two flags at once; later versions read like 5.
     const int flagCount = version >= 5 ? 6 : (version > 0 ? version : 0);
     r.optionFlags.fill(false);
@@ -197,7 +159,7 @@ CBaseYear::ParseResult CBaseYear::Parse(std::string_view bytes) {
         if (!lines.Next(line)) {
             return ParseResult::Invalid;
         }
-        r.optionFlags[static_cast<std::size_t>(i)] = ToInt(line) != 0;
+        r.optionFlags[static_cast<std::size_t>(i)] = LeadingInt32(line) != 0;
     }
     r.comment.clear();
     if (lines.Next(line)) {

@@ -3,6 +3,7 @@
 #include "interchange/FormatText.h"
 #include "model/CCp932.h"
 #include "model/CUtf8.h"
+#include "model/LenientText.h"
 #include "res/Strings.h"
 
 #include <algorithm>
@@ -11,18 +12,6 @@
 #include <memory>
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) {
-        s.remove_prefix(1);
-    }
-    while (!s.empty() && IsBlank(s.back())) {
-        s.remove_suffix(1);
-    }
-    return s;
-}
 
 // Byte classes of the quote-tracking pass; everything else is copied as it is.
 enum : unsigned char { kPlain, kLead, kQuote, kLineFeed, kNul };
@@ -394,7 +383,7 @@ CLineCSV CImportCSV::SplitLine(std::string_view line) {
             ++stop;
         }
         if (stop == line.size() || line[stop] == ',') {
-            out.Add(Trim(line.substr(start, stop - start)));
+            out.Add(TrimCSpace(line.substr(start, stop - start)));
             if (stop == line.size()) {
                 break;
             }
@@ -426,7 +415,7 @@ CLineCSV CImportCSV::SplitLine(std::string_view line) {
                 ++position;
             }
         }
-        out.Add(Trim(quotedField));
+        out.Add(TrimCSpace(quotedField));
         if (i >= line.size()) {
             break;
         }

@@ -1,5 +1,6 @@
 #include "model/CAgeCalculator.h"
 
+#include "model/LenientText.h"
 #include "res/Strings.h"
 
 namespace {
@@ -8,25 +9,7 @@ constexpr std::int64_t kSaturation = 1'000'000'000'000'000LL;
 
 }  // namespace
 
-std::int64_t CAgeCalculator::LeadingInteger(std::string_view text) {
-    std::size_t p = 0;
-    while (p < text.size() && (text[p] == ' ' || (text[p] >= '\t' && text[p] <= '\r'))) {
-        ++p;
-    }
-    bool negative = false;
-    if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
-        negative = text[p] == '-';
-        ++p;
-    }
-    std::int64_t v = 0;
-    for (; p < text.size() && text[p] >= '0' && text[p] <= '9'; ++p) {
-        v = v * 10 + (text[p] - '0');
-        if (v > kSaturation) {
-            v = kSaturation;
-        }
-    }
-    return negative ? -v : v;
-}
+std::int64_t CAgeCalculator::LeadingInteger(std::string_view text) { return LeadingInt64(text, kSaturation); }
 
 CAgeCalculator::Result CAgeCalculator::Calculate(std::string_view ageText, std::string birthText,
                                                  std::string deathText, bool kazoe) {

@@ -4,6 +4,7 @@
 #include "model/CArchiveWriter.h"
 #include "model/CCp932.h"
 #include "model/CFileIO.h"
+#include "model/LenientText.h"
 #include "res/Strings.h"
 
 #include <array>
@@ -15,40 +16,6 @@ constexpr std::array<std::uint32_t, CColorKind::kPaletteSize> kPalette = {
     8421631, 4210816, 0,        65535,    32768,    4227327,  32896,    65280,    16744576,
     16776960, 16711680, 8421440, 12615680, 12632256, 12615935, 12615808, 8388736, 16711808,
 };
-
-std::string_view Trim(std::string_view s) {
-    const char* ws = " \t\r\n\v\f";
-    const auto first = s.find_first_not_of(ws);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = s.find_last_not_of(ws);
-    return s.substr(first, last - first + 1);
-}
-
-// The standard 32-bit unsigned conversion: leading blanks and a sign
-// accepted, reading stops at the first non-digit, no digits gives 0, a
-// negative number wraps ("-1" is 0xFFFFFFFF) and an overflow saturates.
-std::uint32_t ParseUnsigned32(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size() && (s[i] == ' ' || (s[i] >= '\t' && s[i] <= '\r'))) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    std::uint64_t v = 0;
-    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
-        v = v * 10 + static_cast<std::uint64_t>(s[i] - '0');
-        if (v > 0xFFFFFFFFull) {
-            return 0xFFFFFFFFu;
-        }
-    }
-    const auto u = static_cast<std::uint32_t>(v);
-    return negative ? static_cast<std::uint32_t>(0u - u) : u;
-}
 
 }  // namespace
 
@@ -152,7 +119,9 @@ void CColorKind::LoadSharedText(std::string_view bytes) {
         if (comma == std::string_view::npos) {
             continue;
         }
-        Add(ParseUnsigned32(line.substr(0, comma)), std::string(Trim(line.substr(comma + 1))), true);
+        // Colours are written as signed numbers; the unsigned reading wraps
+        // them back ("-1" is 0xFFFFFFFF).
+        Add(LeadingUint32(line.substr(0, comma)), std::string(TrimCSpace(line.substr(comma + 1))), true);
     }
 }
 

@@ -3,51 +3,8 @@
 #include "model/CArchiveReader.h"
 #include "model/CArchiveWriter.h"
 #include "model/CColorKindPair.h"
+#include "model/LenientText.h"
 #include "model/LocalTime.h"
-
-#include <cerrno>
-#include <cstdlib>
-#include <limits>
-
-namespace {
-
-// strtol with its lenient rules (blanks and a sign, no digits gives 0), but
-// clamped instead of overflowing; returns the position after what it read.
-std::size_t ReadDecimal(std::string_view text, std::size_t pos, std::int32_t& out) {
-    std::size_t p = pos;
-    while (p < text.size() && (text[p] == ' ' || (text[p] >= '\t' && text[p] <= '\r'))) {
-        ++p;
-    }
-    bool negative = false;
-    if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
-        negative = text[p] == '-';
-        ++p;
-    }
-    const std::size_t digitsStart = p;
-    std::int64_t v = 0;
-    while (p < text.size() && text[p] >= '0' && text[p] <= '9') {
-        if (v <= std::numeric_limits<std::int32_t>::max()) {
-            v = v * 10 + (text[p] - '0');
-        }
-        ++p;
-    }
-    if (p == digitsStart) {
-        out = 0;
-        return pos;  // nothing converted: like strtol, nothing consumed
-    }
-    if (negative) {
-        v = -v;
-    }
-    if (v > std::numeric_limits<std::int32_t>::max()) {
-        v = std::numeric_limits<std::int32_t>::max();
-    } else if (v < std::numeric_limits<std::int32_t>::min()) {
-        v = std::numeric_limits<std::int32_t>::min();
-    }
-    out = static_cast<std::int32_t>(v);
-    return p;
-}
-
-}  // namespace
 
 CPerson::DateText CPerson::ParseDateText(std::string_view text) {
     DateText r;
@@ -70,12 +27,12 @@ CPerson::DateText CPerson::ParseDateText(std::string_view text) {
         return r;
     }
     ++pos;  // one separator of any kind
-    pos = ReadDecimal(rest, pos, r.month);
+    r.month = LeadingInt32(rest, &pos);
     if (pos >= rest.size()) {
         return r;
     }
     ++pos;
-    ReadDecimal(rest, pos, r.day);
+    r.day = LeadingInt32(rest, &pos);
     return r;
 }
 
