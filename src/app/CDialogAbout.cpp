@@ -1,10 +1,10 @@
 #include "app/CDialogAbout.h"
 
 #include "app/CAppIcon.h"
+#include "dialogs/DialogSupport.h"
 #include "res/Strings.h"
 #include "view/WxConvert.h"
 
-#include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
@@ -15,9 +15,7 @@ CDialogAbout::CDialogAbout(wxWindow* parent) : wxDialog(parent, wxID_ANY, ToWx(S
     line->Add(new wxStaticBitmap(this, wxID_ANY, CAppIcon::Bitmap(32)), 0, wxALL | wxALIGN_CENTER_VERTICAL, 12);
     line->Add(new wxStaticText(this, wxID_ANY, ToWx(Str::kAboutVersion)), 0, wxALL | wxALIGN_CENTER_VERTICAL, 12);
     top->Add(line, 0, wxEXPAND);
-    auto* ok = new wxButton(this, wxID_OK, ToWx(Str::kOk));
-    ok->SetDefault();
-    top->Add(ok, 0, wxALL | wxALIGN_RIGHT, 10);
+    top->Add(CreateOkCancelButtons(this, {.withCancel = false}), 0, wxALL | wxALIGN_RIGHT, 10);
     SetSizerAndFit(top);
     CentreOnParent();
 }

@@ -5,7 +5,6 @@
 #include "res/ids.h"
 #include "view/WxConvert.h"
 
-#include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -15,8 +14,7 @@ CDialogBadCsvMsg::CDialogBadCsvMsg(wxWindow* parent, const std::string& lines)
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
     auto* box = new wxTextCtrl(this, Id::BadCsvText, BoxText(lines), wxDefaultPosition, FromDIP(wxSize(460, 200)),
                                wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP | wxHSCROLL);
-    auto* ok = new wxButton(this, wxID_OK, ToWx(Str::kButtonOk));
-    ok->SetDefault();
+    wxSizer* ok = CreateOkCancelButtons(this, {.withCancel = false});
     SetEscapeId(wxID_OK);
 
     auto* top = new wxBoxSizer(wxVERTICAL);
@@ -27,7 +25,7 @@ CDialogBadCsvMsg::CDialogBadCsvMsg(wxWindow* parent, const std::string& lines)
     CentreOnParent();
 
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndDialogWith(*this, wxID_OK); }, wxID_OK);
-    ok->SetFocus();
+    FindWindow(wxID_OK)->SetFocus();
 }
 
 wxString CDialogBadCsvMsg::BoxText(const std::string& lines) {

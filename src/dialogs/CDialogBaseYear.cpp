@@ -80,11 +80,7 @@ CDialogBaseYear::CDialogBaseYear(wxWindow* parent, CVitachronDoc& doc, const CBa
     positionBox->Add(onLine_, 0, wxALL, 4);
     positionBox->Add(besideAge_, 0, wxALL, 4);
 
-    auto* ok = new wxButton(this, wxID_OK, ToWx(Str::kButtonOk));
-    ok->SetDefault();
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    buttons->Add(ok);
-    buttons->Add(new wxButton(this, wxID_CANCEL, ToWx(Str::kButtonCancel)), 0, wxLEFT, 8);
+    wxSizer* buttons = CreateOkCancelButtons(this);
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(new wxStaticText(this, wxID_ANY, ToWx(Str::kBaseYearIntro)), 0, wxALL, 12);

@@ -45,11 +45,7 @@ CDialogBaseYearColor::CDialogBaseYearColor(wxWindow* parent, CVitachronDoc& doc,
         Bind(wxEVT_BUTTON, [this, i](wxCommandEvent&) { Choose(i); }, kRows[i].button);
     }
 
-    auto* ok = new wxButton(this, wxID_OK, ToWx(Str::kButtonOk));
-    ok->SetDefault();
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    buttons->Add(ok);
-    buttons->Add(new wxButton(this, wxID_CANCEL, ToWx(Str::kButtonCancel)), 0, wxLEFT, 8);
+    wxSizer* buttons = CreateOkCancelButtons(this);
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(new wxStaticText(this, wxID_ANY, ToWx(Str::kAgeColorHeading)), 0, wxALL, 12);

@@ -1,5 +1,6 @@
 #include "dialogs/CDialogCalcFromAge.h"
 
+#include "dialogs/DialogSupport.h"
 #include "dialogs/MessageBox.h"
 #include "dialogs/TextInputKind.h"
 #include "model/CAgeCalculator.h"
@@ -47,13 +48,8 @@ void CDialogCalcFromAge::BuildControls() {
     top->Add(grid, wxSizerFlags().Border(wxLEFT | wxRIGHT, 10));
     top->Add(new wxButton(this, Id::CalcRun, ToWx(Str::kCalcRun)), wxSizerFlags().Center().Border(wxALL, 10));
 
-    auto* buttons = new wxStdDialogButtonSizer;
-    auto* ok = new wxButton(this, wxID_OK, ToWx(Str::kButtonOk));
-    ok->SetDefault();
-    buttons->AddButton(ok);
-    buttons->AddButton(new wxButton(this, wxID_CANCEL, ToWx(Str::kButtonCancel)));
-    buttons->Realize();
-    top->Add(buttons, wxSizerFlags().Right().Border(wxALL, 10));
+    top->Add(CreateOkCancelButtons(this, {.arrangement = ButtonArrangement::Platform}),
+             wxSizerFlags().Right().Border(wxALL, 10));
     SetSizerAndFit(top);
 
     for (wxTextCtrl* figures : {birth_, death_}) {

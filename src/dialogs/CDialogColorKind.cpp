@@ -47,8 +47,7 @@ void CDialogColorKind::Build(int selectPosition) {
     body->Add(list_, 1, wxEXPAND);
     body->Add(side, 0, wxLEFT, 8);
 
-    auto* close = new wxButton(this, wxID_OK, ToWx(Str::kCategoryClose));
-    close->SetDefault();
+    wxSizer* close = CreateOkCancelButtons(this, {.okLabel = Str::kCategoryClose, .withCancel = false});
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(body, 1, wxEXPAND | wxALL, 12);

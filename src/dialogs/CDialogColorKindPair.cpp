@@ -32,11 +32,7 @@ CDialogColorKindPair::CDialogColorKindPair(wxWindow* parent, std::uint32_t color
                   wxLEFT | wxALIGN_CENTER_VERTICAL, 8);
     grid->Add(colorRow);
 
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    auto* ok = new wxButton(this, wxID_OK, ToWx(Str::kButtonOk));
-    ok->SetDefault();
-    buttons->Add(ok);
-    buttons->Add(new wxButton(this, wxID_CANCEL, ToWx(Str::kButtonCancel)), 0, wxLEFT, 8);
+    wxSizer* buttons = CreateOkCancelButtons(this);
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(grid, 0, wxALL | wxEXPAND, 12);

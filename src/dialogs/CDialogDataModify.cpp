@@ -1,5 +1,6 @@
 #include "dialogs/CDialogDataModify.h"
 
+#include "dialogs/DialogSupport.h"
 #include "dialogs/MessageBox.h"
 #include "model/CDocHost.h"
 #include "model/CPeopleEditor.h"
@@ -42,9 +43,9 @@ void CDialogDataModify::BuildControls() {
         side->Add(new wxButton(this, id, ToWx(text)), wxSizerFlags().Expand().Border(wxBOTTOM, FromDIP(6)));
     }
     side->AddStretchSpacer();
-    auto* close = new wxButton(this, wxID_OK, ToWx(Str::kDataClose));
-    close->SetDefault();
-    side->Add(close, wxSizerFlags().Expand());
+    side->Add(CreateOkCancelButtons(this, {.okLabel = Str::kDataClose, .withCancel = false,
+                                           .arrangement = ButtonArrangement::Column}),
+              wxSizerFlags().Expand());
     // Esc and the close box end the dialog like the close button.
     SetEscapeId(wxID_OK);
 

@@ -8,7 +8,6 @@
 #include "res/ids.h"
 #include "view/WxConvert.h"
 
-#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
@@ -69,11 +68,7 @@ CDialogDisplaySet::CDialogDisplaySet(wxWindow* parent, CVitachronDoc& doc)
     suppleMark_ = check(this, Id::DisplaySuppleMark, Str::kDisplaySuppleMark, s.displaySuppleMark);
     saveAsInitial_ = check(this, Id::DisplaySaveAsInitial, Str::kDisplaySaveAsInitial, false);
 
-    auto* ok = new wxButton(this, wxID_OK, ToWx(Str::kButtonOk));
-    ok->SetDefault();
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    buttons->Add(ok);
-    buttons->Add(new wxButton(this, wxID_CANCEL, ToWx(Str::kButtonCancel)), 0, wxLEFT, 8);
+    wxSizer* buttons = CreateOkCancelButtons(this);
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(yearsBox, 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 12);

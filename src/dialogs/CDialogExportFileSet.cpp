@@ -25,15 +25,13 @@ CDialogExportFileSet::CDialogExportFileSet(wxWindow* parent, std::vector<CBaseYe
     list_->AppendColumn(ToWx(Str::kListFileName), wxLIST_FORMAT_LEFT, FromDIP(1000));
     rename_ = new wxButton(this, Id::ExportFileSetRename, ToWx(Str::kExportFileSetRename));
     rename_->Disable();
-    auto* convert = new wxButton(this, wxID_OK, ToWx(Str::kConvertButton));
-    convert->SetDefault();
-    auto* cancel = new wxButton(this, wxID_CANCEL, ToWx(Str::kButtonCancel));
+    wxSizer* buttons =
+        CreateOkCancelButtons(this, {.okLabel = Str::kConvertButton, .arrangement = ButtonArrangement::Column});
 
     auto* side = new wxBoxSizer(wxVERTICAL);
     side->Add(rename_, 0, wxEXPAND);
     side->AddStretchSpacer();
-    side->Add(convert, 0, wxEXPAND | wxBOTTOM, 6);
-    side->Add(cancel, 0, wxEXPAND);
+    side->Add(buttons, 0, wxEXPAND);
 
     auto* top = new wxBoxSizer(wxHORIZONTAL);
     top->Add(list_, 1, wxEXPAND | wxALL, 12);
@@ -57,7 +55,7 @@ CDialogExportFileSet::CDialogExportFileSet(wxWindow* parent, std::vector<CBaseYe
     Bind(wxEVT_BUTTON, &CDialogExportFileSet::OnRename, this, Id::ExportFileSetRename);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndDialogWith(*this, wxID_OK); }, wxID_OK);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndDialogWith(*this, wxID_CANCEL); }, wxID_CANCEL);
-    convert->SetFocus();
+    FindWindow(wxID_OK)->SetFocus();
 }
 
 void CDialogExportFileSet::FillList() {

@@ -5,7 +5,6 @@
 #include "res/ids.h"
 #include "view/WxConvert.h"
 
-#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -23,11 +22,7 @@ CDialogImportCheck::CDialogImportCheck(wxWindow* parent, const wxString& path)
     pathText->SetMinSize(wxSize(std::max(textWidth, FromDIP(280)), -1));
     kazoe_ = new wxCheckBox(this, Id::ImportCheckKazoe, ToWx(Str::kImportCheckKazoe));
 
-    auto* ok = new wxButton(this, wxID_OK, ToWx(Str::kButtonOk));
-    ok->SetDefault();
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    buttons->Add(ok);
-    buttons->Add(new wxButton(this, wxID_CANCEL, ToWx(Str::kButtonCancel)), 0, wxLEFT, 8);
+    wxSizer* buttons = CreateOkCancelButtons(this);
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(pathText, 0, wxEXPAND | wxALL, 12);
@@ -38,7 +33,7 @@ CDialogImportCheck::CDialogImportCheck(wxWindow* parent, const wxString& path)
 
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndDialogWith(*this, wxID_OK); }, wxID_OK);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndDialogWith(*this, wxID_CANCEL); }, wxID_CANCEL);
-    ok->SetFocus();
+    FindWindow(wxID_OK)->SetFocus();
 }
 
 bool CDialogImportCheck::Kazoe() const { return kazoe_->GetValue(); }

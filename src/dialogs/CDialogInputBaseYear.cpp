@@ -18,15 +18,16 @@ CDialogInputBaseYear::CDialogInputBaseYear(wxWindow* parent, CFileChooser& choos
     names_ = new wxTextCtrl(this, Id::InputBaseYearFiles, wxEmptyString, wxDefaultPosition, FromDIP(wxSize(300, 160)),
                             wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP | wxHSCROLL);
     auto* choose = new wxButton(this, Id::InputBaseYearChoose, ToWx(Str::kInputBaseYearChoose));
-    ok_ = new wxButton(this, wxID_OK, ToWx(Str::kInputBaseYearOk));
+    // OK waits for the first files chosen.
+    wxSizer* buttons = CreateOkCancelButtons(this, {.okLabel = Str::kInputBaseYearOk, .okIsDefault = false,
+                                                    .arrangement = ButtonArrangement::Column});
+    ok_ = static_cast<wxButton*>(FindWindow(wxID_OK));
     ok_->Disable();
-    auto* cancel = new wxButton(this, wxID_CANCEL, ToWx(Str::kButtonCancel));
 
     auto* side = new wxBoxSizer(wxVERTICAL);
     side->Add(choose, 0, wxEXPAND);
     side->AddStretchSpacer();
-    side->Add(ok_, 0, wxEXPAND | wxBOTTOM, 6);
-    side->Add(cancel, 0, wxEXPAND);
+    side->Add(buttons, 0, wxEXPAND);
 
     auto* top = new wxBoxSizer(wxHORIZONTAL);
     top->Add(names_, 1, wxEXPAND | wxALL, 12);

@@ -2,6 +2,7 @@
 
 #include "dialogs/CColorStatic.h"
 #include "dialogs/CDialogCalcFromAge.h"
+#include "dialogs/DialogSupport.h"
 #include "dialogs/MessageBox.h"
 #include "dialogs/TextInputKind.h"
 #include "model/CPeopleEditor.h"
@@ -116,12 +117,13 @@ void CDialogPerson::BuildControls() {
     note_ = new wxTextCtrl(this, Id::PersonNote, wxEmptyString, wxDefaultPosition, FromDIP(wxSize(-1, 90)),
                            wxTE_MULTILINE);
 
-    auto* buttons = new wxStdDialogButtonSizer;
-    auto* ok = new wxButton(this, wxID_OK, ToWx(IsAddMode() ? Str::kPersonAddOk : Str::kButtonOk));
-    ok->SetDefault();
-    buttons->AddButton(ok);
-    buttons->AddButton(new wxButton(this, wxID_CANCEL, ToWx(IsAddMode() ? Str::kPersonAddClose : Str::kButtonCancel)));
-    buttons->Realize();
+    // Adding keeps the dialog open for the next person: OK adds one, Cancel closes.
+    OkCancelOptions closing{.arrangement = ButtonArrangement::Platform};
+    if (IsAddMode()) {
+        closing.okLabel = Str::kPersonAddOk;
+        closing.cancelLabel = Str::kPersonAddClose;
+    }
+    wxSizer* buttons = CreateOkCancelButtons(this, closing);
 
     const int gap = FromDIP(10);
     auto* top = new wxBoxSizer(wxVERTICAL);

@@ -8,7 +8,6 @@
 #include "res/ids.h"
 #include "view/WxConvert.h"
 
-#include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -35,12 +34,7 @@ void CDialogRangeYear::BuildControls() {
     grid->Add(new wxStaticText(this, wxID_ANY, ToWx(Str::kRangeEnd)), wxSizerFlags().CenterVertical());
     grid->Add(endField_);
 
-    auto* buttons = new wxStdDialogButtonSizer;
-    auto* ok = new wxButton(this, wxID_OK, ToWx(Str::kButtonOk));
-    ok->SetDefault();
-    buttons->AddButton(ok);
-    buttons->AddButton(new wxButton(this, wxID_CANCEL, ToWx(Str::kButtonCancel)));
-    buttons->Realize();
+    wxSizer* buttons = CreateOkCancelButtons(this, {.arrangement = ButtonArrangement::Platform});
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(grid, wxSizerFlags().Border(wxALL, gap));

@@ -59,11 +59,7 @@ CDialogSetColors::CDialogSetColors(wxWindow* parent, CVitachronDoc& doc, CColorC
     lower->AddStretchSpacer();
     lower->Add(new wxButton(this, Id::ColorsDefaults, ToWx(Str::kColorsDefaults)), 0, wxLEFT, 16);
 
-    auto* ok = new wxButton(this, wxID_OK, ToWx(Str::kButtonOk));
-    ok->SetDefault();
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    buttons->Add(ok);
-    buttons->Add(new wxButton(this, wxID_CANCEL, ToWx(Str::kButtonCancel)), 0, wxLEFT, 8);
+    wxSizer* buttons = CreateOkCancelButtons(this);
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(new wxStaticText(this, wxID_ANY, ToWx(Str::kColorsHeading)), 0, wxALL, 12);

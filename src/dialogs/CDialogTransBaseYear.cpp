@@ -12,17 +12,15 @@
 
 CDialogTransBaseYear::CDialogTransBaseYear(wxWindow* parent, const CVitachronDoc& doc)
     : CDialogDataToList(parent, doc, ToWx(Str::kTransBaseYearTitle), false) {
-    convert_ = new wxButton(this, wxID_OK, ToWx(Str::kConvertButton));
+    // Converting waits for the first person chosen.
+    wxSizer* buttons = CreateOkCancelButtons(this, {.okLabel = Str::kConvertButton, .okIsDefault = false,
+                                                    .arrangement = ButtonArrangement::Column});
+    convert_ = static_cast<wxButton*>(FindWindow(wxID_OK));
     convert_->Disable();
-    auto* cancel = new wxButton(this, wxID_CANCEL, ToWx(Str::kButtonCancel));
-
-    auto* side = new wxBoxSizer(wxVERTICAL);
-    side->Add(convert_, 0, wxEXPAND | wxBOTTOM, 6);
-    side->Add(cancel, 0, wxEXPAND);
 
     auto* top = new wxBoxSizer(wxHORIZONTAL);
     top->Add(List(), 1, wxEXPAND | wxALL, 12);
-    top->Add(side, 0, wxTOP | wxRIGHT, 12);
+    top->Add(buttons, 0, wxTOP | wxRIGHT, 12);
     SetSizerAndFit(top);
     FillList();
     CentreOnParent();

@@ -4,12 +4,49 @@
 #include "res/Strings.h"
 #include "view/WxConvert.h"
 
+#include <wx/button.h>
 #include <wx/dialog.h>
+#include <wx/sizer.h>
 #include <wx/textctrl.h>
 
 #include <charconv>
 #include <cstdio>
 #include <string>
+
+wxSizer* CreateOkCancelButtons(wxWindow* parent, const OkCancelOptions& options) {
+    auto* ok = new wxButton(parent, wxID_OK, ToWx(options.okLabel));
+    if (options.okIsDefault) {
+        ok->SetDefault();
+    }
+    wxButton* cancel = options.withCancel ? new wxButton(parent, wxID_CANCEL, ToWx(options.cancelLabel)) : nullptr;
+    switch (options.arrangement) {
+    case ButtonArrangement::Platform: {
+        auto* buttons = new wxStdDialogButtonSizer;
+        buttons->AddButton(ok);
+        if (cancel != nullptr) {
+            buttons->AddButton(cancel);
+        }
+        buttons->Realize();
+        return buttons;
+    }
+    case ButtonArrangement::Column: {
+        auto* column = new wxBoxSizer(wxVERTICAL);
+        column->Add(ok, 0, wxEXPAND | (cancel != nullptr ? wxBOTTOM : 0), 6);
+        if (cancel != nullptr) {
+            column->Add(cancel, 0, wxEXPAND);
+        }
+        return column;
+    }
+    case ButtonArrangement::Row:
+        break;
+    }
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->Add(ok);
+    if (cancel != nullptr) {
+        row->Add(cancel, 0, wxLEFT, 8);
+    }
+    return row;
+}
 
 void EndDialogWith(wxDialog& dialog, int rc) {
     if (dialog.IsModal()) {

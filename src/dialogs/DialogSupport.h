@@ -1,13 +1,39 @@
-// Small pieces the settings dialogs share: ending a dialog that may run
-// modally or (in tests) modelessly, and the range check of numeric fields.
+// Small pieces the dialogs share: their closing buttons, ending a dialog
+// that may run modally or (in tests) modelessly, and the range check of
+// numeric fields.
 #pragma once
+
+#include "res/Strings.h"
 
 #include <wx/string.h>
 
 #include <optional>
 
 class wxDialog;
+class wxSizer;
 class wxTextCtrl;
+class wxWindow;
+
+// Where a dialog's closing buttons stand.
+enum class ButtonArrangement {
+    Row,       // side by side, OK first
+    Platform,  // the desktop's own order and spacing (on GTK Cancel first)
+    Column,    // one above the other, as wide as a column of side buttons
+};
+
+struct OkCancelOptions {
+    const char* okLabel = Str::kButtonOk;
+    const char* cancelLabel = Str::kButtonCancel;
+    bool withCancel = true;
+    bool okIsDefault = true;  // Enter presses OK from the start
+    ButtonArrangement arrangement = ButtonArrangement::Row;
+};
+
+// The OK button (wxID_OK) and, unless left out, the Cancel button
+// (wxID_CANCEL) in a sizer for the dialog to place. The labels are always the
+// program's own, whatever the desktop's language: stock labels would follow
+// the locale. The stock ids keep Esc and the close box on Cancel.
+wxSizer* CreateOkCancelButtons(wxWindow* parent, const OkCancelOptions& options = {});
 
 // Ends the dialog with rc: EndModal when it runs modally, otherwise hides it
 // and leaves rc as its return code.

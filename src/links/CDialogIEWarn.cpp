@@ -1,34 +1,16 @@
 #include "links/CDialogIEWarn.h"
 
+#include "dialogs/DialogSupport.h"
 #include "links/CBrowserSupport.h"
 #include "res/Strings.h"
 #include "res/ids.h"
 #include "view/WxConvert.h"
 
 #include <wx/artprov.h>
-#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
-
-
-namespace {
-
-// OK (and キャンセル) in the program's own words, whatever the locale.
-wxSizer* Buttons(wxWindow* parent, bool withCancel) {
-    auto* buttons = new wxStdDialogButtonSizer;
-    auto* ok = new wxButton(parent, wxID_OK, ToWx(Str::kLinkOk));
-    ok->SetDefault();
-    buttons->AddButton(ok);
-    if (withCancel) {
-        buttons->AddButton(new wxButton(parent, wxID_CANCEL, ToWx(Str::kLinkCancel)));
-    }
-    buttons->Realize();
-    return buttons;
-}
-
-}  // namespace
 
 CDialogIEWarn::CDialogIEWarn(wxWindow* parent, CBrowserSupport& browser)
     : wxDialog(parent, wxID_ANY, ToWx(Str::kBrowserWarnTitle)), browser_(&browser) {
@@ -42,7 +24,8 @@ CDialogIEWarn::CDialogIEWarn(wxWindow* parent, CBrowserSupport& browser)
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(top, 0, wxALL | wxEXPAND, 12);
     sizer->Add(dontShow_, 0, wxLEFT | wxRIGHT, 12);
-    sizer->Add(Buttons(this, false), 0, wxALL | wxEXPAND, 12);
+    sizer->Add(CreateOkCancelButtons(this, {.withCancel = false, .arrangement = ButtonArrangement::Platform}), 0,
+               wxALL | wxEXPAND, 12);
     SetSizerAndFit(sizer);
     CentreOnParent();
 

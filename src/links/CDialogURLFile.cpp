@@ -1,6 +1,7 @@
 #include "links/CDialogURLFile.h"
 
 #include "dialogs/CFileChooser.h"
+#include "dialogs/DialogSupport.h"
 #include "res/Strings.h"
 #include "res/ids.h"
 #include "view/WxConvert.h"
@@ -10,24 +11,6 @@
 #include <wx/sizer.h>
 
 #include <algorithm>
-
-
-namespace {
-
-// OK (and キャンセル) in the program's own words, whatever the locale.
-wxSizer* Buttons(wxWindow* parent, bool withCancel) {
-    auto* buttons = new wxStdDialogButtonSizer;
-    auto* ok = new wxButton(parent, wxID_OK, ToWx(Str::kLinkOk));
-    ok->SetDefault();
-    buttons->AddButton(ok);
-    if (withCancel) {
-        buttons->AddButton(new wxButton(parent, wxID_CANCEL, ToWx(Str::kLinkCancel)));
-    }
-    buttons->Realize();
-    return buttons;
-}
-
-}  // namespace
 
 CDialogURLFile::CDialogURLFile(wxWindow* parent, std::vector<std::string> history, int maxEntries,
                                CFileChooser& chooser)
@@ -51,7 +34,7 @@ CDialogURLFile::CDialogURLFile(wxWindow* parent, std::vector<std::string> histor
     row->Add(choose, 0, wxALIGN_CENTER_VERTICAL);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(row, 0, wxALL | wxEXPAND, 12);
-    sizer->Add(Buttons(this, true), 0, wxALL | wxEXPAND, 12);
+    sizer->Add(CreateOkCancelButtons(this, {.arrangement = ButtonArrangement::Platform}), 0, wxALL | wxEXPAND, 12);
     SetSizerAndFit(sizer);
     CentreOnParent();
 

@@ -356,7 +356,6 @@ inline constexpr const char* kMsgSaveFailed = "%s に保存できませんでし
 inline constexpr const char* kMsgSaveChanges = "%s への変更を保存しますか？";
 inline constexpr const char* kAboutTitle = "Vitachronのバージョン情報";
 inline constexpr const char* kAboutVersion = "Vitachron Version 2.18";
-inline constexpr const char* kOk = "OK";
 
 // ---- Timeline interaction, printing and the picture of the timeline ----------
 // Context menu of the timeline and the name list.
@@ -406,8 +405,6 @@ inline constexpr const char* kUrlFileTitle = "URLまたはファイルの設定"
 inline constexpr const char* kUrlFileChoose = "ファイル選択";
 inline constexpr const char* kUrlFileFilter = "html(*.html;*.htm)|*.html;*.htm|すべてのファイル(*.*)|*.*";
 inline constexpr const char* kUrlFilePrefix = "file://";
-inline constexpr const char* kLinkOk = "OK";
-inline constexpr const char* kLinkCancel = "キャンセル";
 // The old-browser warning.
 inline constexpr const char* kBrowserWarnTitle = "古いInternet Explorerの検出";
 inline constexpr const char* kBrowserWarnText =

@@ -99,6 +99,20 @@ TEST_F(LinkDialogsTest, ChoosingAFileGivesAFileLink) {
     EXPECT_EQ(dialog.History(), (Paths{"http://a/", "file:///home/u/年表 1.html"}));
 }
 
+TEST_F(LinkDialogsTest, TheButtonsReadLikeThoseOfEveryOtherDialog) {
+    CDialogURLFile link(frame, {}, 5, chooser);
+    ASSERT_NE(link.FindWindow(wxID_OK), nullptr);
+    ASSERT_NE(link.FindWindow(wxID_CANCEL), nullptr);
+    EXPECT_EQ(link.FindWindow(wxID_OK)->GetLabel(), "OK");
+    EXPECT_EQ(link.FindWindow(wxID_CANCEL)->GetLabel(), wxString::FromUTF8("ｷｬﾝｾﾙ"));
+
+    CBrowserSupport browser(profile);
+    CDialogIEWarn warning(frame, browser);
+    ASSERT_NE(warning.FindWindow(wxID_OK), nullptr);
+    EXPECT_EQ(warning.FindWindow(wxID_OK)->GetLabel(), "OK");
+    EXPECT_EQ(warning.FindWindow(wxID_CANCEL), nullptr) << "the warning has nothing to cancel";
+}
+
 TEST_F(LinkDialogsTest, RebuildingTheHistoryMovesAChosenEntryToTheNewestPlaceAndKeepsTheNewestFive) {
     // The list as the dialog shows it: newest first.
     EXPECT_EQ(CDialogURLFile::RebuildHistory({"c", "b", "a"}, "b", 5), (Paths{"a", "c", "b"}));
