@@ -20,25 +20,25 @@ wxSizer* CreateOkCancelButtons(wxWindow* parent, const OkCancelOptions& options)
     }
     wxButton* cancel = options.withCancel ? new wxButton(parent, wxID_CANCEL, ToWx(options.cancelLabel)) : nullptr;
     switch (options.arrangement) {
-    case ButtonArrangement::Platform: {
-        auto* buttons = new wxStdDialogButtonSizer;
-        buttons->AddButton(ok);
-        if (cancel != nullptr) {
-            buttons->AddButton(cancel);
+        case ButtonArrangement::Platform: {
+            auto* buttons = new wxStdDialogButtonSizer;
+            buttons->AddButton(ok);
+            if (cancel != nullptr) {
+                buttons->AddButton(cancel);
+            }
+            buttons->Realize();
+            return buttons;
         }
-        buttons->Realize();
-        return buttons;
-    }
-    case ButtonArrangement::Column: {
-        auto* column = new wxBoxSizer(wxVERTICAL);
-        column->Add(ok, 0, wxEXPAND | (cancel != nullptr ? wxBOTTOM : 0), 6);
-        if (cancel != nullptr) {
-            column->Add(cancel, 0, wxEXPAND);
+        case ButtonArrangement::Column: {
+            auto* column = new wxBoxSizer(wxVERTICAL);
+            column->Add(ok, 0, wxEXPAND | (cancel != nullptr ? wxBOTTOM : 0), 6);
+            if (cancel != nullptr) {
+                column->Add(cancel, 0, wxEXPAND);
+            }
+            return column;
         }
-        return column;
-    }
-    case ButtonArrangement::Row:
-        break;
+        case ButtonArrangement::Row:
+            break;
     }
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->Add(ok);
