@@ -1,22 +1,13 @@
 #include "links/CAnnalixPeerInstaller.h"
 
-#include "model/CFileIO.h"
+#include "platform/CDesktopFiles.h"
 
 #include <gio/gio.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 namespace {
-
-std::filesystem::path XdgDir(const char* variable, const char* fallback) {
-    if (const char* value = std::getenv(variable); value && *value == '/') {
-        return value;
-    }
-    const char* home = std::getenv("HOME");
-    return std::filesystem::path(home ? home : "/") / fallback;
-}
 
 std::string ReadText(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -25,19 +16,9 @@ std::string ReadText(const std::filesystem::path& file) {
     return text.str();
 }
 
-// Writes only what changed, so an unchanged start touches nothing.
-bool WriteIfChanged(const std::filesystem::path& file, const std::string& text) {
-    std::error_code ec;
-    if (std::filesystem::exists(file, ec) && ReadText(file) == text) {
-        return true;
-    }
-    std::filesystem::create_directories(file.parent_path(), ec);
-    try {
-        CFileIO::WriteFileAtomically(file, text);
-    } catch (const std::exception&) {
-        return false;
-    }
-    return true;
+// True when the file holds the text now, written or already so.
+bool Write(const std::filesystem::path& file, const std::string& text) {
+    return CDesktopFiles::WriteIfDifferent(file, text) != CDesktopFiles::WriteResult::Failed;
 }
 
 void RunQuietly(const std::string& program, const std::filesystem::path& dir) {
@@ -45,22 +26,6 @@ void RunQuietly(const std::string& program, const std::filesystem::path& dir) {
     g_spawn_sync(nullptr, argv, nullptr,
                  static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_STDOUT_TO_DEV_NULL | G_SPAWN_STDERR_TO_DEV_NULL),
                  nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
-}
-
-// Desktop entry Exec quoting, where the path needs it: in double quotes,
-// with \ " ` $ escaped.
-std::string QuoteExec(const std::string& path) {
-    if (path.find_first_of(" \t\n\"'\\><~|&;$*?#()`=%") == std::string::npos) {
-        return path;
-    }
-    std::string quoted = "\"";
-    for (const char c : path) {
-        if (c == '\\' || c == '"' || c == '`' || c == '$') {
-            quoted += "\\\\";  // the desktop file's own escape doubles the backslash
-        }
-        quoted += c;
-    }
-    return quoted + "\"";
 }
 
 bool HasUserDefault(const std::string& mimeapps) {
@@ -90,8 +55,8 @@ bool AnotherProgramClaimsTheType() {
 
 }  // namespace
 
-std::filesystem::path CAnnalixPeerInstaller::DataHome() { return XdgDir("XDG_DATA_HOME", ".local/share"); }
-std::filesystem::path CAnnalixPeerInstaller::ConfigHome() { return XdgDir("XDG_CONFIG_HOME", ".config"); }
+std::filesystem::path CAnnalixPeerInstaller::DataHome() { return CDesktopFiles::DataHome(); }
+std::filesystem::path CAnnalixPeerInstaller::ConfigHome() { return CDesktopFiles::ConfigHome(); }
 
 std::string CAnnalixPeerInstaller::MimeXml() {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -110,19 +75,22 @@ std::string CAnnalixPeerInstaller::DesktopEntry(const std::filesystem::path& pee
            "Name=Annalix (stand-in)\n"
            "Name[ja]=Annalix (代用)\n"
            "Comment=Shows Annalix documents and links them with Vitachron\n"
-           "Exec=" + QuoteExec(peerExecutable.string()) + " %f\n"
+           "Exec=" + CDesktopFiles::ExecArgument(peerExecutable.string()) + " %f\n"
            "MimeType=application/x-annalix;\n"
            "Terminal=false\n"
            "Categories=Office;\n";
 }
 
 bool CAnnalixPeerInstaller::Install(const std::filesystem::path& peerExecutable) {
+    if (DataHome().empty() || ConfigHome().empty()) {
+        return false;  // no home to install into
+    }
     const auto mimeDir = DataHome() / "mime";
     const auto appDir = DataHome() / "applications";
     // Asked before our entry exists: is some other program already there?
     const bool otherProgram = AnotherProgramClaimsTheType();
-    if (!WriteIfChanged(mimeDir / "packages" / "annalix-peer.xml", MimeXml()) ||
-        !WriteIfChanged(appDir / kDesktopFile, DesktopEntry(peerExecutable))) {
+    if (!Write(mimeDir / "packages" / "annalix-peer.xml", MimeXml()) ||
+        !Write(appDir / kDesktopFile, DesktopEntry(peerExecutable))) {
         return false;
     }
     RunQuietly("update-mime-database", mimeDir);
@@ -143,5 +111,5 @@ bool CAnnalixPeerInstaller::Install(const std::filesystem::path& peerExecutable)
     } else {
         text.insert(section + std::string("[Default Applications]\n").size(), entry);
     }
-    return WriteIfChanged(mimeapps, text);
+    return Write(mimeapps, text);
 }

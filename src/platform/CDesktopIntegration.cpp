@@ -1,58 +1,11 @@
 #include "platform/CDesktopIntegration.h"
 
-#include "model/CFileIO.h"
+#include "platform/CDesktopFiles.h"
 
 #include <wx/utils.h>
 
-#include <cstdlib>
-#include <system_error>
-
-namespace {
-
-std::filesystem::path DataHome() {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg == '/') {
-        return xdg;
-    }
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-        return std::filesystem::path(home) / ".local" / "share";
-    }
-    return {};
-}
-
-// True when the file now holds the text (written or already so).
-bool WriteIfDifferent(const std::filesystem::path& file, std::string_view text, bool& changed) {
-    std::string current;
-    if (CFileIO::TryReadFile(file, current) && current == text) {
-        return true;
-    }
-    std::error_code ec;
-    std::filesystem::create_directories(file.parent_path(), ec);
-    try {
-        CFileIO::WriteFileAtomically(file, text);
-    } catch (const std::exception&) {
-        return false;
-    }
-    changed = true;
-    return true;
-}
-
-// A desktop entry's Exec line quotes paths with spaces and escapes what the
-// specification reserves.
-std::string QuoteExec(const std::string& path) {
-    std::string quoted = "\"";
-    for (const char c : path) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\') {
-            quoted += '\\';
-        }
-        quoted += c;
-    }
-    return quoted + "\"";
-}
-
-}  // namespace
-
 CDesktopIntegration::Files CDesktopIntegration::UserFiles() {
-    const std::filesystem::path base = DataHome();
+    const std::filesystem::path base = CDesktopFiles::DataHome();
     if (base.empty()) {
         return {};
     }
@@ -82,7 +35,7 @@ std::string CDesktopIntegration::DesktopEntryText(const std::filesystem::path& e
            "Comment=Timelines of people's lives\n"
            "Comment[ja]=人物の生涯を年表で表示します\n"
            "Exec=" +
-           QuoteExec(executable.string()) +
+           CDesktopFiles::ExecArgument(executable.string()) +
            " %f\n"
            "Icon=vitachron\n"
            "Terminal=false\n"
@@ -96,7 +49,7 @@ std::string CDesktopIntegration::DesktopEntryText(const std::filesystem::path& e
            "Name=Print\n"
            "Name[ja]=印刷\n"
            "Exec=" +
-           QuoteExec(executable.string()) + " --print %f\n";
+           CDesktopFiles::ExecArgument(executable.string()) + " --print %f\n";
 }
 
 bool CDesktopIntegration::Register(const std::filesystem::path& executable, std::string_view iconPng) {
@@ -104,13 +57,12 @@ bool CDesktopIntegration::Register(const std::filesystem::path& executable, std:
     if (files.mimePackage.empty()) {
         return false;
     }
-    bool mimeChanged = false;
-    bool entryChanged = false;
-    WriteIfDifferent(files.mimePackage, MimePackageText(), mimeChanged);
-    WriteIfDifferent(files.desktopEntry, DesktopEntryText(executable), entryChanged);
+    using Written = CDesktopFiles::WriteResult;
+    const bool mimeChanged = CDesktopFiles::WriteIfDifferent(files.mimePackage, MimePackageText()) == Written::Written;
+    const bool entryChanged =
+        CDesktopFiles::WriteIfDifferent(files.desktopEntry, DesktopEntryText(executable)) == Written::Written;
     if (!iconPng.empty()) {
-        bool iconChanged = false;
-        WriteIfDifferent(files.icon, iconPng, iconChanged);
+        CDesktopFiles::WriteIfDifferent(files.icon, iconPng);
     }
     // The databases are refreshed in the background; where the tools are
     // missing the files still serve desktops that read them directly.

@@ -142,6 +142,10 @@ protected:
         peerLog = dir / "peer.log";
         ::setenv("ANNALIX_PEER_LOG", peerLog.c_str(), 1);
         ::setenv("ANNALIX_PEER_BLOCK", block.str().c_str(), 1);
+        // The GTK programs started here must not have this bus start the
+        // accessibility services: they outlive the test holding its output
+        // open, and ctest would wait for them until its time-out.
+        ::setenv("NO_AT_BRIDGE", "1", 1);
     }
 
     void TearDown() override {
