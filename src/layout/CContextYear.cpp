@@ -1,22 +1,13 @@
 #include "layout/CContextYear.h"
 
 #include "layout/CTimelineGeometry.h"
+#include "layout/FloorDivision.h"
 #include "model/CPerson.h"
 #include "model/CVitachronDoc.h"
 
 #include <algorithm>
 
 namespace {
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    std::int64_t q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) {
-        --q;
-    }
-    return q;
-}
-
-std::int64_t CeilDiv(std::int64_t a, std::int64_t b) { return -FloorDiv(-a, b); }
 
 // The year in whole years, or the fallback for an unknown year and for one
 // that only a coarser scale records.
@@ -45,8 +36,9 @@ std::int64_t CContextYear::GridYear(const CContextPoint& p, int labelStep) {
     // The walk visits k = 0, 1, ... while the grid year is below the last
     // labelled one; the first k whose [x - t/2, x + t/2] holds the point is
     // the smallest k with k*t >= p.x - firstX - t/2, if that one holds it.
-    const std::int64_t steps = p.gridLastYear > p.gridFirstYear ? CeilDiv(p.gridLastYear - p.gridFirstYear, years) : 0;
-    const std::int64_t k = std::max<std::int64_t>(0, CeilDiv(p.x - p.gridFirstX - t / 2, t));
+    const std::int64_t steps =
+        p.gridLastYear > p.gridFirstYear ? FloorDivision::CeilDiv(p.gridLastYear - p.gridFirstYear, years) : 0;
+    const std::int64_t k = std::max<std::int64_t>(0, FloorDivision::CeilDiv(p.x - p.gridFirstX - t / 2, t));
     const std::int64_t x = p.gridFirstX + k * t;
     if (k < steps && x - t / 2 <= p.x && p.x <= x + t / 2) {
         return p.gridFirstYear + k * years;

@@ -1,22 +1,9 @@
 #include "layout/CHeaderLayout.h"
 
 #include "layout/CTimelineGeometry.h"
+#include "layout/FloorDivision.h"
 
 #include <algorithm>
-
-namespace {
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    std::int64_t q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) {
-        --q;
-    }
-    return q;
-}
-
-std::int64_t FloorMod(std::int64_t a, std::int64_t b) { return a - FloorDiv(a, b) * b; }
-
-}  // namespace
 
 CHeaderGrid CHeaderLayout::Layout(const CTimelineGeometry& g, int labelStep, const std::optional<View>& view) {
     CHeaderGrid grid;
@@ -31,9 +18,9 @@ CHeaderGrid CHeaderLayout::Layout(const CTimelineGeometry& g, int labelStep, con
     if (view) {
         // From one step left of the first grid year in view (never before
         // the range), to one step right of the window's right edge.
-        k = std::max<std::int64_t>(0, FloorDiv(view->scrollX - originX, t) - 1);
+        k = std::max<std::int64_t>(0, FloorDivision::Div(view->scrollX - originX, t) - 1);
         const std::int64_t right = view->width + view->scrollX;
-        const std::int64_t kLast = (right - FloorMod(right, t) + g.LeftMargin()) / t + 1;
+        const std::int64_t kLast = (right - FloorDivision::Mod(right, t) + g.LeftMargin()) / t + 1;
         lastYear = std::min(lastYear, first + kLast * stepYears);
     }
     grid.step = t;
@@ -47,7 +34,7 @@ CHeaderGrid CHeaderLayout::Layout(const CTimelineGeometry& g, int labelStep, con
         m.gridYear = y;
         m.x = x;
         const bool isLast = y == g.LastYear();
-        if (FloorMod(y, 100) == 50) {
+        if (FloorDivision::Mod(y, 100) == 50) {
             m.shortTickX = x;
             if (!isLast) {
                 m.hasLabel = true;

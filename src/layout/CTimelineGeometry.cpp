@@ -1,6 +1,7 @@
 #include "layout/CTimelineGeometry.h"
 
 #include "layout/CTextMeasurer.h"
+#include "layout/FloorDivision.h"
 #include "model/CPerson.h"
 #include "model/CVitachronDoc.h"
 
@@ -15,16 +16,6 @@ int Bounded(std::int64_t v, std::int64_t lo, std::int64_t hi, std::int64_t fallb
         return static_cast<int>(fallback);
     }
     return static_cast<int>(v);
-}
-
-// Rounds toward minus infinity; the arithmetic of pixel rows must not
-// depend on which side of zero a point lies.
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    std::int64_t q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) {
-        --q;
-    }
-    return q;
 }
 
 }  // namespace
@@ -80,7 +71,7 @@ std::int64_t CTimelineGeometry::RowFromPoint(std::int64_t y) const {
 std::int64_t CTimelineGeometry::BarRowFromPoint(std::int64_t y, std::int64_t count) const {
     // Row r's band is [RowTop(r) + RowHeight/2, that + BarThickness].
     const std::int64_t offset = y - headerHeight_ - rowHeight_ / 2;
-    const std::int64_t lowest = std::max<std::int64_t>(0, -FloorDiv(-(offset - barThickness_), rowHeight_));
+    const std::int64_t lowest = std::max<std::int64_t>(0, -FloorDivision::Div(-(offset - barThickness_), rowHeight_));
     if (lowest >= count) {
         return -1;
     }
