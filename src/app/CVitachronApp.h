@@ -9,11 +9,6 @@
 
 #include <memory>
 
-class CBrowserSupport;
-class CColorChooser;
-class CFileChooser;
-class CFontChooser;
-class CProfile;
 class CVitachronDocManager;
 
 class CVitachronApp : public wxApp {
