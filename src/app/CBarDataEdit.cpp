@@ -92,6 +92,9 @@ CBarDataEdit::CBarDataEdit(wxWindow* parent, Owner& owner) : wxPanel(parent, Id:
                                wxTE_PROCESS_ENTER | wxTE_RIGHT);
     applyButton_ = new wxButton(box, Id::BarBaseYearApply, ToWx(Str::kBarBaseYearApply), wxDefaultPosition,
                                 wxDefaultSize, wxBU_EXACTFIT);
+    // Exact fit keeps the bar narrow, but the theme's own padding would put
+    // the two characters against the frame.
+    applyButton_->SetMinSize(wxSize(applyButton_->GetBestSize().x + FromDIP(12), -1));
     baseYearOff_ = new wxCheckBox(box, Id::BarBaseYearOff, ToWx(Str::kBarBaseYearOff));
     auto* yearLine = new wxBoxSizer(wxHORIZONTAL);
     yearLine->Add(baseYear_, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 2);
