@@ -48,8 +48,7 @@ void CDialogCalcFromAge::BuildControls() {
     top->Add(grid, wxSizerFlags().Border(wxLEFT | wxRIGHT, 10));
     top->Add(new wxButton(this, Id::CalcRun, ToWx(Str::kCalcRun)), wxSizerFlags().Center().Border(wxALL, 10));
 
-    top->Add(CreateOkCancelButtons(this, {.arrangement = ButtonArrangement::Platform}),
-             wxSizerFlags().Right().Border(wxALL, 10));
+    top->Add(CreateOkCancelButtons(this), wxSizerFlags().Right().Border(wxALL, 10));
     SetSizerAndFit(top);
 
     for (wxTextCtrl* figures : {birth_, death_}) {

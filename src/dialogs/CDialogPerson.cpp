@@ -118,7 +118,7 @@ void CDialogPerson::BuildControls() {
                            wxTE_MULTILINE);
 
     // Adding keeps the dialog open for the next person: OK adds one, Cancel closes.
-    OkCancelOptions closing{.arrangement = ButtonArrangement::Platform};
+    OkCancelOptions closing;
     if (IsAddMode()) {
         closing.okLabel = Str::kPersonAddOk;
         closing.cancelLabel = Str::kPersonAddClose;

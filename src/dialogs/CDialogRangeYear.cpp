@@ -34,7 +34,7 @@ void CDialogRangeYear::BuildControls() {
     grid->Add(new wxStaticText(this, wxID_ANY, ToWx(Str::kRangeEnd)), wxSizerFlags().CenterVertical());
     grid->Add(endField_);
 
-    wxSizer* buttons = CreateOkCancelButtons(this, {.arrangement = ButtonArrangement::Platform});
+    wxSizer* buttons = CreateOkCancelButtons(this);
 
     auto* top = new wxBoxSizer(wxVERTICAL);
     top->Add(grid, wxSizerFlags().Border(wxALL, gap));

@@ -20,15 +20,6 @@ wxSizer* CreateOkCancelButtons(wxWindow* parent, const OkCancelOptions& options)
     }
     wxButton* cancel = options.withCancel ? new wxButton(parent, wxID_CANCEL, ToWx(options.cancelLabel)) : nullptr;
     switch (options.arrangement) {
-        case ButtonArrangement::Platform: {
-            auto* buttons = new wxStdDialogButtonSizer;
-            buttons->AddButton(ok);
-            if (cancel != nullptr) {
-                buttons->AddButton(cancel);
-            }
-            buttons->Realize();
-            return buttons;
-        }
         case ButtonArrangement::Column: {
             auto* column = new wxBoxSizer(wxVERTICAL);
             column->Add(ok, 0, wxEXPAND | (cancel != nullptr ? wxBOTTOM : 0), 6);

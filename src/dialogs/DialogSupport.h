@@ -16,9 +16,8 @@ class wxWindow;
 
 // Where a dialog's closing buttons stand.
 enum class ButtonArrangement {
-    Row,       // side by side, OK first
-    Platform,  // the desktop's own order and spacing (on GTK Cancel first)
-    Column,    // one above the other, as wide as a column of side buttons
+    Row,     // side by side, OK first, as in every dialog of the program
+    Column,  // one above the other, as wide as a column of side buttons
 };
 
 struct OkCancelOptions {

@@ -24,8 +24,7 @@ CDialogIEWarn::CDialogIEWarn(wxWindow* parent, CBrowserSupport& browser)
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(top, 0, wxALL | wxEXPAND, 12);
     sizer->Add(dontShow_, 0, wxLEFT | wxRIGHT, 12);
-    sizer->Add(CreateOkCancelButtons(this, {.withCancel = false, .arrangement = ButtonArrangement::Platform}), 0,
-               wxALL | wxEXPAND, 12);
+    sizer->Add(CreateOkCancelButtons(this, {.withCancel = false}), 0, wxALL | wxALIGN_RIGHT, 12);
     SetSizerAndFit(sizer);
     CentreOnParent();
 

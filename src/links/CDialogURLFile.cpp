@@ -34,7 +34,7 @@ CDialogURLFile::CDialogURLFile(wxWindow* parent, std::vector<std::string> histor
     row->Add(choose, 0, wxALIGN_CENTER_VERTICAL);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(row, 0, wxALL | wxEXPAND, 12);
-    sizer->Add(CreateOkCancelButtons(this, {.arrangement = ButtonArrangement::Platform}), 0, wxALL | wxEXPAND, 12);
+    sizer->Add(CreateOkCancelButtons(this), 0, wxALL | wxALIGN_RIGHT, 12);
     SetSizerAndFit(sizer);
     CentreOnParent();
 
