@@ -27,16 +27,7 @@ CDialogExportFileSet::CDialogExportFileSet(wxWindow* parent, std::vector<CBaseYe
     rename_->Disable();
     wxSizer* buttons =
         CreateOkCancelButtons(this, {.okLabel = Str::kConvertButton, .arrangement = ButtonArrangement::Column});
-
-    auto* side = new wxBoxSizer(wxVERTICAL);
-    side->Add(rename_, 0, wxEXPAND);
-    side->AddStretchSpacer();
-    side->Add(buttons, 0, wxEXPAND);
-
-    auto* top = new wxBoxSizer(wxHORIZONTAL);
-    top->Add(list_, 1, wxEXPAND | wxALL, 12);
-    top->Add(side, 0, wxEXPAND | wxTOP | wxRIGHT | wxBOTTOM, 12);
-    SetSizerAndFit(top);
+    SetSizerAndFit(CreateSideColumnLayout(list_, rename_, buttons));
     FillList();
     CentreOnParent();
 

@@ -23,16 +23,7 @@ CDialogInputBaseYear::CDialogInputBaseYear(wxWindow* parent, CFileChooser& choos
                                                     .arrangement = ButtonArrangement::Column});
     ok_ = static_cast<wxButton*>(FindWindow(wxID_OK));
     ok_->Disable();
-
-    auto* side = new wxBoxSizer(wxVERTICAL);
-    side->Add(choose, 0, wxEXPAND);
-    side->AddStretchSpacer();
-    side->Add(buttons, 0, wxEXPAND);
-
-    auto* top = new wxBoxSizer(wxHORIZONTAL);
-    top->Add(names_, 1, wxEXPAND | wxALL, 12);
-    top->Add(side, 0, wxEXPAND | wxTOP | wxRIGHT | wxBOTTOM, 12);
-    SetSizerAndFit(top);
+    SetSizerAndFit(CreateSideColumnLayout(names_, choose, buttons));
     CentreOnParent();
 
     Bind(wxEVT_BUTTON, &CDialogInputBaseYear::OnChoose, this, Id::InputBaseYearChoose);

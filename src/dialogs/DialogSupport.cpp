@@ -39,6 +39,18 @@ wxSizer* CreateOkCancelButtons(wxWindow* parent, const OkCancelOptions& options)
     return row;
 }
 
+wxSizer* CreateSideColumnLayout(wxWindow* content, wxWindow* topButton, wxSizer* closingButtons) {
+    auto* side = new wxBoxSizer(wxVERTICAL);
+    side->Add(topButton, 0, wxEXPAND);
+    side->AddStretchSpacer();
+    side->Add(closingButtons, 0, wxEXPAND);
+
+    auto* top = new wxBoxSizer(wxHORIZONTAL);
+    top->Add(content, 1, wxEXPAND | wxALL, 12);
+    top->Add(side, 0, wxEXPAND | wxTOP | wxRIGHT | wxBOTTOM, 12);
+    return top;
+}
+
 void EndDialogWith(wxDialog& dialog, int rc) {
     if (dialog.IsModal()) {
         dialog.EndModal(rc);

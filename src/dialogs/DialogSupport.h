@@ -34,6 +34,10 @@ struct OkCancelOptions {
 // the locale. The stock ids keep Esc and the close box on Cancel.
 wxSizer* CreateOkCancelButtons(wxWindow* parent, const OkCancelOptions& options = {});
 
+// The file dialogs' layout: the content filling the left, and on the right a
+// column with one button at the top and the closing buttons at the bottom.
+wxSizer* CreateSideColumnLayout(wxWindow* content, wxWindow* topButton, wxSizer* closingButtons);
+
 // Ends the dialog with rc: EndModal when it runs modally, otherwise hides it
 // and leaves rc as its return code.
 void EndDialogWith(wxDialog& dialog, int rc);
