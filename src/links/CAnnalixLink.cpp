@@ -52,7 +52,7 @@ void CAnnalixLink::Fail(const char* format, int error) const {
 }
 
 void CAnnalixLink::ShowInAnnalix(const std::string& path) {
-    // The event is opened anew by name, as its handle was on the old system.
+    // The event is opened anew by name each time, and checked as it is opened.
     CNamedEvent event(options_.eventName, CSharedMemory::Mode::OpenExisting);
     if (!event.IsOpen()) {
         Fail(Str::kAnnalixStartFailed, event.Error());
@@ -68,10 +68,23 @@ void CAnnalixLink::ShowInAnnalix(const std::string& path) {
     const auto encoded = CSharedBlock::EncodePath(path);
     bool answered = false;
     if (encoded) {
-        block_->Write(*encoded);
-        event.Reset();
+        // Another process may have shrunk either object, or put something
+        // else in its place, since the frame made it: then neither is used.
+        if (const int error = block_->Write(*encoded)) {
+            Fail(Str::kAnnalixStartFailed, error);
+            return;
+        }
+        if (const int error = event.Reset()) {
+            Fail(Str::kAnnalixStartFailed, error);
+            return;
+        }
         transport_->Broadcast(transport_->OwnHandle(), LinkProtocol::kQuery);
-        answered = event.Wait(options_.answerTimeout);
+        const CNamedEvent::WaitResult waited = event.Wait(options_.answerTimeout);
+        if (waited.error != 0) {
+            Fail(Str::kAnnalixStartFailed, waited.error);
+            return;
+        }
+        answered = waited.set;
     }
 
     if (answered) {
@@ -137,6 +150,8 @@ void CAnnalixLink::AnswerQuery(CLinkTransport::Handle asker) {
         return;
     }
     const auto encoded = CSharedBlock::EncodePath(callbacks_.documentPath());
+    // A block that cannot be read (shrunk or replaced by another process)
+    // names no document: the query goes unanswered, as while it is released.
     if (encoded && block_->Holds(*encoded)) {
         transport_->Send(asker, transport_->OwnHandle(), LinkProtocol::kAnswer);
     }

@@ -1,11 +1,10 @@
 #include "links/CNamedEvent.h"
 
-#include <atomic>
 #include <cerrno>
 #include <climits>
-#include <cstdint>
 
 #include <linux/futex.h>
+#include <sys/mman.h>
 #include <sys/syscall.h>
 #include <time.h>
 #include <unistd.h>
@@ -13,48 +12,87 @@
 namespace {
 
 constexpr std::size_t kEventSize = 64;
+constexpr std::uint32_t kNotSet = 0;
+constexpr std::uint32_t kSet = 1;
 
 // Not FUTEX_PRIVATE: the waiters live in other processes.
-long Futex(std::uint32_t* word, int op, std::uint32_t value, const timespec* timeout) {
+long Futex(void* word, int op, std::uint32_t value, const timespec* timeout) {
     return ::syscall(SYS_futex, word, op, value, timeout, nullptr, 0);
 }
 
 }  // namespace
 
-CNamedEvent::CNamedEvent(const std::string& name, CSharedMemory::Mode mode) : memory_(name, kEventSize, mode) {}
-
-void CNamedEvent::Set() {
-    if (!IsOpen()) {
+CNamedEvent::CNamedEvent(const std::string& name, CSharedMemory::Mode mode) : memory_(name, kEventSize, mode) {
+    if (!memory_.IsOpen()) {
+        error_ = memory_.Error();
         return;
     }
-    auto* word = static_cast<std::uint32_t*>(memory_.Data());
-    std::atomic_ref<std::uint32_t>(*word).store(1, std::memory_order_release);
-    Futex(word, FUTEX_WAKE, INT_MAX, nullptr);
+    void* p = ::mmap(nullptr, kEventSize, PROT_READ, MAP_SHARED, memory_.Descriptor(), 0);
+    if (p == MAP_FAILED) {
+        error_ = errno;
+        memory_.Release();
+        return;
+    }
+    word_ = p;
 }
 
-void CNamedEvent::Reset() {
-    if (IsOpen()) {
-        std::atomic_ref<std::uint32_t>(*static_cast<std::uint32_t*>(memory_.Data())).store(0, std::memory_order_release);
+CNamedEvent::~CNamedEvent() {
+    if (word_ != nullptr) {
+        ::munmap(word_, kEventSize);
     }
 }
 
-bool CNamedEvent::Wait(std::chrono::milliseconds timeout) const {
+int CNamedEvent::ReadWord(std::uint32_t& value) const {
+    if (const int error = memory_.Read(0, &value, sizeof value)) {
+        return error;
+    }
+    return value == kNotSet || value == kSet ? 0 : EINVAL;
+}
+
+int CNamedEvent::Set() {
     if (!IsOpen()) {
-        return false;
+        return error_;
     }
-    auto* word = static_cast<std::uint32_t*>(memory_.Data());
-    const std::atomic_ref<std::uint32_t> state(*word);
+    if (const int error = memory_.Write(0, &kSet, sizeof kSet)) {
+        return error;
+    }
+    // The write is a system call, so every waiter that the kernel wakes
+    // here sees the word set when it looks again.
+    Futex(word_, FUTEX_WAKE, INT_MAX, nullptr);
+    return 0;
+}
+
+int CNamedEvent::Reset() {
+    if (!IsOpen()) {
+        return error_;
+    }
+    return memory_.Write(0, &kNotSet, sizeof kNotSet);
+}
+
+CNamedEvent::WaitResult CNamedEvent::Wait(std::chrono::milliseconds timeout) const {
+    if (!IsOpen()) {
+        return {false, error_};
+    }
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (state.load(std::memory_order_acquire) == 0) {
+    for (;;) {
+        std::uint32_t value = kNotSet;
+        if (const int error = ReadWord(value)) {
+            return {false, error};
+        }
+        if (value == kSet) {
+            return {true, 0};
+        }
         const auto left = deadline - std::chrono::steady_clock::now();
         if (left <= std::chrono::nanoseconds::zero()) {
-            return false;
+            return {false, 0};
         }
         const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
         const timespec ts{static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
         // Sleeps only while the word is still 0; a Set() in between makes it
-        // return at once. Wake-ups for any other reason just loop.
-        Futex(word, FUTEX_WAIT, 0, &ts);
+        // return at once. Wake-ups for any other reason just look again. A
+        // word the kernel cannot reach any more is an object shrunk under us.
+        if (Futex(word_, FUTEX_WAIT, kNotSet, &ts) != 0 && errno == EFAULT) {
+            return {false, EINVAL};
+        }
     }
-    return true;
 }

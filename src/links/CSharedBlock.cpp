@@ -3,24 +3,20 @@
 #include "model/CCp932.h"
 
 #include <algorithm>
-#include <cstring>
 
 CSharedBlock::CSharedBlock(const std::string& name, CSharedMemory::Mode mode)
     : memory_(name, LinkProtocol::kBlockSize, mode) {}
 
-void CSharedBlock::Write(std::string_view cp932Path) {
-    if (IsOpen()) {
-        const Bytes bytes = Pack(cp932Path);
-        std::memcpy(memory_.Data(), bytes.data(), bytes.size());
-    }
+int CSharedBlock::Write(std::string_view cp932Path) {
+    const Bytes bytes = Pack(cp932Path);
+    return memory_.Write(0, bytes.data(), bytes.size());
 }
 
-CSharedBlock::Bytes CSharedBlock::Read() const {
+int CSharedBlock::Read(Bytes& bytes) const { return memory_.Read(0, bytes.data(), bytes.size()); }
+
+bool CSharedBlock::Holds(std::string_view cp932Path) const {
     Bytes bytes{};
-    if (IsOpen()) {
-        std::memcpy(bytes.data(), memory_.Data(), bytes.size());
-    }
-    return bytes;
+    return Read(bytes) == 0 && Matches(bytes, cp932Path);
 }
 
 CSharedBlock::Bytes CSharedBlock::Pack(std::string_view cp932Path) {

@@ -24,10 +24,13 @@ public:
     // The block is unusable afterwards: IsOpen() is false.
     void Release() { memory_.Release(); }
 
-    // cp932Path is already in code page 932 (see EncodePath).
-    void Write(std::string_view cp932Path);
-    Bytes Read() const;
-    bool Holds(std::string_view cp932Path) const { return IsOpen() && Matches(Read(), cp932Path); }
+    // cp932Path is already in code page 932 (see EncodePath). Both return 0,
+    // or why the block cannot be used (CSharedMemory::Read's codes): another
+    // process may have shrunk it or put something else under its name.
+    int Write(std::string_view cp932Path);
+    int Read(Bytes& bytes) const;
+    // False also when the block cannot be read.
+    bool Holds(std::string_view cp932Path) const;
 
     // The path as the block holds it: at most 1000 bytes, zero-padded.
     static Bytes Pack(std::string_view cp932Path);

@@ -1,69 +1,97 @@
 #include "links/CSharedMemory.h"
 
+#include "links/CLinkNamespace.h"
+
 #include <cerrno>
 #include <utility>
 
-#include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-std::string PosixName(const std::string& name) { return "/" + name; }
-
-}  // namespace
-
 CSharedMemory::CSharedMemory(const std::string& name, std::size_t size, Mode mode) : size_(size) {
-    if (name.empty() || name.find('/') != std::string::npos || size == 0) {
+    if (size == 0) {
         error_ = EINVAL;
         return;
     }
-    const int flags = O_RDWR | (mode == Mode::CreateOrOpen ? O_CREAT : 0);
-    const int fd = ::shm_open(PosixName(name).c_str(), flags | O_CLOEXEC, 0600);
+    const int fd = CLinkNamespace::Open(name, mode == Mode::CreateOrOpen, error_);
     if (fd < 0) {
-        error_ = errno;
         return;
     }
-    // Whoever comes first sizes the object; one that finds it still empty
-    // (its creator has not got that far) sizes it too, so nobody maps past
-    // the end. Growing fills with zeros, which is every user's initial state.
+    // Whoever comes first sizes the object; one that finds it still short
+    // (its creator has not got that far) sizes it too. Growing fills with
+    // zeros, which is every user's initial state. An object opened to be
+    // used as it is must already be whole.
     struct stat st {};
-    if (::fstat(fd, &st) != 0 ||
-        (static_cast<std::size_t>(st.st_size) < size && ::ftruncate(fd, static_cast<off_t>(size)) != 0)) {
+    if (::fstat(fd, &st) != 0) {
         error_ = errno;
+    } else if (static_cast<std::size_t>(st.st_size) < size) {
+        if (mode == Mode::OpenExisting) {
+            error_ = EINVAL;
+        } else if (::ftruncate(fd, static_cast<off_t>(size)) != 0) {
+            error_ = errno;
+        }
+    }
+    if (error_ != 0) {
         ::close(fd);
         return;
     }
-    void* p = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-    error_ = p == MAP_FAILED ? errno : 0;
-    ::close(fd);
-    if (p != MAP_FAILED) {
-        data_ = p;
-    }
+    fd_ = fd;
 }
 
 CSharedMemory::~CSharedMemory() { Release(); }
 
 CSharedMemory::CSharedMemory(CSharedMemory&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)), size_(other.size_), error_(other.error_) {}
+    : fd_(std::exchange(other.fd_, -1)), size_(other.size_), error_(other.error_) {}
 
 CSharedMemory& CSharedMemory::operator=(CSharedMemory&& other) noexcept {
     if (this != &other) {
         Release();
-        data_ = std::exchange(other.data_, nullptr);
+        fd_ = std::exchange(other.fd_, -1);
         size_ = other.size_;
         error_ = other.error_;
     }
     return *this;
 }
 
+int CSharedMemory::Usable(std::size_t offset, std::size_t count) const {
+    if (fd_ < 0) {
+        return error_ != 0 ? error_ : ENOENT;
+    }
+    if (offset > size_ || count > size_ - offset) {
+        return EINVAL;
+    }
+    return CLinkNamespace::Check(fd_, size_);
+}
+
+int CSharedMemory::Read(std::size_t offset, void* out, std::size_t count) const {
+    if (const int error = Usable(offset, count)) {
+        return error;
+    }
+    // Shrunk between the check and here: a short read, which says the same.
+    const ssize_t n = ::pread(fd_, out, count, static_cast<off_t>(offset));
+    if (n < 0) {
+        return errno;
+    }
+    return static_cast<std::size_t>(n) == count ? 0 : EINVAL;
+}
+
+int CSharedMemory::Write(std::size_t offset, const void* in, std::size_t count) {
+    if (const int error = Usable(offset, count)) {
+        return error;
+    }
+    const ssize_t n = ::pwrite(fd_, in, count, static_cast<off_t>(offset));
+    if (n < 0) {
+        return errno;
+    }
+    return static_cast<std::size_t>(n) == count ? 0 : EIO;
+}
+
 void CSharedMemory::Release() {
-    if (data_ != nullptr) {
-        ::munmap(data_, size_);
-        data_ = nullptr;
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
         error_ = ENOENT;  // what a later use reports: the block is gone
     }
 }
 
-void CSharedMemory::Remove(const std::string& name) { ::shm_unlink(PosixName(name).c_str()); }
+void CSharedMemory::Remove(const std::string& name) { CLinkNamespace::Remove(name); }

@@ -1,4 +1,5 @@
 #include "links/CAnnalixLink.h"
+#include "links/CLinkNamespace.h"
 
 #include "support/links/CFakeLinkTransport.h"
 #include "support/links/UniqueName.h"
@@ -6,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <fstream>
+
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 using Sent = CFakeLinkTransport::Sent;
@@ -97,7 +101,7 @@ TEST_F(AnnalixLinkTest, AnAnswerAfterTheWaitCountsOnlyForItselfNotForTheNextQuer
     // Too late for its query: it still names the window and sets the event...
     EXPECT_EQ(transport->Deliver(LinkProtocol::kHasDocument, 0x100000099).get(), 0);
     EXPECT_EQ(link->AnnalixWindow(), 0x100000099);
-    EXPECT_TRUE(CNamedEvent(eventName).Wait(0ms));
+    EXPECT_TRUE(CNamedEvent(eventName).Wait(0ms).set);
     // ...but the next query resets the event first, so nobody answering it means a start.
     link->ShowInAnnalix("/d/x.anx");
     EXPECT_EQ(transport->started.size(), 1u);
@@ -125,6 +129,37 @@ TEST_F(AnnalixLinkTest, AReleasedBlockOrAMissingEventIsTheStartErrorUntilReacqui
     link->ShowInAnnalix("/d/x.anx");
     EXPECT_EQ(messages.back(), "Annalixの起動に失敗しました(2)");  // ENOENT
     EXPECT_EQ(transport->broadcasts.size(), 1u);
+}
+
+TEST_F(AnnalixLinkTest, ABlockOrEventShrunkOrFilledByAnotherProcessIsTheStartErrorNotACrash) {
+    const std::string block = CLinkNamespace::PathOf(blockName);
+    const std::string event = CLinkNamespace::PathOf(eventName);
+    // A query finds no document in a block it cannot read whole.
+    WriteBlock(documentPath);
+    ASSERT_EQ(::truncate(block.c_str(), 10), 0);
+    auto reply = transport->Deliver(LinkProtocol::kAskHasDocument, 0x100000031);
+    RunUiQueue();
+    EXPECT_EQ(reply.get(), 0);
+    EXPECT_TRUE(transport->sent.empty());
+    link->ShowInAnnalix("/d/x.anx");
+    EXPECT_EQ(messages, std::vector<std::string>{"Annalixの起動に失敗しました(22)"});
+    EXPECT_TRUE(transport->broadcasts.empty());
+
+    // The event shrunk, or filled with what no event holds, while the link waits on it.
+    ASSERT_EQ(::truncate(block.c_str(), 1000), 0);
+    transport->duringBroadcast = [&] { ASSERT_EQ(::truncate(event.c_str(), 0), 0); };
+    link->ShowInAnnalix("/d/x.anx");
+    ASSERT_EQ(::truncate(event.c_str(), 64), 0);
+    transport->duringBroadcast = [&] {
+        std::ofstream(event, std::ios::in | std::ios::out | std::ios::binary).write("\xEF\xBE\xAD\xDE", 4);
+    };
+    link->ShowInAnnalix("/d/x.anx");
+    EXPECT_EQ(transport->broadcasts.size(), 2u);
+    EXPECT_EQ(messages, std::vector<std::string>(3, "Annalixの起動に失敗しました(22)"));
+    EXPECT_TRUE(transport->started.empty());
+    // An answer setting a shrunk event does no harm either.
+    ASSERT_EQ(::truncate(event.c_str(), 0), 0);
+    EXPECT_EQ(transport->Deliver(LinkProtocol::kHasDocument, 0x100000055).get(), 0);
 }
 
 TEST_F(AnnalixLinkTest, APathOutsideCodePage932SkipsTheQueryAndStartsAnnalix) {

@@ -17,9 +17,10 @@ TEST(CSharedBlock, APathWrittenByOneUserIsReadZeroPaddedByAnother) {
     ASSERT_TRUE(writer.IsOpen());
     ASSERT_TRUE(reader.IsOpen());
 
-    writer.Write(std::string(1000, 'x'));  // leaves no zero behind a shorter path
-    writer.Write("/home/a/history.anx");
-    const CSharedBlock::Bytes bytes = reader.Read();
+    ASSERT_EQ(writer.Write(std::string(1000, 'x')), 0);  // leaves no zero behind a shorter path
+    ASSERT_EQ(writer.Write("/home/a/history.anx"), 0);
+    CSharedBlock::Bytes bytes{};
+    ASSERT_EQ(reader.Read(bytes), 0);
     EXPECT_EQ(std::string(bytes.data(), 19), "/home/a/history.anx");
     EXPECT_EQ(std::count(bytes.begin() + 19, bytes.end(), '\0'), 1000 - 19);
     EXPECT_TRUE(reader.Holds("/home/a/history.anx"));
@@ -35,7 +36,8 @@ TEST(CSharedBlock, AThousandBytePathFillsTheBlockWithoutTerminatorAndComparesOve
     path.front() = '/';
     path.back() = 'z';
     block.Write(path);
-    const CSharedBlock::Bytes bytes = block.Read();
+    CSharedBlock::Bytes bytes{};
+    ASSERT_EQ(block.Read(bytes), 0);
     EXPECT_EQ(bytes.back(), 'z');
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\0'), 0);
     EXPECT_TRUE(block.Holds(path));
@@ -73,7 +75,7 @@ TEST(CSharedBlock, AReleasedOrMissingBlockIsUnusableAndSaysWhy) {
     block.Release();
     EXPECT_FALSE(block.IsOpen());
     EXPECT_NE(block.Error(), 0);
-    block.Write("/x");  // harmless
+    EXPECT_EQ(block.Write("/x"), ENOENT);  // harmless
     EXPECT_FALSE(block.Holds("/x"));
 
     CSharedBlock slashed("a/b");
@@ -85,12 +87,14 @@ TEST(CNamedEvent, StaysSetForEveryWaiterUntilReset) {
     CUniqueName name("event");
     CNamedEvent event(name);
     ASSERT_TRUE(event.IsOpen());
-    EXPECT_FALSE(event.Wait(0ms));  // a new event starts not set
-    event.Set();
-    EXPECT_TRUE(event.Wait(0ms));
-    EXPECT_TRUE(event.Wait(0ms));
-    event.Reset();
-    EXPECT_FALSE(event.Wait(20ms));
+    EXPECT_FALSE(event.Wait(0ms).set);  // a new event starts not set
+    EXPECT_EQ(event.Set(), 0);
+    EXPECT_TRUE(event.Wait(0ms).set);
+    EXPECT_TRUE(event.Wait(0ms).set);
+    EXPECT_EQ(event.Reset(), 0);
+    const CNamedEvent::WaitResult later = event.Wait(20ms);
+    EXPECT_FALSE(later.set);
+    EXPECT_EQ(later.error, 0);
 }
 
 TEST(CNamedEvent, ASetThroughAnotherOpeningWakesAWaiter) {
@@ -101,10 +105,10 @@ TEST(CNamedEvent, ASetThroughAnotherOpeningWakesAWaiter) {
         CNamedEvent other(name.str(), CSharedMemory::Mode::OpenExisting);
         other.Set();
     });
-    EXPECT_TRUE(waiter.Wait(10s));
+    EXPECT_TRUE(waiter.Wait(10s).set);
     setter.join();
 
     CNamedEvent missing("vitachron test no such event", CSharedMemory::Mode::OpenExisting);
     EXPECT_FALSE(missing.IsOpen());
-    EXPECT_FALSE(missing.Wait(0ms));
+    EXPECT_EQ(missing.Wait(0ms).error, ENOENT);
 }

@@ -139,6 +139,11 @@ protected:
         // A desktop of its own: no program for *.anx unless the test installs one.
         ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+        // The link's objects in a runtime folder of their own, where every
+        // program of the case must find them.
+        ::setenv("XDG_RUNTIME_DIR", (dir / "runtime").c_str(), 1);
+        fs::create_directory(dir / "runtime");
+        fs::permissions(dir / "runtime", fs::perms::owner_all);
         peerLog = dir / "peer.log";
         ::setenv("ANNALIX_PEER_LOG", peerLog.c_str(), 1);
         ::setenv("ANNALIX_PEER_BLOCK", block.str().c_str(), 1);
@@ -292,10 +297,12 @@ TEST_F(LinkProcessTest, VitachronAnswersQueriesForItsOwnDocumentOnlyAndCentresRe
         return std::exchange(received, {});
     };
     CSharedBlock shared(block.str());
+    EXPECT_TRUE(fs::exists(dir / "runtime" / block.str()));  // where link-host made it
 
     // A 1000-byte path fills the block with no terminator, and matches.
-    shared.Write(document);
-    const auto bytes = shared.Read();
+    ASSERT_EQ(shared.Write(document), 0);
+    CSharedBlock::Bytes bytes{};
+    ASSERT_EQ(shared.Read(bytes), 0);
     EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\0'), 0);
     EXPECT_EQ(annalix.Send(hostHandle, LinkProtocol::kAskHasDocument, annalix.OwnHandle()), 0);
     // Answered before the query returned.

@@ -63,7 +63,10 @@ void CAnnalixPeer::OnMessage(std::int64_t wParam, std::int64_t lParam, CLinkRepl
 }
 
 void CAnnalixPeer::AskForDocument(const std::string& vitachronPath) {
-    block_.Write(CCp932::EncodeLossy(vitachronPath));
+    if (const int error = block_.Write(CCp932::EncodeLossy(vitachronPath))) {
+        callbacks_.log("block-error " + std::to_string(error));
+        return;
+    }
     callbacks_.log("sent-query " + vitachronPath);
     transport_->Broadcast(LinkProtocol::kAskHasDocument, transport_->OwnHandle());
 }

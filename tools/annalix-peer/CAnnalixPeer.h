@@ -36,6 +36,8 @@ public:
     void SendCode(CLinkTransport::Handle vitachron, std::int64_t code, std::int64_t lParam);
 
     CLinkTransport::Handle OwnHandle() const { return transport_->OwnHandle(); }
+    // Why the shared block could not be opened (0 when it is open).
+    int BlockError() const { return block_.Error(); }
 
 private:
     void OnMessage(std::int64_t wParam, std::int64_t lParam, CLinkReply reply);

@@ -4,11 +4,13 @@
 // for it, shows the years Vitachron sends, and can ask Vitachron in turn.
 //
 // Environment, for tests: ANNALIX_PEER_LOG names a file that receives one
-// line per thing the link did; ANNALIX_PEER_BLOCK the shared block's name.
+// line per thing the link did; ANNALIX_PEER_BLOCK the shared block's name
+// (in this user's link namespace, as Vitachron's).
 #include "CAnnalixPeer.h"
 #include "CPeerFrame.h"
 
 #include "links/CDbusLinkTransport.h"
+#include "links/CLinkNamespace.h"
 #include "links/LinkProtocol.h"
 
 #include <wx/app.h>
@@ -17,6 +19,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
+#include <string>
 
 #include <unistd.h>
 
@@ -52,9 +55,13 @@ public:
             [this](const std::string& line) { Log(line); },
             [this](std::function<void()> task) { CallAfter(std::move(task)); },
         };
+        const std::string blockName = block && *block ? block : LinkProtocol::kBlockName;
         peer_ = std::make_unique<CAnnalixPeer>(
-            std::make_unique<CDbusLinkTransport>(LinkProtocol::kToAnnalix, LinkProtocol::kToVitachron),
-            block && *block ? block : LinkProtocol::kBlockName, std::move(callbacks));
+            std::make_unique<CDbusLinkTransport>(LinkProtocol::kToAnnalix, LinkProtocol::kToVitachron), blockName,
+            std::move(callbacks));
+        // Where Vitachron must find the block too: the same user's namespace.
+        Log("block " + CLinkNamespace::PathOf(blockName) +
+            (peer_->BlockError() != 0 ? " error=" + std::to_string(peer_->BlockError()) : std::string()));
         frame_->SetPeer(peer_.get());
         if (argc > 1) {
             frame_->OpenDocument(std::string(argv[1].utf8_str()));
