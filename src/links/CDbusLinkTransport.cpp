@@ -172,16 +172,49 @@ struct CDbusLinkTransport::Impl {
         }
     }
 
+    // timeoutMs -1: the bus's own default (25 s), for the bus itself only.
     VariantPtr Call(const std::string& destination, const char* path, const char* interface, const char* method,
-                    GVariant* parameters, const char* replyType, GError** error = nullptr) const {
+                    GVariant* parameters, const char* replyType, int timeoutMs) const {
         return VariantPtr(g_dbus_connection_call_sync(connection, destination.c_str(), path, interface, method,
                                                       parameters, replyType ? G_VARIANT_TYPE(replyType) : nullptr,
-                                                      G_DBUS_CALL_FLAGS_NONE, -1, nullptr, error));
+                                                      G_DBUS_CALL_FLAGS_NONE, timeoutMs, nullptr, nullptr));
+    }
+
+    VariantPtr CallPeer(Handle target, const char* method, GVariant* parameters, const char* replyType) const {
+        return Call(UniqueNameFromHandle(target), kObjectPath, kInterface, method, parameters, replyType,
+                    static_cast<int>(kReplyTimeout.count()));
     }
 
     VariantPtr CallBus(const char* method, GVariant* parameters, const char* replyType) const {
         return Call("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", method, parameters,
-                    replyType);
+                    replyType, -1);
+    }
+
+    // Message to every target at once; returns when each has replied or
+    // has had its own kReplyTimeout. The replies are collected on a main
+    // context of this call alone, so the calling (user-interface) thread
+    // runs nothing else meanwhile, as in a synchronous call.
+    void CallPeersAtOnce(const std::vector<Handle>& targets, std::int64_t wParam, std::int64_t lParam) const {
+        GMainContext* replies = g_main_context_new();
+        g_main_context_push_thread_default(replies);
+        std::size_t pending = targets.size();
+        for (const Handle target : targets) {
+            g_dbus_connection_call(
+                connection, UniqueNameFromHandle(target).c_str(), kObjectPath, kInterface, "Message",
+                g_variant_new("(sxx)", outgoing.c_str(), static_cast<gint64>(wParam), static_cast<gint64>(lParam)),
+                G_VARIANT_TYPE("(x)"), G_DBUS_CALL_FLAGS_NONE, static_cast<int>(kReplyTimeout.count()), nullptr,
+                [](GObject* source, GAsyncResult* result, gpointer data) {
+                    // A reply, an error or the time-out: all the same here.
+                    VariantPtr(g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, nullptr));
+                    --*static_cast<std::size_t*>(data);
+                },
+                &pending);
+        }
+        while (pending > 0) {
+            g_main_context_iteration(replies, TRUE);
+        }
+        g_main_context_pop_thread_default(replies);
+        g_main_context_unref(replies);
     }
 
     std::vector<std::string> ParticipantNames() const {
@@ -320,11 +353,10 @@ std::int64_t CDbusLinkTransport::Send(Handle target, std::int64_t wParam, std::i
     if (impl_->own == 0 || target == 0) {
         return 0;
     }
-    const VariantPtr reply =
-        impl_->Call(UniqueNameFromHandle(target), kObjectPath, kInterface, "Message",
-                    g_variant_new("(sxx)", impl_->outgoing.c_str(), static_cast<gint64>(wParam),
-                                  static_cast<gint64>(lParam)),
-                    "(x)");
+    const VariantPtr reply = impl_->CallPeer(
+        target, "Message",
+        g_variant_new("(sxx)", impl_->outgoing.c_str(), static_cast<gint64>(wParam), static_cast<gint64>(lParam)),
+        "(x)");
     gint64 result = 0;
     if (reply) {
         g_variant_get(reply.get(), "(x)", &result);
@@ -336,19 +368,20 @@ void CDbusLinkTransport::Broadcast(std::int64_t wParam, std::int64_t lParam) {
     if (impl_->own == 0) {
         return;
     }
+    std::vector<Handle> targets;
     for (const std::string& name : impl_->ParticipantNames()) {
-        const Handle target = *HandleFromBusName(name);
-        if (target != impl_->own) {
-            Send(target, wParam, lParam);
+        if (const Handle target = *HandleFromBusName(name); target != impl_->own) {
+            targets.push_back(target);
         }
     }
+    impl_->CallPeersAtOnce(targets, wParam, lParam);
 }
 
 bool CDbusLinkTransport::Raise(Handle target) {
     if (impl_->own == 0 || target == 0) {
         return false;
     }
-    return impl_->Call(UniqueNameFromHandle(target), kObjectPath, kInterface, "Raise", nullptr, nullptr) != nullptr;
+    return impl_->CallPeer(target, "Raise", nullptr, nullptr) != nullptr;
 }
 
 CLinkTransport::StartResult CDbusLinkTransport::StartAnnalix(const std::string& document,

@@ -6,9 +6,10 @@
 //   Raise()                                              come to the top
 // and then owns the bus name kBusNamePrefix + "h<a>_<b>", where ":<a>.<b>"
 // is its unique connection name and (a << 32 | b) its Handle. A broadcast
-// calls Message on every owner of such a name. The message name travels as
-// text and is compared exactly, so both programs keep their registered
-// names.
+// calls Message on every owner of such a name at once, each call with its
+// own time-out (kReplyTimeout), and collects the replies. The message name
+// travels as text and is compared exactly, so both programs keep their
+// registered names.
 //
 // Incoming calls are handled on a thread of this transport, with its own
 // GLib main context: a peer that answers our broadcast by calling back

@@ -42,6 +42,13 @@ public:
         int error = 0;  // the system's error code when not started
     };
 
+    // How long a participant has to reply to a message or a raise. A live
+    // one replies within milliseconds: messages are handled on a thread of
+    // the transport, never behind a busy window. One that has not replied by
+    // then counts as gone (its reply is 0), so a program that hangs holds
+    // our window up for this long, not for the system's default of 25 s.
+    static constexpr std::chrono::milliseconds kReplyTimeout{2000};
+
     virtual ~CLinkTransport() = default;
 
     // This participant; 0 when it could not join (then nothing is received).
@@ -50,12 +57,14 @@ public:
     virtual void SetHandlers(Handlers handlers) = 0;
 
     // Synchronous: returns when the receiver has replied (its reply), or 0
-    // when it is gone.
+    // when it is gone or has not replied within kReplyTimeout.
     virtual std::int64_t Send(Handle target, std::int64_t wParam, std::int64_t lParam) = 0;
-    // Sends to every other participant in turn, each synchronously.
+    // Sends to every other participant at once and returns when each has
+    // replied or has had its kReplyTimeout: one that hangs delays neither
+    // the others' handling nor the return by more than that.
     virtual void Broadcast(std::int64_t wParam, std::int64_t lParam) = 0;
     // Places that participant's window at the top and shows it, without
-    // moving or resizing it. False when it is gone.
+    // moving or resizing it. False when it is gone (or does not reply in time).
     virtual bool Raise(Handle target) = 0;
 
     // Starts the program the desktop associates with the document's file

@@ -6,6 +6,7 @@
 // that asks Vitachron questions.
 #include "links/CAnnalixPeerInstaller.h"
 #include "links/CDbusLinkTransport.h"
+#include "links/CLinkTransport.h"
 #include "links/CSharedBlock.h"
 #include "links/LinkProtocol.h"
 
@@ -73,6 +74,8 @@ public:
     }
     CChild(const CChild&) = delete;
     CChild& operator=(const CChild&) = delete;
+
+    GPid Pid() const { return pid_; }
 
     void Write(const std::string& line) {
         const std::string text = line + "\n";
@@ -328,4 +331,46 @@ TEST_F(LinkProcessTest, VitachronAnswersQueriesForItsOwnDocumentOnlyAndCentresRe
     EXPECT_EQ(annalix.Send(hostHandle, LinkProtocol::kCentreYear, 1603), 0);
     EXPECT_EQ(host->ReadLine(), "centre 1603");
     EXPECT_EQ(takeReceived(), Received{});
+}
+
+TEST_F(LinkProcessTest, PeersThatHangHoldTheBroadcastUpForOneReplyBoundAndTheLiveOneStillAnswers) {
+    const fs::path anx = MakeAnnalixDocument("history.anx");
+    StartHost("/home/u/x.vtc");
+    // Stopped, they keep their place on the bus but never answer.
+    std::vector<std::unique_ptr<CChild>> hung;
+    for (const char* name : {"a.anx", "b.anx", "c.anx"}) {
+        hung.push_back(std::make_unique<CChild>(std::vector<std::string>{VITACHRON_ANNALIX_PEER, MakeAnnalixDocument(name).string()}, false));
+    }
+    CChild live({VITACHRON_ANNALIX_PEER, anx.string()}, false);
+    const auto joined = [&] { return Count(ReadText(peerLog), "joined "); };
+    for (const auto deadline = std::chrono::steady_clock::now() + kPatience;
+         joined() < 4 && std::chrono::steady_clock::now() < deadline;) {
+        std::this_thread::sleep_for(20ms);
+    }
+    ASSERT_EQ(joined(), 4);
+    struct CResume {
+        std::vector<std::unique_ptr<CChild>>& children;
+        ~CResume() {
+            for (auto& child : children) {
+                ::kill(child->Pid(), SIGCONT);  // a stopped child would not end at the test's end
+            }
+        }
+    } resume{hung};
+    for (auto& child : hung) {
+        ASSERT_EQ(::kill(child->Pid(), SIGSTOP), 0);
+    }
+
+    const auto start = std::chrono::steady_clock::now();
+    host->Write("show 1582 " + anx.string());
+    EXPECT_EQ(host->UntilDone(), std::vector<std::string>{});
+    const auto took = std::chrono::steady_clock::now() - start;
+
+    const std::string log = WaitForPeer("year 1582");
+    EXPECT_NE(log.find("answered-query " + std::to_string(hostHandle) + "\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("raised\n"), std::string::npos) << log;
+    EXPECT_EQ(Count(log, "start "), 4) << "no Annalix was started\n" << log;
+    // The hung ones were waited for side by side, each for the bound: one
+    // after the other they would take three bounds at least.
+    EXPECT_GE(took, CLinkTransport::kReplyTimeout);
+    EXPECT_LT(took, 3 * CLinkTransport::kReplyTimeout);
 }
