@@ -58,10 +58,20 @@ void CLinkCommands::Message(const std::string& utf8) const {
     }
 }
 
+void CLinkCommands::ShowInAnnalix(const std::string& path) {
+    // The link can keep the window from drawing for seconds: show it whole
+    // first, without the menu or the dialog that led here.
+    if (host_.frame != nullptr) {
+        host_.frame->Refresh();
+        host_.frame->Update();
+    }
+    annalix_->ShowInAnnalix(path);
+}
+
 void CLinkCommands::OnShowAnnalix() {
     const CVitachronDoc* doc = host_.document();
     if (doc && !doc->LinkedDocument().empty()) {
-        annalix_->ShowInAnnalix(doc->LinkedDocument());
+        ShowInAnnalix(doc->LinkedDocument());
     }
 }
 
@@ -84,7 +94,7 @@ void CLinkCommands::OnSelectAnnalix() {
         return;
     }
     const std::string chosen = FromWx(*path);
-    annalix_->ShowInAnnalix(chosen);
+    ShowInAnnalix(chosen);
     // Linked even when the link reported an error: the user chose it.
     if (CVitachronDoc* doc = host_.document()) {
         doc->SetLinkedDocument(chosen);

@@ -97,6 +97,7 @@ public:
     static void WriteHtmlHistory(CProfile& profile, const std::vector<std::string>& history);
 
 private:
+    void ShowInAnnalix(const std::string& path);
     void Message(const std::string& utf8) const;
     std::string CurrentHtmlLink() const;
 

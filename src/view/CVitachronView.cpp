@@ -292,6 +292,20 @@ void CVitachronView::ShowContextMenu(const wxPoint& screenPoint) {
     SetContext(client.x + canvas_->ScrollX(), y, RowFromPoint(y));
     frame->Raise();
     const std::unique_ptr<wxMenu> menu = BuildContextMenu(true);
+    // The Annalix entries can keep the window waiting for seconds: they run
+    // once the menu has closed, not while it is still drawn over the window.
+    for (const int id : {Id::ShowAnnalix, Id::SelectAnnalix}) {
+        menu->Bind(
+            wxEVT_MENU,
+            [frame](wxCommandEvent& event) {
+                frame->CallAfter([frame, id = event.GetId()] {
+                    wxCommandEvent command(wxEVT_MENU, id);
+                    command.SetEventObject(frame);
+                    frame->ProcessWindowEvent(command);
+                });
+            },
+            id);
+    }
     frame->PopupContextMenu(*menu, screenPoint);
 }
 
