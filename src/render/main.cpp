@@ -2,6 +2,7 @@
 // The whole timeline with its name column as one picture, as the window's
 // "画像として保存..." writes it. vitachron-cli's "render" runs this program.
 // It needs a display for the toolkit's text (run under xvfb-run without one).
+#include "model/CDocumentFile.h"
 #include "model/CFileError.h"
 #include "model/CFileIO.h"
 #include "model/CFormatError.h"
@@ -80,7 +81,7 @@ int main(int argc, char** argv) {
     CMemoryProfile profile;
     CVitachronDoc doc(host, profile, ProgramDir(argv[0]) / "color.tbl");
     try {
-        doc.LoadFromBytes(CFileIO::ReadFile(in));
+        doc.LoadFromBytes(CFileIO::ReadFile(in, CDocumentFile::kMaxFileBytes));
     } catch (const CFormatError& e) {
         std::fprintf(stderr, "%s: damaged document file: %s\n", in.string().c_str(), e.what());
         return 1;

@@ -71,7 +71,7 @@ TEST_F(InterchangeCli, ImportIntoAnExistingDocumentAppendsToItsPeople) {
     const CliResult r = Run({"import-lby", "out.vtc", "a.lby", "missing.lby", "--into", "mid.vtc"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "added 1, failed 1\n");
-    EXPECT_EQ(r.err, "ファイル" + (dir / "missing.lby").string() + "の読み込みに失敗しました\n");
+    EXPECT_EQ(r.err, "ファイル" + (dir / "missing.lby").string() + "の読み込みに失敗しました\nファイルまたはフォルダーが見つかりません。\n");
     EXPECT_EQ(NamesIn("out.vtc"), (std::vector<std::string>{"first", "second", "third"}));
     EXPECT_EQ(NamesIn("doc.vtc"), (std::vector<std::string>{"first"}));
 }
