@@ -19,6 +19,7 @@
 #include <wx/app.h>
 #include <wx/debug.h>
 #include <wx/init.h>
+#include <wx/log.h>
 
 #include <charconv>
 #include <clocale>
@@ -54,6 +55,7 @@ std::filesystem::path ProgramDir(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    CFileIO::FailWritesBeyondTheSizeLimit();
     std::setlocale(LC_ALL, "C.UTF-8");
     if (argc != 3 && argc != 5) {
         return Usage();
@@ -100,6 +102,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vitachron-render: %s:%d: %s %s\n", static_cast<const char*>(file.utf8_str()), line,
                      static_cast<const char*>(cond.utf8_str()), static_cast<const char*>(msg.utf8_str()));
     });
+    // Whatever the toolkit logs goes to the terminal: its message box would
+    // wait for a click nobody gives. (The toolkit deletes it at the end.)
+    delete wxLog::SetActiveTarget(new wxLogStderr);
     wxApp::SetInstance(new CRenderApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
         std::fprintf(stderr,
