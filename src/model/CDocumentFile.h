@@ -13,9 +13,10 @@ class CDocumentFile {
 public:
     // No document file is larger: the reader refuses more, and a document
     // that would be larger is not saved, so that every saved file opens again.
-    // A person takes some 100 bytes with typical texts, so this holds about
-    // ten million of them, more than a CSV file of the importer's largest
-    // size gives (kMaxFileBytes in CImportCSV.h, 256 MB).
+    // A person with typical texts takes some 110 bytes here and 55 in a CSV
+    // line, so this holds about ten million people, twice what a CSV file of
+    // the importer's largest size (kMaxFileBytes in CImportCSV.h, 256 MB)
+    // brings in.
     static constexpr std::uint64_t kMaxFileBytes = 1024ull * 1024 * 1024;
 
     struct ReadResult {

@@ -138,10 +138,9 @@ std::string CFileIO::ReadFile(const fs::path& file, std::uint64_t maxBytes) {
     std::string bytes(static_cast<std::size_t>(st.st_size) + 1, '\0');
     std::size_t have = 0;
     for (;;) {
+        // Grown to one byte beyond the limit, the buffer takes no more: the
+        // next read gives 0 and the check below refuses the file.
         if (have == bytes.size()) {
-            if (have > maxBytes) {
-                Throw(file, Kind::TooLarge, 0, maxBytes);
-            }
             bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(std::max<std::size_t>(2 * have, 1 << 16),
                                                                          maxBytes + 1)));
         }

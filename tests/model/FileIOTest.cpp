@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -195,6 +197,32 @@ TEST_F(FileIO, TheFileSizeLimitRefusesTheSaveAndKeepsTheOldFile) {
     fs::permissions(dir.Path(), fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_EQ(RunInChild(saveLimited, AsUnprivileged()), Str::kFileSizeLimit);
     EXPECT_EQ(CScratchDir::Read(file), old);
+}
+
+TEST_F(FileIO, AFullDiskFailsTheSaveAndKeepsTheOldFile) {
+    // A small file system of the child's own, over the scratch folder.
+    const std::string outcome = RunInChild([&]() -> std::string {
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", dir.Path().c_str(), "tmpfs", 0, "size=64k") != 0) {
+            return "no file system";
+        }
+        const std::string old(4096, 'o');
+        const fs::path file = dir.Write("a.vtc", old);
+        dir.Write("filler", std::string(40960, 'f'));  // 20 KB stay free
+        const std::string bigger(32768, 'n');
+        std::string result = SaveOutcome(file, bigger);
+        result += CScratchDir::Read(file) == old ? " kept " : " changed ";
+        // A second name makes the save write in place: the room is
+        // reserved before the first byte changes.
+        fs::create_hard_link(file, dir / "b.vtc");
+        result += SaveOutcome(file, bigger);
+        result += CScratchDir::Read(file) == old ? " kept " : " changed ";
+        return result + std::to_string(Names(dir.Path()).size());
+    });
+    if (outcome == "no file system") {
+        GTEST_SKIP() << "mounting a small file system needs root";
+    }
+    EXPECT_EQ(outcome, std::string(Str::kFileNoSpace) + " kept " + Str::kFileNoSpace + " kept 3");
 }
 
 TEST_F(FileIO, AnotherUsersFileKeepsItsOwnerOrIsRefused) {
