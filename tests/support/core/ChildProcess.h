@@ -14,11 +14,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -41,7 +41,7 @@ inline std::optional<ChildUser> AsUnprivileged() {
 // run as root, already the tests' own otherwise.
 inline void GiveToUnprivileged(const std::filesystem::path& path) {
     if (CanSwitchUsers() && ::lchown(path.c_str(), kOtherUid, kOtherGid) != 0) {
-        std::abort();
+        throw std::runtime_error("cannot give " + path.string() + " to user 65534");
     }
 }
 
