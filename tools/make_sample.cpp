@@ -2,6 +2,7 @@
 // their commonly cited dates, a few categories and a base year.
 //   make-sample data/sample.vtc
 #include "model/CFileError.h"
+#include "model/CFileIO.h"
 #include "model/CMemoryProfile.h"
 #include "model/CNullDocHost.h"
 #include "model/CVitachronDoc.h"
@@ -87,6 +88,7 @@ void SetDate(const char* text, CPerson& p, bool birth) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    CFileIO::FailWritesBeyondTheSizeLimit();
     if (argc != 2) {
         std::cerr << "usage: make-sample OUT.vtc\n";
         return 2;

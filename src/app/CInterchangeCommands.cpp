@@ -173,8 +173,8 @@ void CInterchangeCommands::OnExportCsv() {
     }
     try {
         out->Commit();
-    } catch (const CFileError&) {
-        ShowMessageBox(ToWx(Str::kFileWriteFailed), wxOK | wxICON_ERROR, Parent());
+    } catch (const CFileError& e) {
+        ShowMessageBox(ToWx(std::string(Str::kFileWriteFailed) + "\n" + e.Reason()), wxOK | wxICON_ERROR, Parent());
     }
 }
 

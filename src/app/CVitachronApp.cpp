@@ -12,6 +12,7 @@
 #include "interchange/FormatText.h"
 #include "links/CAnnalixPeerInstaller.h"
 #include "links/CBrowserSupport.h"
+#include "model/CDocumentFile.h"
 #include "model/CFileError.h"
 #include "model/CFileIO.h"
 #include "model/CFormatError.h"
@@ -186,12 +187,12 @@ void CVitachronApp::PrintAndQuit() {
     try {
         CNullDocHost quiet;
         CVitachronDoc probe(quiet, *profile_, services_.sharedCategoryFile);
-        probe.LoadFromBytes(CFileIO::ReadFile(std::filesystem::path(FromWx(path))));
+        probe.LoadFromBytes(CFileIO::ReadFile(std::filesystem::path(FromWx(path)), CDocumentFile::kMaxFileBytes));
     } catch (const CFormatError&) {
         fail(FormatText(Str::kMsgOpenDamaged, {FromWx(path)}));
         return;
-    } catch (const CFileError&) {
-        fail(FormatText(Str::kMsgOpenUnreadable, {FromWx(path)}));
+    } catch (const CFileError& e) {
+        fail(FormatText(Str::kMsgOpenFailedBecause, {FromWx(path), e.Reason()}));
         return;
     }
 

@@ -4,6 +4,7 @@
 #include "app/CWxDocument.h"
 #include "dialogs/CFileChooser.h"
 #include "dialogs/MessageBox.h"
+#include "model/CDocumentFile.h"
 #include "model/CFileError.h"
 #include "model/CFileIO.h"
 #include "model/CFormatError.h"
@@ -66,15 +67,16 @@ wxDocument* CVitachronDocManager::CreateDocument(const wxString& pathIn, long fl
     // Read and check the whole file before the current document is closed.
     std::string bytes;
     try {
-        bytes = CFileIO::ReadFile(std::filesystem::path(FromWx(path)));
+        bytes = CFileIO::ReadFile(std::filesystem::path(FromWx(path)), CDocumentFile::kMaxFileBytes);
         CNullDocHost quiet;
         CVitachronDoc probe(quiet, *services_->profile, services_->sharedCategoryFile);
         probe.LoadFromBytes(bytes);
     } catch (const CFormatError&) {
         ShowMessageBox(wxString::Format(ToWx(Str::kMsgOpenDamaged), path), wxOK | wxICON_ERROR);
         return nullptr;
-    } catch (const CFileError&) {
-        ShowMessageBox(wxString::Format(ToWx(Str::kMsgOpenUnreadable), path), wxOK | wxICON_ERROR);
+    } catch (const CFileError& e) {
+        ShowMessageBox(wxString::Format(ToWx(Str::kMsgOpenFailedBecause), path, ToWx(e.Reason())),
+                       wxOK | wxICON_ERROR);
         return nullptr;
     }
     preloadedPath_ = path;

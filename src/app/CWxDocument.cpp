@@ -15,6 +15,7 @@
 #include "dialogs/MessageBox.h"
 #include "model/CFileError.h"
 #include "model/CDirectPeopleEditor.h"
+#include "model/CDocumentFile.h"
 #include "view/CLogFontConverter.h"
 #include "model/CFileIO.h"
 #include "model/CFormatError.h"
@@ -179,7 +180,7 @@ bool CWxDocument::DoOpenDocument(const wxString& file) {
     try {
         std::optional<std::string> bytes = manager != nullptr ? manager->TakePreloaded(file) : std::nullopt;
         if (!bytes) {
-            bytes = CFileIO::ReadFile(std::filesystem::path(FromWx(file)));
+            bytes = CFileIO::ReadFile(std::filesystem::path(FromWx(file)), CDocumentFile::kMaxFileBytes);
         }
         core_->LoadFromBytes(*bytes);
         // The steps of the document before cannot be undone into this one.
@@ -189,8 +190,8 @@ bool CWxDocument::DoOpenDocument(const wxString& file) {
     } catch (const CFormatError&) {
         ShowMessageBox(wxString::Format(ToWx(Str::kMsgOpenDamaged), file), wxOK | wxICON_ERROR);
         return false;
-    } catch (const CFileError&) {
-        ShowMessageBox(wxString::Format(ToWx(Str::kMsgOpenUnreadable), file), wxOK | wxICON_ERROR);
+    } catch (const CFileError& e) {
+        ShowMessageBox(wxString::Format(ToWx(Str::kMsgOpenFailedBecause), file, ToWx(e.Reason())), wxOK | wxICON_ERROR);
         return false;
     }
     return true;
@@ -199,9 +200,10 @@ bool CWxDocument::DoOpenDocument(const wxString& file) {
 bool CWxDocument::DoSaveDocument(const wxString& file) {
     try {
         core_->SaveFile(std::filesystem::path(FromWx(file)));
-    } catch (const CFileError&) {
+    } catch (const CFileError& e) {
         // The previous file is untouched and the document stays modified.
-        ShowMessageBox(wxString::Format(ToWx(Str::kMsgSaveFailed), file), wxOK | wxICON_ERROR);
+        ShowMessageBox(wxString::Format(ToWx(Str::kMsgSaveFailedBecause), file, ToWx(e.Reason())),
+                       wxOK | wxICON_ERROR);
         return false;
     }
     return true;

@@ -1,7 +1,9 @@
-// The program's entry point. Before the toolkit starts: a UTF-8 locale, so
-// file names and text convert without loss, and the font mapping, so the
+// The program's entry point. Before the toolkit starts: writes beyond the
+// file-size limit fail rather than end the program, a UTF-8 locale, so file
+// names and text convert without loss, and the font mapping, so the
 // documents' Windows Japanese face names resolve to installed fonts.
 #include "app/CVitachronApp.h"
+#include "model/CFileIO.h"
 #include "platform/CFontSetup.h"
 
 #include <wx/app.h>
@@ -44,6 +46,7 @@ std::filesystem::path ProgramDir(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    CFileIO::FailWritesBeyondTheSizeLimit();
     EnsureUtf8Locale();
 #ifndef _WIN32
     // A timeline is read by scrolling; its scroll bars stay in view rather

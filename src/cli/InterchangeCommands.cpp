@@ -193,5 +193,5 @@ int CmdExportLby(const CliArgs& args) {
     const auto targets = CBaseYearTransfer::ProposeTargets(chosen, a.plain[1]);
     const CBaseYearExportResult result = CBaseYearTransfer::Export(host, targets);
     std::cout << "written " << result.written << ", failed " << result.failed << '\n';
-    return 0;
+    return result.failed == 0 ? 0 : 1;
 }

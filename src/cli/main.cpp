@@ -1,5 +1,6 @@
 // vitachron-cli COMMAND ARGS...: see Usage() for the commands.
 #include "cli/Commands.h"
+#include "model/CFileIO.h"
 
 #include <iostream>
 #include <map>
@@ -55,6 +56,7 @@ std::filesystem::path SharedCategoryFile() {
 }
 
 int main(int argc, char** argv) {
+    CFileIO::FailWritesBeyondTheSizeLimit();
     if (argc < 2) {
         return Usage();
     }

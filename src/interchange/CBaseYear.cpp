@@ -212,21 +212,13 @@ bool CBaseYear::Load(const std::filesystem::path& path, CDocHost& messages) {
         return false;
     };
 
-    if (std::filesystem::is_directory(filePath, ec)) {
-        return report(Str::kLbyReadFailed);
-    }
-    const auto size = std::filesystem::file_size(filePath, ec);
-    if (!ec && size > kMaxFileBytes) {
-        return report(Str::kLbyInvalid);
-    }
     std::string bytes;
     try {
-        bytes = CFileIO::ReadFile(filePath);
-    } catch (const CFileError&) {
-        return report(Str::kLbyReadFailed);
-    }
-    if (bytes.size() > kMaxFileBytes) {  // grew since it was measured, or not a regular file
-        return report(Str::kLbyInvalid);
+        bytes = CFileIO::ReadFile(filePath, kMaxFileBytes);
+    } catch (const CFileError& e) {
+        messages.ShowMessage(FormatText(Str::kLbyReadFailed, {filePath}) + "\n" + e.Reason(),
+                             CDocHost::MessageKind::Error);
+        return false;
     }
     switch (Parse(bytes)) {
     case ParseResult::NotBaseYear:
@@ -261,8 +253,8 @@ bool CBaseYear::Save(CDocHost& messages) {
     }
     try {
         CFileIO::WriteFileAtomically(filePath, bytes);
-    } catch (const CFileError&) {
-        messages.ShowMessage(message, CDocHost::MessageKind::Error);
+    } catch (const CFileError& e) {
+        messages.ShowMessage(message + "\n" + e.Reason(), CDocHost::MessageKind::Error);
         return false;
     }
     modified = false;

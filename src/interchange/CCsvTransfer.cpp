@@ -170,8 +170,8 @@ bool CCsvTransfer::Export(const CVitachronDoc& doc, const std::filesystem::path&
     }
     try {
         out.Commit();
-    } catch (const CFileError&) {
-        doc.Host().ShowMessage(Str::kFileWriteFailed, CDocHost::MessageKind::Error);
+    } catch (const CFileError& e) {
+        doc.Host().ShowMessage(std::string(Str::kFileWriteFailed) + "\n" + e.Reason(), CDocHost::MessageKind::Error);
         return false;
     }
     return true;

@@ -1,8 +1,8 @@
 // Writes CSV lines to a file: code page 932 as the import reads it, or UTF-8
 // with a byte order mark for text that code page 932 cannot hold. Lines are
-// collected in memory and go to disk in one piece on Commit, through a
-// temporary file renamed over the old one, so a failed export never leaves a
-// half-written or destroyed file behind.
+// collected in memory and go to disk in one piece on Commit, saved as
+// CFileIO saves, so a failed export never leaves a half-written or destroyed
+// file behind.
 #pragma once
 
 #include "interchange/CLineCSV.h"

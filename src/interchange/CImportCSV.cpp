@@ -2,13 +2,14 @@
 
 #include "interchange/FormatText.h"
 #include "model/CCp932.h"
+#include "model/CFileError.h"
+#include "model/CFileIO.h"
 #include "model/CUtf8.h"
 #include "model/LenientText.h"
 #include "res/Strings.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -250,46 +251,27 @@ bool CImportCSV::Read(const ProgressCallback& progress) {
     std::vector<CLineCSV> lines;
     std::vector<std::size_t> undecodable;
     Reader reader(lines, undecodable);
-    std::error_code ec;
-    // A directory opens like a file on some systems and then reads as empty.
-    if (std::filesystem::is_directory(path_, ec)) {
-        reader.failure = Failure::CannotOpen;
-        return Finish(reader, false);
-    }
-    const std::uintmax_t size = std::filesystem::file_size(path_, ec);
-    if (!ec && size > kMaxFileBytes) {
-        reader.failure = Failure::TooLarge;
-        return Finish(reader, false);
-    }
-#ifdef _WIN32
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(::_wfopen(path_.c_str(), L"rb"), &std::fclose);
-#else
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path_.c_str(), "rb"), &std::fclose);
-#endif
-    if (!file) {
-        reader.failure = Failure::CannotOpen;
-        return Finish(reader, false);
-    }
-    std::vector<char> buffer(kBufferSize);
+    fileReason_.clear();
     bool ok = true;
     std::uint64_t done = 0;
-    while (ok) {
-        const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), file.get());
-        if (n > 0) {
-            ok = reader.Feed(std::string_view(buffer.data(), n));
-            done += n;
-        }
-        if (ok && progress && !progress(done, ec ? done : std::max<std::uint64_t>(size, done))) {
-            reader.failure = Failure::Cancelled;
-            ok = false;
-        }
-        if (n < buffer.size()) {
-            break;
-        }
-    }
-    if (ok && std::ferror(file.get()) != 0) {
-        reader.failure = Failure::CannotRead;
+    try {
+        CFileIO::ReadFileInPieces(path_, kMaxFileBytes, kBufferSize, [&](std::string_view piece, std::uint64_t size) {
+            ok = reader.Feed(piece);
+            done += piece.size();
+            if (ok && progress && !progress(done, std::max(size, done))) {
+                reader.failure = Failure::Cancelled;
+                ok = false;
+            }
+            return ok;
+        });
+    } catch (const CFileError& e) {
         ok = false;
+        if (e.GetKind() == CFileError::Kind::TooLarge) {
+            reader.failure = Failure::TooLarge;
+        } else {
+            reader.failure = e.GetKind() == CFileError::Kind::Other ? Failure::CannotRead : Failure::CannotOpen;
+            fileReason_ = e.Reason();
+        }
     }
     ok = ok && reader.Finish();
     if (ok) {
@@ -361,10 +343,14 @@ std::string CImportCSV::FailureText() const {
     case Failure::LineTooLong:
         text += "\n" + FormatText(Str::kCsvLineTooLong, {line, std::to_string(kMaxLineBytes)});
         break;
-    case Failure::None:
-    case Failure::Cancelled:
     case Failure::CannotOpen:
     case Failure::CannotRead:
+        if (!fileReason_.empty()) {
+            text += "\n" + fileReason_;
+        }
+        break;
+    case Failure::None:
+    case Failure::Cancelled:
         break;
     }
     return text;

@@ -5,8 +5,8 @@
 //
 // Reading is all or nothing: a file that cannot be read, or that is not a
 // CSV text file at all (NUL bytes, UTF-16, a quote never closed, a line
-// longer than kMaxLineBytes, a file larger than kMaxFileBytes), leaves no
-// lines behind and says why.
+// longer than kMaxLineBytes, a file larger than kMaxFileBytes, or not a
+// regular file), leaves no lines behind and says why.
 #pragma once
 
 #include "interchange/CLineCSV.h"
@@ -91,4 +91,5 @@ private:
     Encoding encoding_ = Encoding::Cp932;
     Failure failure_ = Failure::None;
     std::size_t failureLine_ = 0;
+    std::string fileReason_;  // why the file could not be opened or read
 };

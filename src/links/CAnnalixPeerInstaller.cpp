@@ -1,19 +1,19 @@
 #include "links/CAnnalixPeerInstaller.h"
 
+#include "model/CFileIO.h"
 #include "platform/CDesktopFiles.h"
 
 #include <gio/gio.h>
 
-#include <fstream>
 #include <sstream>
 
 namespace {
 
+// Empty when missing, unreadable, not a regular file or beyond any list of defaults.
 std::string ReadText(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    std::string text;
+    CFileIO::TryReadFile(file, text, 1024 * 1024);
+    return text;
 }
 
 // True when the file holds the text now, written or already so.

@@ -103,7 +103,7 @@ CColorKindPair* CColorKind::UnsetCategory() { return Add(kUnsetColor, std::strin
 
 void CColorKind::LoadShared(const std::filesystem::path& file) {
     std::string bytes;
-    if (CFileIO::TryReadFile(file, bytes)) {
+    if (CFileIO::TryReadFile(file, bytes, kMaxSharedFileBytes)) {
         LoadSharedText(bytes);
     }
 }

@@ -47,7 +47,10 @@ public:
     CColorKindPair* UnsetCategory();
 
     // "color.tbl": one "colour,name" line per shared category, code page 932.
-    // A missing or unreadable file changes nothing; a failed save is silent.
+    // A missing or unreadable file changes nothing, nor does one that is not
+    // a regular file or is larger than kMaxSharedFileBytes (some two million
+    // categories); a failed save is silent.
+    static constexpr std::uint64_t kMaxSharedFileBytes = 64ull * 1024 * 1024;
     void LoadShared(const std::filesystem::path& file);
     void LoadSharedText(std::string_view bytes);
     bool SaveShared(const std::filesystem::path& file) const;

@@ -3,6 +3,7 @@
 // version from 1 on, leaving what older versions lack at its default.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,14 @@ class CVitachronDoc;
 
 class CDocumentFile {
 public:
+    // No document file is larger: the reader refuses more, and a document
+    // that would be larger is not saved, so that every saved file opens again.
+    // A person with typical texts takes some 110 bytes here and 55 in a CSV
+    // line, so this holds about ten million people, twice what a CSV file of
+    // the importer's largest size (kMaxFileBytes in CImportCSV.h, 256 MB)
+    // brings in.
+    static constexpr std::uint64_t kMaxFileBytes = 1024ull * 1024 * 1024;
+
     struct ReadResult {
         int version = 0;
         bool leftWidthRead = false;

@@ -2,6 +2,7 @@
 
 #include "model/CDocHost.h"
 #include "model/CDocumentFile.h"
+#include "model/CFileError.h"
 #include "model/CFileIO.h"
 #include "model/CPeopleSorter.h"
 #include "model/CProfile.h"
@@ -118,7 +119,9 @@ void CVitachronDoc::LoadFromBytes(std::string_view bytes) {
     host_->ApplyFonts(100);
 }
 
-void CVitachronDoc::OpenFile(const std::filesystem::path& file) { LoadFromBytes(CFileIO::ReadFile(file)); }
+void CVitachronDoc::OpenFile(const std::filesystem::path& file) {
+    LoadFromBytes(CFileIO::ReadFile(file, CDocumentFile::kMaxFileBytes));
+}
 
 std::string CVitachronDoc::SaveToBytes() const {
     const int leftWidth = host_->CurrentLeftWidth().value_or(settings_.leftWidth);
@@ -126,7 +129,11 @@ std::string CVitachronDoc::SaveToBytes() const {
 }
 
 void CVitachronDoc::SaveFile(const std::filesystem::path& file) const {
-    CFileIO::WriteFileAtomically(file, SaveToBytes());
+    const std::string bytes = SaveToBytes();
+    if (bytes.size() > CDocumentFile::kMaxFileBytes) {
+        throw CFileError(file.string(), CFileError::Kind::TooLarge, 0, CDocumentFile::kMaxFileBytes);
+    }
+    CFileIO::WriteFileAtomically(file, bytes);
 }
 
 CPerson* CVitachronDoc::GetDisplayed(int row) const {

@@ -25,7 +25,8 @@ std::filesystem::path CDesktopFiles::ConfigHome() { return UserDir("XDG_CONFIG_H
 
 CDesktopFiles::WriteResult CDesktopFiles::WriteIfDifferent(const std::filesystem::path& file, std::string_view text) {
     std::string current;
-    if (CFileIO::TryReadFile(file, current) && current == text) {
+    // Anything longer than the text differs from it: no need to read more.
+    if (CFileIO::TryReadFile(file, current, text.size()) && current == text) {
         return WriteResult::Unchanged;
     }
     std::error_code ec;

@@ -2,6 +2,7 @@
 // The whole timeline with its name column as one picture, as the window's
 // "画像として保存..." writes it. vitachron-cli's "render" runs this program.
 // It needs a display for the toolkit's text (run under xvfb-run without one).
+#include "model/CDocumentFile.h"
 #include "model/CFileError.h"
 #include "model/CFileIO.h"
 #include "model/CFormatError.h"
@@ -18,6 +19,7 @@
 #include <wx/app.h>
 #include <wx/debug.h>
 #include <wx/init.h>
+#include <wx/log.h>
 
 #include <charconv>
 #include <clocale>
@@ -53,6 +55,7 @@ std::filesystem::path ProgramDir(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    CFileIO::FailWritesBeyondTheSizeLimit();
     std::setlocale(LC_ALL, "C.UTF-8");
     if (argc != 3 && argc != 5) {
         return Usage();
@@ -80,7 +83,7 @@ int main(int argc, char** argv) {
     CMemoryProfile profile;
     CVitachronDoc doc(host, profile, ProgramDir(argv[0]) / "color.tbl");
     try {
-        doc.LoadFromBytes(CFileIO::ReadFile(in));
+        doc.LoadFromBytes(CFileIO::ReadFile(in, CDocumentFile::kMaxFileBytes));
     } catch (const CFormatError& e) {
         std::fprintf(stderr, "%s: damaged document file: %s\n", in.string().c_str(), e.what());
         return 1;
@@ -99,6 +102,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vitachron-render: %s:%d: %s %s\n", static_cast<const char*>(file.utf8_str()), line,
                      static_cast<const char*>(cond.utf8_str()), static_cast<const char*>(msg.utf8_str()));
     });
+    // Whatever the toolkit logs goes to the terminal: its message box would
+    // wait for a click nobody gives. (The toolkit deletes it at the end.)
+    delete wxLog::SetActiveTarget(new wxLogStderr);
     wxApp::SetInstance(new CRenderApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
         std::fprintf(stderr,

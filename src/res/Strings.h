@@ -36,6 +36,23 @@ inline constexpr const char* kUndoYearWidth = "年間隔設定";
 inline constexpr const char* kDocumentTypeName = "Vitachron.Document";
 inline constexpr const char* kDocumentExtension = ".vtc";
 
+// Why a file could not be read or written: the line under a message that
+// names the file.
+inline constexpr const char* kFileNotFound = "ファイルまたはフォルダーが見つかりません。";
+inline constexpr const char* kFileNotReadable = "ファイルを読み込む権限がありません。";
+inline constexpr const char* kFileReadOnly = "ファイルは読み取り専用か、書き込む権限のないファイルです。";
+inline constexpr const char* kFileFolderReadOnly = "フォルダーに書き込む権限がないため、ファイルを作れません。";
+inline constexpr const char* kFileReadOnlyDisk = "読み取り専用のディスクには書き込めません。";
+inline constexpr const char* kFileNotRegular = "通常のファイルではありません（フォルダー、装置、名前付きパイプなど）。";
+// %s: the largest size the file may have, as "256MB".
+inline constexpr const char* kFileTooLarge = "ファイルが大きすぎます（%sまで）。";
+inline constexpr const char* kFileDanglingLink = "シンボリックリンクの指すファイルがありません。";
+inline constexpr const char* kFileLinkLoop = "シンボリックリンクが循環しているか、たどるリンクが多すぎます。";
+inline constexpr const char* kFileNoSpace = "ディスクの空き容量が足りません。";
+inline constexpr const char* kFileSizeLimit = "ファイルサイズの上限（ulimit -f）を超えるため書き込めません。";
+// %s: the system's own description of the error.
+inline constexpr const char* kFileSystemError = "ファイルの読み書きでエラーが起きました（%s）。";
+
 // ---- Editing people: person, age calculation, data list, year range -------
 // Person dialog
 inline constexpr const char* kPersonTitle = "人物情報";
@@ -352,6 +369,9 @@ inline constexpr const char* kMsgHelpFailed = "ヘルプの起動ができませ
 inline constexpr const char* kMsgOpenDamaged = "%s を開けませんでした。\nファイルが壊れているか、Vitachronのファイルではありません。";
 inline constexpr const char* kMsgOpenUnreadable = "%s を開けませんでした。\nファイルが見つからないか、読み込めません。";
 inline constexpr const char* kMsgSaveFailed = "%s に保存できませんでした。\n元のファイルはそのまま残っています。";
+// %s: the file's path, then one of the kFile texts saying why.
+inline constexpr const char* kMsgOpenFailedBecause = "%s を開けませんでした。\n%s";
+inline constexpr const char* kMsgSaveFailedBecause = "%s に保存できませんでした。\n%s\n元のファイルはそのまま残っています。";
 // %s: the document's title.
 inline constexpr const char* kMsgSaveChanges = "%s への変更を保存しますか？";
 inline constexpr const char* kAboutTitle = "Vitachronのバージョン情報";

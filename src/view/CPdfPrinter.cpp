@@ -1,5 +1,7 @@
 #include "view/CPdfPrinter.h"
 
+#include "view/CPdfFile.h"
+
 #include <wx/cmndata.h>
 #include <wx/dcgraph.h>
 #include <wx/graphics.h>
@@ -20,9 +22,6 @@ namespace {
 constexpr double kPointsPerInch = 72.0;
 constexpr double kMmPerInch = 25.4;
 
-struct SurfaceDeleter {
-    void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
-};
 struct ContextDeleter {
     void operator()(cairo_t* c) const { cairo_destroy(c); }
 };
@@ -77,13 +76,14 @@ bool CPdfPrinter::Print(wxPrintout& printout, const std::filesystem::path& file,
 
     std::filesystem::path partial = file;
     partial += ".part";
-    std::unique_ptr<cairo_surface_t, SurfaceDeleter> surface(
-        cairo_pdf_surface_create(partial.c_str(), paper.width, paper.height));
-    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) {
-        error = cairo_status_to_string(cairo_surface_status(surface.get()));
+    CPdfFile pdf(partial, paper.width, paper.height);
+    std::error_code ec;
+    if (pdf.Surface() == nullptr || cairo_surface_status(pdf.Surface()) != CAIRO_STATUS_SUCCESS) {
+        pdf.Finish(error);
+        std::filesystem::remove(partial, ec);
         return false;
     }
-    std::unique_ptr<cairo_t, ContextDeleter> cr(cairo_create(surface.get()));
+    std::unique_ptr<cairo_t, ContextDeleter> cr(cairo_create(pdf.Surface()));
     wxGraphicsRenderer* renderer = wxGraphicsRenderer::GetCairoRenderer();
     printout.OnBeginPrinting();
     int written = 0;
@@ -102,13 +102,8 @@ bool CPdfPrinter::Print(wxPrintout& printout, const std::filesystem::path& file,
     }
     printout.OnEndPrinting();
     cr.reset();
-    cairo_surface_finish(surface.get());
-    const cairo_status_t status = cairo_surface_status(surface.get());
-    surface.reset();
-    std::error_code ec;
-    if (status != CAIRO_STATUS_SUCCESS) {
+    if (!pdf.Finish(error)) {
         std::filesystem::remove(partial, ec);
-        error = cairo_status_to_string(status);
         return false;
     }
     std::filesystem::rename(partial, file, ec);

@@ -6,6 +6,7 @@
 #include "model/CVitachronDoc.h"
 #include "res/Strings.h"
 #include "view/CNameListPainter.h"
+#include "view/CPdfFile.h"
 #include "view/CPatternCache.h"
 #include "view/CTimelinePainter.h"
 #include "view/CViewFonts.h"
@@ -17,6 +18,7 @@
 #include <wx/dcsvg.h>
 #include <wx/graphics.h>
 #include <wx/image.h>
+#include <wx/log.h>
 
 #include <cairo-pdf.h>
 #include <cairo.h>
@@ -71,6 +73,27 @@ bool WritePngRows(std::FILE* file, std::uint32_t width, std::uint32_t height,
 }
 
 std::string Number(std::int64_t n) { return std::to_string(n); }
+
+// Takes the first error wx logs while it lives, in place of the log's own
+// box: the only place where a failed write of an SVG file shows.
+class CLoggedError : public wxLog {
+public:
+    explicit CLoggedError(wxString& first) : first_(first), previous_(wxLog::SetActiveTarget(this)) {}
+    ~CLoggedError() override { wxLog::SetActiveTarget(previous_); }
+    CLoggedError(const CLoggedError&) = delete;
+    CLoggedError& operator=(const CLoggedError&) = delete;
+
+protected:
+    void DoLogRecord(wxLogLevel level, const wxString& message, const wxLogRecordInfo&) override {
+        if (level <= wxLOG_Error && first_.empty()) {
+            first_ = message;
+        }
+    }
+
+private:
+    wxString& first_;
+    wxLog* previous_;
+};
 
 }  // namespace
 
@@ -244,7 +267,10 @@ bool CTimelineExport::WritePng(const std::filesystem::path& partial, std::string
 }
 
 bool CTimelineExport::WriteSvg(const std::filesystem::path& partial, std::string& error) const {
+    wxString logged;
     {
+        // The SVG file's writes fail only into the log.
+        const CLoggedError errors(logged);
         wxSVGFileDC dc(ToWx(partial.string()), static_cast<int>(Width()), static_cast<int>(Height()),
                        source_.screenPpi, ToWx(CNameListLayout::TitleText(source_.title)));
         if (!dc.IsOk()) {
@@ -252,6 +278,10 @@ bool CTimelineExport::WriteSvg(const std::filesystem::path& partial, std::string
             return false;
         }
         PaintPart(dc, 0, 0, static_cast<int>(Width()), static_cast<int>(Height()), true);
+    }
+    if (!logged.empty()) {
+        error = FromWx(logged);
+        return false;
     }
     std::error_code ec;
     const auto size = std::filesystem::file_size(partial, ec);
@@ -264,14 +294,12 @@ bool CTimelineExport::WriteSvg(const std::filesystem::path& partial, std::string
 
 bool CTimelineExport::WritePdf(const std::filesystem::path& partial, std::string& error) const {
     const double scale = 72.0 / std::max(source_.screenPpi, 1);
-    cairo_surface_t* surface = cairo_pdf_surface_create(partial.c_str(), static_cast<double>(Width()) * scale,
-                                                        static_cast<double>(Height()) * scale);
-    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
-        error = cairo_status_to_string(cairo_surface_status(surface));
-        cairo_surface_destroy(surface);
+    CPdfFile pdf(partial, static_cast<double>(Width()) * scale, static_cast<double>(Height()) * scale);
+    if (pdf.Surface() == nullptr || cairo_surface_status(pdf.Surface()) != CAIRO_STATUS_SUCCESS) {
+        pdf.Finish(error);
         return false;
     }
-    cairo_t* cr = cairo_create(surface);
+    cairo_t* cr = cairo_create(pdf.Surface());
     {
         wxGCDC dc(wxGraphicsRenderer::GetCairoRenderer()->CreateContextFromNativeContext(cr));
         dc.SetUserScale(scale, scale);
@@ -279,12 +307,5 @@ bool CTimelineExport::WritePdf(const std::filesystem::path& partial, std::string
     }
     cairo_show_page(cr);
     cairo_destroy(cr);
-    cairo_surface_finish(surface);
-    const cairo_status_t status = cairo_surface_status(surface);
-    cairo_surface_destroy(surface);
-    if (status != CAIRO_STATUS_SUCCESS) {
-        error = cairo_status_to_string(status);
-        return false;
-    }
-    return true;
+    return pdf.Finish(error);
 }

@@ -1,10 +1,12 @@
 #include "cli/CliRunner.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -19,7 +21,13 @@ std::string Slurp(const std::string& file) {
 
 }  // namespace
 
-CliResult CliRunner::Run(const std::vector<std::string>& args) const {
+CliResult CliRunner::Run(const std::vector<std::string>& args) const { return Start(args, std::nullopt); }
+
+CliResult CliRunner::RunWithFileSizeLimit(const std::vector<std::string>& args, std::uint64_t bytes) const {
+    return Start(args, bytes);
+}
+
+CliResult CliRunner::Start(const std::vector<std::string>& args, std::optional<std::uint64_t> fileSizeLimit) const {
     // Output goes to files rather than pipes, so a chatty program can never
     // block on a full pipe while we wait for it.
     std::string outTemplate = (std::filesystem::temp_directory_path() / "vitachron-cli-out-XXXXXX").string();
@@ -47,6 +55,13 @@ CliResult CliRunner::Run(const std::vector<std::string>& args) const {
     if (pid == 0) {
         if (::chdir(dir.c_str()) != 0 || ::dup2(outFd, 1) < 0 || ::dup2(errFd, 2) < 0) {
             ::_exit(127);
+        }
+        if (fileSizeLimit) {
+            const rlimit limit{*fileSizeLimit, *fileSizeLimit};
+            std::signal(SIGXFSZ, SIG_DFL);
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+                ::_exit(127);
+            }
         }
         ::execv(program.c_str(), argv.data());
         ::_exit(127);

@@ -2,7 +2,9 @@
 // directory, and hands back its exit status and everything it printed.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,8 +20,13 @@ public:
         : workDir_(std::move(workDir)), program_(std::move(program)) {}
 
     CliResult Run(const std::vector<std::string>& args) const;
+    // The same under a file-size limit (ulimit -f) of that many bytes, with
+    // SIGXFSZ as a program gets it by default: the program must see to it.
+    CliResult RunWithFileSizeLimit(const std::vector<std::string>& args, std::uint64_t bytes) const;
 
 private:
+    CliResult Start(const std::vector<std::string>& args, std::optional<std::uint64_t> fileSizeLimit) const;
+
     std::filesystem::path workDir_;
     std::filesystem::path program_;
 };

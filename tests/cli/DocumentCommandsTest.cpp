@@ -1,9 +1,12 @@
 #include "CliRunner.h"
 
+#include "model/CDocumentFile.h"
 #include "model/CFileIO.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -58,7 +61,7 @@ TEST(CliDump, PrintsEverySettingPersonAndTheDisplayOrder) {
 }
 
 TEST(CliDump, DamagedFileGivesOneLineWithTheByteOffset) {
-    const std::string bytes = CFileIO::ReadFile(kSample);
+    const std::string bytes = CFileIO::ReadFile(kSample, 1 << 20);
     const fs::path damaged = TempFile("damaged.vtc");
     CFileIO::WriteFileAtomically(damaged, bytes.substr(0, 100));
     const CliResult r = RunCli({"dump", damaged.string()});
@@ -73,6 +76,27 @@ TEST(CliDump, DamagedFileGivesOneLineWithTheByteOffset) {
     const CliResult missing = RunCli({"dump", "/nonexistent/x.vtc"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("/nonexistent/x.vtc"), std::string::npos);
+}
+
+TEST(CliDump, RefusesWhatIsNotARegularFileAtOnce) {
+    // A device would grow without end, a named pipe wait for a writer for ever.
+    const fs::path pipe = TempFile("pipe.vtc");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& odd : {std::string("/dev/zero"), pipe.string(), fs::temp_directory_path().string()}) {
+        const CliResult r = RunCli({"dump", odd});
+        EXPECT_EQ(r.status, 1) << odd;
+        EXPECT_EQ(r.err, odd + ": 通常のファイルではありません（フォルダー、装置、名前付きパイプなど）。\n");
+    }
+    fs::remove(pipe);
+
+    // Larger than any document: refused by its size, before a byte is read.
+    const fs::path huge = TempFile("huge.vtc");
+    CFileIO::WriteFileAtomically(huge, "");
+    fs::resize_file(huge, CDocumentFile::kMaxFileBytes + 1);
+    const CliResult r = RunCli({"dump", huge.string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, huge.string() + ": ファイルが大きすぎます（1024MBまで）。\n");
+    fs::remove(huge);
 }
 
 TEST(CliNew, WritesADocumentThatReadsBackEmpty) {

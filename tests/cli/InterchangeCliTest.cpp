@@ -71,7 +71,7 @@ TEST_F(InterchangeCli, ImportIntoAnExistingDocumentAppendsToItsPeople) {
     const CliResult r = Run({"import-lby", "out.vtc", "a.lby", "missing.lby", "--into", "mid.vtc"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "added 1, failed 1\n");
-    EXPECT_EQ(r.err, "ファイル" + (dir / "missing.lby").string() + "の読み込みに失敗しました\n");
+    EXPECT_EQ(r.err, "ファイル" + (dir / "missing.lby").string() + "の読み込みに失敗しました\nファイルまたはフォルダーが見つかりません。\n");
     EXPECT_EQ(NamesIn("out.vtc"), (std::vector<std::string>{"first", "second", "third"}));
     EXPECT_EQ(NamesIn("doc.vtc"), (std::vector<std::string>{"first"}));
 }
@@ -132,6 +132,29 @@ TEST_F(InterchangeCli, ExportLbyWritesChosenRowsIntoTheFolder) {
     r = Run({"import-lby", "back.vtc", "out/甲.lby", "out/乙.lby", "out/丙.lby"});
     EXPECT_EQ(r.out, "added 3, failed 0\n");
     EXPECT_EQ(NamesIn("back.vtc"), (std::vector<std::string>{"甲", "乙", "丙"}));
+}
+
+TEST_F(InterchangeCli, AFileSizeLimitFailsEachSaveWithItsMessageAndKeepsTheOldFile) {
+    // The first person's long note makes even that person's own file too large.
+    std::string csv = "1900,1950,長い,,,\"" + std::string(3000, 'n') + "\"\r\n";
+    for (int i = 0; i < 100; ++i) {
+        csv += "1900,1950,人" + std::to_string(i) + ",ひと,分類,\r\n";
+    }
+    dir.Write("in.csv", Cp932(csv));
+    ASSERT_EQ(Run({"import-csv", "in.csv", "doc.vtc"}).status, 0);
+    std::filesystem::create_directory(dir / "lby");
+    const std::string old(16 * 1024, 'o');
+    for (const auto& [args, target] : {std::pair{std::vector<std::string>{"import-csv", "in.csv", "old.vtc"}, "old.vtc"},
+                                       {{"export-csv", "doc.vtc", "old.csv"}, "old.csv"},
+                                       {{"export-lby", "doc.vtc", "lby", "--rows", "0"}, "lby/長い.lby"}}) {
+        dir.Write(target, old);
+        const CliResult r = CliRunner(dir.Path()).RunWithFileSizeLimit(args, 2048);
+        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_NE(r.err.find("ファイルサイズの上限（ulimit -f）を超えるため書き込めません。"), std::string::npos) << r.err;
+        EXPECT_EQ(CScratchDir::Read(dir / target), old) << args[0];
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 5);  // no temporary file
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "lby"), {}), 1);
 }
 
 TEST_F(InterchangeCli, WrongArgumentsShowUsage) {

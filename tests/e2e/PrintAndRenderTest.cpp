@@ -129,3 +129,19 @@ TEST_F(PrintAndRender, RenderWritesThePictureInEachFormatAndSaysWhatItCannotDo) 
     EXPECT_EQ(Run("env -u DISPLAY -u WAYLAND_DISPLAY " + cli + Quote(home_ / "nodisplay.png")), 1);
     EXPECT_NE(Errors().find("display"), std::string::npos) << Errors();
 }
+
+TEST_F(PrintAndRender, UnderAFileSizeLimitPicturesAndPrintsFailWithTheirMessageAndLeaveNoFile) {
+    // The programs themselves, so that nothing started before them can have ignored the signal.
+    const fs::path render = fs::path(VITACHRON_CLI).parent_path() / "vitachron-render";
+    const auto limited = [&](const std::string& command) { return Run("sh -c \"ulimit -f 2; exec " + command + "\""); };
+    for (const char* name : {"s.png", "s.svg", "s.pdf"}) {
+        EXPECT_EQ(limited(Quote(render) + " " + Quote(kSample) + " " + Quote(home_ / name)), 1) << name;
+        EXPECT_NE(Errors().find("に画像を保存できませんでした"), std::string::npos) << name << ": " << Errors();
+    }
+    EXPECT_EQ(limited(Quote(VITACHRON_PROGRAM) + " --print-to " + Quote(home_ / "p.pdf") + " " + Quote(kSample)), 1);
+    EXPECT_NE(Errors().find("File too large"), std::string::npos) << Errors();
+    for (const auto& entry : fs::directory_iterator(home_)) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name.rfind("s.", 0) != 0 && name.rfind("p.", 0) != 0) << "left behind: " << name;
+    }
+}

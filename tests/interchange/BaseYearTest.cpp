@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <unistd.h>
 
 namespace {
@@ -105,15 +107,20 @@ TEST_F(BaseYearTest, FilesThatEndTooEarlyOrCannotBeReadAreReportedWithTheirPath)
         << "what follows the comment line is not read";
 
     EXPECT_FALSE(record.Load(dir / "missing.lby", host));
-    EXPECT_EQ(host.messages.back(), "ファイル" + (dir / "missing.lby").string() + "の読み込みに失敗しました");
-    EXPECT_FALSE(record.Load(dir.Path(), host));
-    EXPECT_EQ(host.messages.back(), "ファイル" + dir.Path().string() + "の読み込みに失敗しました");
+    EXPECT_EQ(host.messages.back(), "ファイル" + (dir / "missing.lby").string() + "の読み込みに失敗しました\nファイルまたはフォルダーが見つかりません。");
+    // Only regular files are read, a named pipe without waiting for a writer.
+    ASSERT_EQ(::mkfifo((dir / "pipe.lby").c_str(), 0600), 0);
+    for (const std::filesystem::path& odd : {dir.Path(), dir / "pipe.lby"}) {
+        EXPECT_FALSE(record.Load(odd, host));
+        EXPECT_EQ(host.messages.back(), "ファイル" + odd.string() +
+                                            "の読み込みに失敗しました\n通常のファイルではありません（フォルダー、装置、名前付きパイプなど）。");
+    }
 
     // Huge files are not read at all.
     const auto huge = dir.Write("huge.lby", Cp932("[基点年]\r\nt\r\n1\r\n2\r\n0\r\n"));
     std::filesystem::resize_file(huge, CBaseYear::kMaxFileBytes + 1);
     EXPECT_FALSE(record.Load(huge, host));
-    EXPECT_EQ(host.messages.back(), "ファイル" + huge.string() + "の内容が不正です");
+    EXPECT_EQ(host.messages.back(), "ファイル" + huge.string() + "の読み込みに失敗しました\nファイルが大きすぎます（16MBまで）。");
 }
 
 TEST_F(BaseYearTest, RelativePathsAreTakenFromTheCurrentDirectory) {
@@ -177,7 +184,7 @@ TEST_F(BaseYearTest, RecordsTheFileCannotHoldAreNotWrittenAndKeepTheOldFile) {
     record.filePath = (dir / "no folder" / "x.lby").string();
     record.comment.clear();
     EXPECT_FALSE(record.Save(host));
-    EXPECT_EQ(host.messages.back(), "ファイル" + record.filePath + "の書き込みに失敗しました");
+    EXPECT_EQ(host.messages.back(), "ファイル" + record.filePath + "の書き込みに失敗しました\nファイルまたはフォルダーが見つかりません。");
 }
 
 TEST(CTableBase, HasNothingToSave) {

@@ -101,7 +101,7 @@ TEST_F(BaseYearTransferTest, ImportAddsOnePersonPerReadableFileAndSkipsTheRest) 
     }
     EXPECT_EQ(doc.DisplayOrder().size(), 3u);
     EXPECT_EQ(host.messages, (std::vector<std::string>{"ファイル" + bad.string() + "は、基点年データではありません",
-                                                       "ファイル" + (dir / "gone.lby").string() + "の読み込みに失敗しました"}));
+                                                       "ファイル" + (dir / "gone.lby").string() + "の読み込みに失敗しました\nファイルまたはフォルダーが見つかりません。"}));
     EXPECT_TRUE(host.modified);
 }
 

@@ -4,6 +4,7 @@
 #include "model/CVitachronDoc.h"
 #include "support/core/CRecordingHost.h"
 #include "support/core/CScratchDir.h"
+#include "support/core/ChildProcess.h"
 #include "support/interchange/Cp932Text.h"
 
 #include <gtest/gtest.h>
@@ -92,7 +93,7 @@ TEST_F(CsvTransferTest, AFileThatCannotBeReadAddsNothingAndSaysWhy) {
     }
     host.messages.clear();
     EXPECT_FALSE(CCsvTransfer::Import(doc, dir / "missing.csv", false).read);
-    EXPECT_EQ(host.messages, (std::vector<std::string>{"ＣＳＶファイルの読み込みに失敗しました"}));
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"ＣＳＶファイルの読み込みに失敗しました\nファイルまたはフォルダーが見つかりません。"}));
 
     EXPECT_EQ(Names(), (std::vector<std::string>{"kept"}));
     EXPECT_EQ(doc.CategoryTable().Size(), categories);
@@ -194,15 +195,22 @@ TEST_F(CsvTransferTest, TextWithoutACodePage932FormStopsTheExportBeforeWriting) 
 TEST_F(CsvTransferTest, AFailedWriteKeepsTheOldFileAndSaysSo) {
     doc.AppendPerson(Person("a", 1900, 1950));
     EXPECT_FALSE(CCsvTransfer::Export(doc, dir / "no such folder" / "out.csv", CsvEncoding::Cp932));
-    EXPECT_EQ(host.messages, (std::vector<std::string>{"ファイルの書き込みに失敗しました"}));
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"ファイルの書き込みに失敗しました\nファイルまたはフォルダーが見つかりません。"}));
 
-    if (::geteuid() != 0) {  // root writes anywhere
-        const auto file = dir.Write("locked.csv", "old");
-        std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-        EXPECT_FALSE(CCsvTransfer::Export(doc, file, CsvEncoding::Cp932));
-        std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
-        EXPECT_EQ(CScratchDir::Read(file), "old");
-    }
+    // A file the user may not write is left alone, also where its folder would take a new one.
+    GiveToUnprivileged(dir.Path());
+    const auto file = dir.Write("locked.csv", "old");
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    GiveToUnprivileged(file);
+    EXPECT_EQ(RunInChild(
+                  [&] {
+                      host.messages.clear();
+                      CCsvTransfer::Export(doc, file, CsvEncoding::Cp932);
+                      return host.messages.empty() ? std::string() : host.messages[0];
+                  },
+                  AsUnprivileged()),
+              "ファイルの書き込みに失敗しました\nファイルは読み取り専用か、書き込む権限のないファイルです。");
+    EXPECT_EQ(CScratchDir::Read(file), "old");
 }
 
 TEST(CCsvTransferPath, ProposesTheDocumentPathWithTheExtensionCsv) {

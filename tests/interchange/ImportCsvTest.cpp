@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 using Fields = std::vector<std::string>;
@@ -203,10 +205,17 @@ TEST(CImportCSV, ReadsFilesAndReportsThoseThatCannotBeRead) {
     CImportCSV missing(dir / "missing.csv");
     EXPECT_FALSE(missing.Read());
     EXPECT_EQ(missing.FailureKind(), CImportCSV::Failure::CannotOpen);
-    EXPECT_EQ(missing.FailureText(), "ＣＳＶファイルの読み込みに失敗しました");
+    EXPECT_EQ(missing.FailureText(), "ＣＳＶファイルの読み込みに失敗しました\nファイルまたはフォルダーが見つかりません。");
 
-    CImportCSV folder(dir.Path());
-    EXPECT_FALSE(folder.Read());
+    // Only regular files are read, a named pipe without waiting for a writer.
+    ASSERT_EQ(::mkfifo((dir / "pipe.csv").c_str(), 0600), 0);
+    for (const std::filesystem::path& odd : {dir.Path(), dir / "pipe.csv", std::filesystem::path("/dev/zero")}) {
+        CImportCSV csv(odd);
+        EXPECT_FALSE(csv.Read());
+        EXPECT_EQ(csv.FailureText(),
+                  "ＣＳＶファイルの読み込みに失敗しました\n通常のファイルではありません（フォルダー、装置、名前付きパイプなど）。")
+            << odd;
+    }
 
     // Refused by its size before a byte is read.
     const auto huge = dir.Write("huge.csv", "1900,1950,a\n");

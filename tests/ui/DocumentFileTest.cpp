@@ -7,12 +7,17 @@
 #include "app/CWxDocument.h"
 #include "model/CFileIO.h"
 #include "model/ProfileKeys.h"
+#include "support/core/CScratchDir.h"
 #include "res/ids.h"
 #include "view/WxConvert.h"
 
 #include <wx/checkbox.h>
 #include <wx/filehistory.h>
 #include <wx/textctrl.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
 
 
 namespace PK = ProfileKeys;
@@ -74,7 +79,7 @@ TEST_F(DocumentFile, RecentFilesKeepFourMostRecentFirst) {
     std::filesystem::remove(FromWx(paths[3]));
     wxString text;
     wxTEST_DIALOG(Command(Id::FileMruFirst + 1), CExpectMessage(wxOK, &text));
-    EXPECT_EQ(text, paths[3] + ToWx(" を開けませんでした。\nファイルが見つからないか、読み込めません。"));
+    EXPECT_EQ(text, paths[3] + ToWx(" を開けませんでした。\nファイルまたはフォルダーが見つかりません。"));
     EXPECT_EQ(manager->GetFileHistory()->GetCount(), 3u);
     EXPECT_EQ(profile.GetString(PK::kRecentFileList, "File4", ""), "");
 }
@@ -92,25 +97,44 @@ TEST_F(DocumentFile, DamagedOrMissingFilesSayWhyAndKeepTheOpenDocument) {
 
     const wxString missing = Path("missing.vtc");
     wxTEST_DIALOG(Open(missing), CExpectMessage(wxOK, &text));
-    EXPECT_EQ(text, missing + ToWx(" を開けませんでした。\nファイルが見つからないか、読み込めません。"));
+    EXPECT_EQ(text, missing + ToWx(" を開けませんでした。\nファイルまたはフォルダーが見つかりません。"));
     EXPECT_EQ(Doc().Core().People().size(), 1u);
 }
 
 TEST_F(DocumentFile, FailedSaveLeavesTheOldFileAndTheDocumentModified) {
     const wxString path = Path("keep.vtc");
     SaveAs(path);
-    const std::string before = CFileIO::ReadFile(FromWx(path));
+    const std::string before = CScratchDir::Read(FromWx(path));
     AddPerson("新しい人", 1900, 1950);
     Refresh();
-    // A folder where the file's temporary sibling would go makes the write fail.
+    // A folder where the file would go.
     const wxString blocked = Path("blocked.vtc");
     std::filesystem::create_directories(FromWx(blocked));
     wxString text;
     wxTEST_DIALOG(SaveAs(blocked), CExpectMessage(wxOK, &text));
-    EXPECT_EQ(text, blocked + ToWx(" に保存できませんでした。\n元のファイルはそのまま残っています。"));
+    EXPECT_EQ(text, blocked + ToWx(" に保存できませんでした。\n通常のファイルではありません（フォルダー、装置、名前付きパイプなど）。"
+                                   "\n元のファイルはそのまま残っています。"));
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(Doc().GetFilename(), path);
-    EXPECT_EQ(CFileIO::ReadFile(FromWx(path)), before);
+    EXPECT_EQ(CScratchDir::Read(FromWx(path)), before);
+
+    // Saved over itself under a file-size limit smaller than the file, with
+    // the signal ignored as the program ignores it.
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit tiny{100, old.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &tiny);
+    wxTEST_DIALOG(Command(Id::FileSave), CExpectMessage(wxOK, &text));
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_EQ(text, path + ToWx(" に保存できませんでした。\nファイルサイズの上限（ulimit -f）を超えるため書き込めません。"
+                                "\n元のファイルはそのまま残っています。"));
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ(CScratchDir::Read(FromWx(path)), before);
+    for (const auto& entry : std::filesystem::directory_iterator(TempDir())) {
+        EXPECT_EQ(entry.path().filename().string().rfind('.', 0), std::string::npos) << "left behind: " << entry.path();
+    }
 }
 
 TEST_F(DocumentFile, ClosingAModifiedDocumentAsksToSaveIt) {

@@ -318,7 +318,7 @@ TEST_F(InterchangeCommands, CsvExportIsOfferedWithPeopleOnlyAndProposesTheDocume
     wxString text;
     Answer({ToWx((dir / "no such folder" / "out.csv").string())});
     wxTEST_DIALOG(Command(Id::ExportCsv), CExpectMessage(wxID_OK, &text));
-    EXPECT_EQ(text, ToWx("ファイルの書き込みに失敗しました"));
+    EXPECT_EQ(text, ToWx("ファイルの書き込みに失敗しました\nファイルまたはフォルダーが見つかりません。"));
 }
 
 TEST_F(InterchangeCommands, ExportThenImportThroughTheDialogsGivesTheSamePeople) {
@@ -471,7 +471,7 @@ TEST_F(InterchangeCommands, ConversionWritesOneFilePerChosenPersonWithRenamesAnd
     EXPECT_TRUE(chooser.requests[0].promptOverwrite);
     EXPECT_EQ(chooser.requests[0].wildcard, ToWx(kLbyFilter));
 
-    EXPECT_EQ(failure, ToWx("ファイル") + failing + ToWx("の書き込みに失敗しました"));
+    EXPECT_EQ(failure, ToWx("ファイル") + failing + ToWx("の書き込みに失敗しました\nファイルまたはフォルダーが見つかりません。"));
     EXPECT_EQ(done, ToWx("ファイルの変換が完了しました"));
     EXPECT_EQ(CScratchDir::Read(dir / "Nobu.lby"), Lby("Nobu", 1534, 1582));
     EXPECT_EQ(CScratchDir::Read(dir / "second Nobu.lby"), Lby("Nobu", 1600, 1650));

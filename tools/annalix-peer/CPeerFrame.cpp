@@ -23,10 +23,13 @@ namespace {
 
 enum { kIdAsk = wxID_HIGHEST + 1, kIdYear };
 
+// More than any chronology anyone writes by hand.
+constexpr std::uint64_t kMaxDocumentBytes = 64ull * 1024 * 1024;
+
 // Annalix documents here are any text: lines and the first one that says something.
 wxString Summary(const std::string& path) {
     std::string bytes;
-    if (!CFileIO::TryReadFile(path, bytes)) {
+    if (!CFileIO::TryReadFile(path, bytes, kMaxDocumentBytes)) {
         return ToWx(PeerStr::kUnreadable);
     }
     const std::string text = CUtf8::IsValid(bytes) ? bytes : CCp932::Decode(bytes);

@@ -12,6 +12,7 @@
 #include "links/CDbusLinkTransport.h"
 #include "links/CLinkNamespace.h"
 #include "links/LinkProtocol.h"
+#include "model/CFileIO.h"
 
 #include <wx/app.h>
 
@@ -28,6 +29,7 @@ namespace {
 class CPeerApp : public wxApp {
 public:
     bool OnInit() override {
+        CFileIO::FailWritesBeyondTheSizeLimit();
         std::setlocale(LC_ALL, "");
         if (const char* log = std::getenv("ANNALIX_PEER_LOG"); log && *log) {
             log_.open(log, std::ios::app);
