@@ -5,7 +5,9 @@
 # source packages at pinned versions (zlib comes ready-built from
 # libz-mingw-w64-dev). The result is a prefix outside the work tree, keyed by
 # the versions, the compiler and this script's own contents, so a second run
-# only prints the prefix. Prints the prefix on stdout; progress goes to stderr.
+# only prints the prefix. A run that was stopped goes on where it stopped:
+# finished libraries are kept, and the wxWidgets build resumes. Prints the
+# prefix on stdout; progress goes to stderr.
 #
 #   VITACHRON_WINDOWS_CACHE  where prefixes are kept
 #                            (default /var/cache/vitachron-windows when
@@ -69,15 +71,14 @@ if [ -e "$prefix/.complete" ]; then
   exit 0
 fi
 
-# Work folders and prefixes without their completion mark are the remains of
-# broken runs, this key's or older ones'.
+# Unfinished work of other keys (an older script or other versions) is of no
+# more use; this key's own is where a stopped run goes on.
 for stale in "$cache"/build-* "$cache"/prefix-*; do
-  if [ -d "$stale" ] && [ ! -e "$stale/.complete" ]; then
+  if [ -d "$stale" ] && [ ! -e "$stale/.complete" ] && [ "${stale##*-}" != "$key" ]; then
     rm -rf "$stale"
   fi
 done
 work="$cache/build-$key"
-rm -rf "$work"
 mkdir -p "$work/src" "$work/logs" "$prefix"
 jobs=${VITACHRON_DEPS_JOBS:-$(nproc)}
 
@@ -101,10 +102,15 @@ started_all=$SECONDS
 renice -n 19 -p $$ >/dev/null
 
 # step NAME COMMAND...: runs COMMAND in a subshell with its output in a log,
-# and shows the log's end if it fails.
+# and shows the log's end if it fails; a step that finished in an earlier run
+# of this key is not run again.
 step() {
   local name=$1
   shift
+  if [ -e "$prefix/.built-$name" ]; then
+    log "== $name: built before"
+    return
+  fi
   local started=$SECONDS
   log "== $name"
   # Not inside "if": there errexit would stop working within COMMAND too.
@@ -118,6 +124,7 @@ step() {
     log "$name failed; the whole log is $work/logs/$name.log"
     exit 1
   fi
+  touch "$prefix/.built-$name"
   log "   $name: $((SECONDS - started)) s"
 }
 
@@ -128,6 +135,7 @@ step() {
 # touched their inputs.
 fetch() {
   local pkg=$1 version=$2
+  rm -rf "${work:?}/src/$pkg"
   (cd "$work/src" && apt-get source -qq --download-only "$pkg=$version") >&2
   local dsc="$work/src/${pkg}_${version#*:}.dsc"
   (cd "$work/src" && dpkg-source --no-check -x "$dsc" "$pkg") >&2
@@ -143,6 +151,7 @@ fetch_orig() {
   local dsc="$work/src/${pkg}_${version}.dsc"
   local tarball
   tarball=$(cd "$work/src" && ls "${pkg}_${upstream}".orig.tar.*)
+  rm -rf "${work:?}/src/$pkg"
   local want
   want=$(awk -v f="$tarball" '/^Checksums-Sha256:/{s=1;next} /^[^ ]/{s=0} s && $3==f {print $1}' "$dsc")
   [ -n "$want" ] || { log "no checksum for $tarball in $dsc"; exit 1; }
@@ -161,8 +170,8 @@ if [ -n "$launcher" ]; then
 fi
 
 # --- GoogleTest, first: the core's tests need nothing else --------------------
-fetch googletest "$googletest_version"
 build_googletest() {
+  fetch googletest "$googletest_version"
   cd "$work/src/googletest"
   cmake -S . -B build "${cmake_flags[@]}" -DBUILD_GMOCK=ON -Dgtest_disable_pthreads=OFF
   cmake --build build -j"$jobs"
@@ -171,8 +180,8 @@ build_googletest() {
 step googletest build_googletest
 
 # --- nlohmann-json: headers only, but never the build machine's /usr/include -
-fetch nlohmann-json3 "$json_version"
 build_json() {
+  fetch nlohmann-json3 "$json_version"
   cd "$work/src/nlohmann-json3"
   cmake -S . -B build "${cmake_flags[@]}" -DJSON_BuildTests=OFF -DJSON_Install=ON
   cmake --install build
@@ -180,8 +189,8 @@ build_json() {
 step nlohmann-json build_json
 
 # --- libpng ---------------------------------------------------------------
-fetch libpng1.6 "$libpng_version"
 build_libpng() {
+  fetch libpng1.6 "$libpng_version"
   cd "$work/src/libpng1.6"
   ./configure "${configure_flags[@]}"
   make -j"$jobs"
@@ -190,8 +199,8 @@ build_libpng() {
 step libpng build_libpng
 
 # --- expat ----------------------------------------------------------------
-fetch expat "$expat_version"
 build_expat() {
+  fetch expat "$expat_version"
   cd "$work/src/expat/expat"
   # Debian's security patches test "XML_DTD == 1", which the autotools
   # header defines that way and the CMake one does not.
@@ -205,8 +214,8 @@ build_expat() {
 step expat build_expat
 
 # --- pixman ---------------------------------------------------------------
-fetch_orig pixman "$pixman_version"
 build_pixman() {
+  fetch_orig pixman "$pixman_version"
   cd "$work/src/pixman"
   ./configure "${configure_flags[@]}" --disable-gtk --disable-libpng --disable-openmp
   make -j"$jobs" -C pixman
@@ -216,8 +225,8 @@ build_pixman() {
 step pixman build_pixman
 
 # --- cairo: PDF and PNG surfaces, Win32 surfaces and fonts ------------------
-fetch cairo "$cairo_version"
 build_cairo() {
+  fetch cairo "$cairo_version"
   cd "$work/src/cairo"
   ./configure "${configure_flags[@]}" \
     --enable-win32 --enable-win32-font --enable-pdf --enable-png \
@@ -227,15 +236,30 @@ build_cairo() {
     --disable-gobject --disable-valgrind --disable-gtk-doc
   make -j"$jobs" -C src
   make -C src install
+  # Its static library needs what its .pc file does not name: GDI and
+  # AlphaBlend for the Win32 surfaces, and libssp for the _FORTIFY_SOURCE
+  # checks its configure turns on.
+  sed -i 's/^Libs.private:.*/& -lgdi32 -lmsimg32 -lssp/' "$prefix/lib/pkgconfig/cairo.pc"
+  grep -q '^Libs.private:.*-lmsimg32 -lssp' "$prefix/lib/pkgconfig/cairo.pc"
 }
 step cairo build_cairo
 
 # --- wxWidgets: MSW, static, with the cairo graphics context -----------------
-fetch wxwidgets3.2 "$wx_version"
 build_wx() {
-  cd "$work/src/wxwidgets3.2"
-  mkdir -p build-msw
-  cd build-msw
+  # Half an hour of compiling: a stopped build goes on with make where it
+  # stopped, once configure had finished.
+  if [ ! -e "$work/src/wxwidgets3.2/build-msw/.configured" ]; then
+    fetch wxwidgets3.2 "$wx_version"
+    mkdir -p "$work/src/wxwidgets3.2/build-msw"
+    configure_wx
+    touch "$work/src/wxwidgets3.2/build-msw/.configured"
+  fi
+  cd "$work/src/wxwidgets3.2/build-msw"
+  make -j"$jobs"
+  make install
+}
+configure_wx() {
+  cd "$work/src/wxwidgets3.2/build-msw"
   # The cairo test links against the static libraries, which need their own
   # dependencies named.
   CAIRO_CFLAGS=$(pkg-config --cflags cairo) CAIRO_LIBS=$(pkg-config --static --libs cairo) \
@@ -248,12 +272,13 @@ build_wx() {
   # Without cairo, configure quietly builds no cairo graphics context, and
   # the PDF output would have nothing to draw with.
   grep -q '^#define wxUSE_CAIRO 1' lib/wx/include/*/wx/setup.h
-  make -j"$jobs"
-  make install
 }
 step wx build_wx
 
-rm -rf "$work/src"
+# The logs stay with the prefix for whoever wonders how it was built.
+rm -rf "$prefix/logs"
+mv "$work/logs" "$prefix/logs"
+rm -rf "$work"
 {
   echo "zlib $zlib_version (libz-mingw-w64-dev)"
   echo "libpng1.6 $libpng_version"
