@@ -53,15 +53,23 @@ if [ ! -e "$WINEPREFIX/.vitachron-ready" ]; then
   flock 9
   if [ ! -e "$WINEPREFIX/.vitachron-ready" ]; then
     rm -rf "$WINEPREFIX"
-    make_prefix
+    make_prefix 9>&-
     touch "$WINEPREFIX/.vitachron-ready"
   fi
   exec 9>&-
 fi
 
 # ctest starts one program per test: a server that outlives each of them by
-# half a minute saves booting Wine's services every time. It fails harmlessly
-# when one is running already.
-wineserver -p30 </dev/null >/dev/null 2>&1 || true
+# half a minute saves booting Wine's services every time. The services are
+# booted here, away from the program's output: otherwise they would hold the
+# first program's output open, and ctest would wait for it as long as they
+# run. wineserver fails when one runs already.
+exec 9>"$WINEPREFIX.lock"
+flock 9
+# (The server must not inherit the lock, or it would hold it all its life.)
+if wineserver -p30 </dev/null >/dev/null 2>&1 9>&-; then
+  "$wine" cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
+fi
+exec 9>&-
 
 exec "$wine" "$@"
