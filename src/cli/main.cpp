@@ -6,6 +6,11 @@
 #include <map>
 #include <string>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 using Command = int (*)(const CliArgs&);
@@ -57,6 +62,11 @@ std::filesystem::path SharedCategoryFile() {
 
 int main(int argc, char** argv) {
     CFileIO::FailWritesBeyondTheSizeLimit();
+#ifdef _WIN32
+    // What the commands print (a dump, sorted names) is the same bytes on
+    // every platform: no CR before each LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     if (argc < 2) {
         return Usage();
     }

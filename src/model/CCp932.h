@@ -1,6 +1,8 @@
 // The one codec between the program's UTF-8 strings and code page 932, the
-// encoding of every file the program shares with others. Built over iconv's
-// "CP932" (the Windows table). Unlike a converter that gives up on a whole
+// encoding of every file the program shares with others. Its table is glibc
+// iconv's "CP932" (the Windows table), embedded (Cp932Tables.inc, made by
+// tools/cp932_table.cpp), so every platform converts alike and nothing is set
+// up at run time. Unlike a converter that gives up on a whole
 // text, it reports exactly what it cannot convert, and bytes that code page
 // 932 does not define decode to private-use characters (U+F780..U+F7FF) that
 // encode back to the same bytes, so a load-save cycle never alters them.

@@ -136,7 +136,7 @@ TEST_F(BaseYearTransferTest, ExportWritesOneFilePerPersonAndGoesOnAfterFailures)
     const auto targets = CBaseYearTransfer::ProposeTargets({&nobu, &slash, &living, &huge, &twin}, dir.Path());
     ASSERT_EQ(targets.size(), 5u);
     EXPECT_EQ(targets[0].path, (dir / "Nobu.lby").string());
-    EXPECT_EQ(targets[1].path, dir.Path().string() + "/../escape.lby");
+    EXPECT_EQ(targets[1].path, (dir / "../escape.lby").string());
     EXPECT_TRUE(targets[1].nameNotFileName);
     EXPECT_FALSE(targets[0].nameNotFileName);
 

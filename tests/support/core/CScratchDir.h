@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -13,11 +14,27 @@
 class CScratchDir {
 public:
     CScratchDir() {
+#ifdef _WIN32
+        // No mkdtemp: a random name that create_directory finds unused.
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const auto candidate = std::filesystem::temp_directory_path() /
+                                   ("vitachron-test-" + std::to_string(random()) + std::to_string(random()));
+            std::error_code ec;
+            if (std::filesystem::create_directory(candidate, ec)) {
+                path_ = candidate;
+            }
+        }
+        if (path_.empty()) {
+            throw std::runtime_error("cannot make a scratch directory");
+        }
+#else
         std::string pattern = (std::filesystem::temp_directory_path() / "vitachron-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) {
             throw std::runtime_error("cannot make a scratch directory");
         }
         path_ = pattern;
+#endif
     }
     ~CScratchDir() {
         std::error_code ec;
