@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds Vitachron and starts it on a document (the bundled sample by
-# default). Without a display it runs the program under Xvfb, saves a
-# screenshot of its window to build/screenshot.png and says where.
+# Builds Vitachron (the programs only: no tests, fuzzers or benchmarks, and
+# only the packages they need) and starts it on a document (the bundled
+# sample by default). Without a display it runs the program under Xvfb,
+# saves a screenshot of its window to build/screenshot.png and says where.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/build.sh"
+"$root/scripts/build.sh" --program
 doc=${1:-"$root/data/sample.vtc"}
 program="$root/build/bin/vitachron"
 

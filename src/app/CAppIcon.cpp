@@ -59,8 +59,3 @@ wxBitmap CAppIcon::Bitmap(int size) {
     }
     return wxBitmap(Load(Sizes().back()));
 }
-
-std::string_view CAppIcon::LargestPng() {
-    const IconSize& s = Sizes().back();
-    return {reinterpret_cast<const char*>(s.data), s.bytes};
-}

@@ -5,6 +5,7 @@
 #include "app/CDialogAbout.h"
 #include "app/CMySplitterWnd.h"
 #include "app/CVitachronDocManager.h"
+#include "app/CWindowPlacement.h"
 #include "app/CWxDocument.h"
 #include "dialogs/MessageBox.h"
 #include "links/CBrowserSupport.h"
@@ -46,17 +47,9 @@ enum StatusPane { kMessagePane, kKanaPane, kCapsPane, kNumPane, kScrollPane, kPa
 
 CMainFrame* CMainFrame::Create(CVitachronDocManager& manager) {
     const CProfile& p = *manager.Services().profile;
-    const int left = p.GetInt(PK::kLastPos, PK::kLastPosLeft, 0);
-    const int top = p.GetInt(PK::kLastPos, PK::kLastPosTop, 0);
-    const int right = p.GetInt(PK::kLastPos, PK::kLastPosRight, 0);
-    const int bottom = p.GetInt(PK::kLastPos, PK::kLastPosBottom, 0);
-    wxPoint pos = wxDefaultPosition;
-    wxSize size = kDefaultFrameSize;
-    // An empty stored rectangle leaves the placement to the desktop.
-    if (right > left && bottom > top) {
-        pos = wxPoint(left, top);
-        size = wxSize(right - left, bottom - top);
-    }
+    const CWindowPlacement::Placement place = CWindowPlacement::FromProfile(p, kDefaultFrameSize);
+    const wxPoint pos = place.position;
+    const wxSize size = place.size;
     const int leftWidth = p.GetInt(PK::kInit, PK::kInitLeftWidth, kDefaultLeftWidth);
     const bool yearOnly = p.GetInt(PK::kInit, PK::kInitYearOnly, 0) != 0;
     return new CMainFrame(manager, pos, size, leftWidth, yearOnly);

@@ -1,7 +1,7 @@
 #include "app/CVitachronApp.h"
 
-#include "app/CAppIcon.h"
 #include "app/CMainFrame.h"
+#include "app/COpenDialogs.h"
 #include "app/CScreenshot.h"
 #include "app/CVitachronDocManager.h"
 #include "app/CVitachronDocTemplate.h"
@@ -9,8 +9,8 @@
 #include "dialogs/CWxColorChooser.h"
 #include "dialogs/CWxFileChooser.h"
 #include "dialogs/CWxFontChooser.h"
+#include "dialogs/MessageBox.h"
 #include "interchange/FormatText.h"
-#include "links/CAnnalixPeerInstaller.h"
 #include "links/CBrowserSupport.h"
 #include "model/CDocumentFile.h"
 #include "model/CFileError.h"
@@ -24,14 +24,17 @@
 #include "view/CVitachronView.h"
 #include "model/ProfileKeys.h"
 #include "platform/CDesktopIntegration.h"
+#include "platform/CProfileFile.h"
 #include "platform/CProgramPaths.h"
 #include "platform/CWxConfigProfile.h"
 #include "res/Strings.h"
 #include "view/WxConvert.h"
 
 #include <wx/config.h>
+#include <wx/fileconf.h>
 #include <wx/filename.h>
 #include <wx/image.h>
+#include <wx/log.h>
 #include <wx/print.h>
 #include <wx/stdpaths.h>
 #include <wx/timer.h>
@@ -52,34 +55,57 @@ constexpr int kScreenshotDelayMs = 1500;
 CVitachronApp::CVitachronApp() = default;
 CVitachronApp::~CVitachronApp() = default;
 
-void CVitachronApp::ParseCommandLine() {
-    for (int i = 1; i < argc; ++i) {
-        const wxString arg = argv[i];
-        if (arg == "--screenshot" && i + 1 < argc) {
-            screenshotFile_ = argv[++i];
-        } else if (arg == "--print") {
-            printMode_ = PrintMode::Printer;
-        } else if (arg == "--print-to" && i + 1 < argc) {
-            printMode_ = PrintMode::Pdf;
-            printTarget_ = argv[++i];
-        } else if (!arg.StartsWith("--") && documentArg_.empty()) {
-            documentArg_ = arg;
-        }
+wxString CVitachronApp::OpenProfile() {
+    // Under the vendor and program names; on Linux an XDG config file, whose
+    // folder must exist before the first write.
+    wxStandardPaths::Get().SetFileLayout(wxStandardPaths::FileLayout_XDG);
+    wxFileName::Mkdir(wxStandardPaths::Get().GetUserConfigDir(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    const wxFileName file = wxFileConfig::GetLocalFile(ToWx(Str::kAppName));
+    const std::filesystem::path path(FromWx(file.GetFullPath()));
+    CProfileFile::Opened opened = CProfileFile::Open(path, Str::kAppName, Str::kVendorName);
+    wxConfigBase::Set(opened.config.release());  // the toolkit owns it
+    auto profile = std::make_unique<CWxConfigProfile>(*wxConfigBase::Get());
+    profile->OnWriteFailed([this, path] {
+        const wxString text = ToWx(FormatText(Str::kMsgProfileWriteFailed, {path.string()}));
+        CallAfter([this, text] { Report(text); });
+    });
+    profile_ = std::move(profile);
+    switch (opened.problem) {
+        case CProfileFile::Problem::Damaged:
+            if (!opened.keptAs.empty()) {
+                return ToWx(FormatText(Str::kMsgProfileDamaged, {path.string(), opened.keptAs.string()}));
+            }
+            [[fallthrough]];
+        case CProfileFile::Problem::NotAFile: return ToWx(FormatText(Str::kMsgProfileUnusable, {path.string()}));
+        case CProfileFile::Problem::None: break;
+    }
+    return {};
+}
+
+void CVitachronApp::Report(const wxString& message) {
+    if (commandLine_.printMode != PrintMode::None || GetTopWindow() == nullptr) {
+        std::fprintf(stderr, "vitachron: %s\n", FromWx(message).c_str());
+    } else {
+        ShowMessageBox(message, wxOK | wxICON_EXCLAMATION, GetTopWindow());
     }
 }
 
 bool CVitachronApp::OnInit() {
-    ParseCommandLine();
     SetAppName(ToWx(Str::kAppName));
     SetVendorName(ToWx(Str::kVendorName));
+#ifdef NDEBUG
+    // A failed check inside the toolkit goes to the terminal: its dialog
+    // speaks to developers, in English, and asks them whether to stop.
+    wxSetAssertHandler([](const wxString& file, int line, const wxString& func, const wxString& cond,
+                          const wxString& msg) {
+        std::fprintf(stderr, "vitachron: %s:%d: %s: %s %s\n", FromWx(file).c_str(), line, FromWx(func).c_str(),
+                     FromWx(cond).c_str(), FromWx(msg).c_str());
+    });
+#endif
     wxInitAllImageHandlers();
+    CProgramPaths::UseInstallPrefix();
 
-    // The profile: under the vendor and program names; on Linux an XDG
-    // config file, whose folder must exist before the first write.
-    wxStandardPaths::Get().SetFileLayout(wxStandardPaths::FileLayout_XDG);
-    wxFileName::Mkdir(wxStandardPaths::Get().GetUserConfigDir(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
-    wxConfigBase::Set(new wxConfig(ToWx(Str::kAppName), ToWx(Str::kVendorName)));
-    profile_ = std::make_unique<CWxConfigProfile>(*wxConfigBase::Get());
+    const wxString profileProblem = OpenProfile();
     fileChooser_ = std::make_unique<CWxFileChooser>();
     colorChooser_ = std::make_unique<CWxColorChooser>();
     fontChooser_ = std::make_unique<CWxFontChooser>();
@@ -98,7 +124,10 @@ bool CVitachronApp::OnInit() {
     manager_->LoadRecentFiles();
     new CVitachronDocTemplate(manager_.get());  // the manager owns its templates
 
-    if (printMode_ != PrintMode::None) {
+    if (commandLine_.printMode != PrintMode::None) {
+        if (!profileProblem.empty()) {
+            Report(profileProblem);
+        }
         PrintAndQuit();
         return true;
     }
@@ -108,18 +137,15 @@ bool CVitachronApp::OnInit() {
 
     // No argument: a new document; a file: open it; a file that cannot be
     // opened gets its message and the program starts with a new document.
-    if (manager_->StartWith(documentArg_) == nullptr) {
+    if (manager_->StartWith(commandLine_.document) == nullptr) {
         frame->Destroy();
         return false;
     }
 
-    CDesktopIntegration::Register(FromWx(wxStandardPaths::Get().GetExecutablePath()), CAppIcon::LargestPng());
-    // The stand-in Annalix beside the program becomes the desktop's program
-    // for Annalix documents, unless one is there already.
-    const std::filesystem::path peer = CProgramPaths::ExecutableDir() / "annalix-peer";
-    std::error_code ec;
-    if (std::filesystem::exists(peer, ec)) {
-        CAnnalixPeerInstaller::Install(peer);
+    // An installed program is known to the desktop through its package; one
+    // run from its build tree makes itself known, for development.
+    if (!CProgramPaths::IsInstalled()) {
+        CDesktopIntegration::Register(FromWx(wxStandardPaths::Get().GetExecutablePath()), CProgramPaths::DataDir());
     }
 
     frame->Show();
@@ -130,7 +156,7 @@ bool CVitachronApp::OnInit() {
     }
     browser_->Start();
 
-    if (!screenshotFile_.empty()) {
+    if (!commandLine_.screenshotFile.empty()) {
         CallAfter([this] {
             auto* timer = new wxTimer;
             timer->Bind(wxEVT_TIMER, [this, timer](wxTimerEvent&) {
@@ -140,18 +166,43 @@ bool CVitachronApp::OnInit() {
             timer->StartOnce(kScreenshotDelayMs);
         });
     }
+    // Over the window, once it is shown.
+    if (!profileProblem.empty()) {
+        CallAfter([this, profileProblem] { Report(profileProblem); });
+    }
     return true;
 }
 
-void CVitachronApp::TakeScreenshotAndExit() {
-    wxWindow* frame = GetTopWindow();
-    if (frame != nullptr) {
-        frame->Update();
-        if (!CScreenshot::Save(frame, screenshotFile_)) {
-            std::fprintf(stderr, "vitachron: cannot save the screenshot %s\n", FromWx(screenshotFile_).c_str());
-        }
-        frame->Close();
+void CVitachronApp::TakeScreenshotAndExit() { EndScreenshotRun(0); }
+
+void CVitachronApp::EndScreenshotRun(int attempt) {
+    // A dialog may open another as it closes (a message after a cancelled
+    // question): cancel again until none is left, within reason.
+    constexpr int kMaxAttempts = 20;
+    if (COpenDialogs::CancelAll() > 0 && attempt < kMaxAttempts) {
+        CallAfter([this, attempt] { EndScreenshotRun(attempt + 1); });
+        return;
     }
+    wxWindow* frame = GetTopWindow();
+    if (frame == nullptr) {
+        return;
+    }
+    frame->Refresh();  // where a dialog stood
+    frame->Update();
+    if (!CScreenshot::Save(frame, commandLine_.screenshotFile)) {
+        std::fprintf(stderr, "vitachron: cannot save the screenshot %s\n",
+                     FromWx(commandLine_.screenshotFile).c_str());
+    }
+    // A run for a picture saves nothing and asks nothing.
+    for (wxDocument* doc : manager_->GetDocumentsVector()) {
+        doc->Modify(false);
+    }
+    for (wxWindow* window : wxTopLevelWindows) {
+        if (window != frame) {
+            window->Close(true);
+        }
+    }
+    frame->Close(true);
 }
 
 int CVitachronApp::OnExit() {
@@ -160,7 +211,12 @@ int CVitachronApp::OnExit() {
     }
     manager_.reset();
     profile_.reset();
-    return wxApp::OnExit();  // also deletes the wxConfig
+    {
+        // Its last write was reported, if it failed, when it happened.
+        wxLogNull quiet;
+        std::unique_ptr<wxConfigBase>(wxConfigBase::Set(nullptr));
+    }
+    return wxApp::OnExit();
 }
 
 bool CVitachronApp::NewBrowser() const { return browser_->NewBrowser(); }
@@ -169,19 +225,14 @@ bool CVitachronApp::DetectNewBrowser() { return CBrowserSupport::DetectNewBrowse
 void CVitachronApp::ReadBrowserWarning() { browser_->ReadBrowserWarning(); }
 void CVitachronApp::DisableBrowserWarning() { browser_->DisableBrowserWarning(); }
 
-int CVitachronApp::OnRun() { return printMode_ != PrintMode::None ? exitCode_ : wxApp::OnRun(); }
+int CVitachronApp::OnRun() { return commandLine_.printMode != PrintMode::None ? exitCode_ : wxApp::OnRun(); }
 
 void CVitachronApp::PrintAndQuit() {
     const auto fail = [this](const std::string& text) {
         std::fprintf(stderr, "vitachron: %s\n", text.c_str());
         exitCode_ = 1;
     };
-    if (documentArg_.empty()) {
-        std::fprintf(stderr, "usage: vitachron --print FILE.vtc | --print-to FILE.pdf FILE.vtc\n");
-        exitCode_ = 2;
-        return;
-    }
-    const wxString path = wxFileName(documentArg_).GetAbsolutePath();
+    const wxString path = wxFileName(commandLine_.document).GetAbsolutePath();
     // Checked here, where the answer goes to the terminal: opening it in
     // the window would show its message in a box nobody sees.
     try {
@@ -214,12 +265,12 @@ void CVitachronApp::PrintAndQuit() {
                          FormatText(text, {std::to_string(CPrintLayout::kMaxPages)}).c_str());
         };
         const wxPrintData& settings = manager_->GetPageSetupDialogData().GetPrintData();
-        if (printMode_ == PrintMode::Pdf) {
+        if (commandLine_.printMode == PrintMode::Pdf) {
             std::string error;
-            const std::filesystem::path target(FromWx(wxFileName(printTarget_).GetAbsolutePath()));
+            const std::filesystem::path target(FromWx(wxFileName(commandLine_.printTarget).GetAbsolutePath()));
             if (!CPdfPrinter::Print(*printout, target, CPdfPrinter::PaperOf(settings),
                                     static_cast<int>(CLogFontConverter::ScreenDpi()), error)) {
-                fail(FromWx(printTarget_) + ": " + error);
+                fail(FromWx(commandLine_.printTarget) + ": " + error);
             }
         } else {
             std::string error;

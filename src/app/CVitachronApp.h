@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/CAppServices.h"
+#include "app/CCommandLine.h"
 
 #include <wx/app.h>
 
@@ -15,6 +16,9 @@ class CVitachronApp : public wxApp {
 public:
     CVitachronApp();
     ~CVitachronApp() override;
+
+    // What the command line asked for; read before the toolkit starts.
+    void SetCommandLine(const CCommandLine& line) { commandLine_ = line; }
 
     bool OnInit() override;
     int OnRun() override;
@@ -29,11 +33,17 @@ public:
     void DisableBrowserWarning();
 
 private:
-    enum class PrintMode { None, Printer, Pdf };
+    using PrintMode = CCommandLine::PrintMode;
 
-    // Command line: [--screenshot FILE.png] [--print | --print-to FILE.pdf] [FILE.vtc]
-    void ParseCommandLine();
+    // The user's profile; a file the program cannot use gives the defaults
+    // and the message returned (empty when all is well).
+    wxString OpenProfile();
+    // Tells the user, or the terminal when no window is shown.
+    void Report(const wxString& message);
     void TakeScreenshotAndExit();
+    // Ends a --screenshot run: first every dialog still open, then the
+    // window, without saving or asking.
+    void EndScreenshotRun(int attempt);
     // Prints the document named on the command line without showing the
     // window; the exit status says how it went.
     void PrintAndQuit();
@@ -45,9 +55,6 @@ private:
     std::unique_ptr<CBrowserSupport> browser_;
     CAppServices services_;
     std::unique_ptr<CVitachronDocManager> manager_;
-    wxString documentArg_;
-    wxString screenshotFile_;
-    PrintMode printMode_ = PrintMode::None;
-    wxString printTarget_;
+    CCommandLine commandLine_;
     int exitCode_ = 0;
 };

@@ -1,10 +1,15 @@
 // The program's entry point. Before the toolkit starts: writes beyond the
-// file-size limit fail rather than end the program, a UTF-8 locale, so file
-// names and text convert without loss, and the font mapping, so the
-// documents' Windows Japanese face names resolve to installed fonts.
+// file-size limit fail rather than end the program; a UTF-8 locale, so file
+// names and text convert without loss; the toolkit's texts in Japanese; the
+// command line, so that --help, --version and wrong arguments answer
+// without a display; and the font mapping, so the documents' Windows
+// Japanese face names resolve to installed fonts.
+#include "app/CCommandLine.h"
+#include "app/CUiLanguage.h"
 #include "app/CVitachronApp.h"
 #include "model/CFileIO.h"
 #include "platform/CFontSetup.h"
+#include "platform/CInstallLayout.h"
 
 #include <wx/app.h>
 
@@ -12,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 
 #ifndef _WIN32
 #include <langinfo.h>
@@ -34,15 +40,6 @@ void EnsureUtf8Locale() {
 #endif
 }
 
-std::filesystem::path ProgramDir(const char* argv0) {
-    std::error_code ec;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        return self.parent_path();
-    }
-    return std::filesystem::absolute(argv0, ec).parent_path();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,6 +50,18 @@ int main(int argc, char** argv) {
     // than appearing only under the mouse.
     setenv("GTK_OVERLAY_SCROLLING", "0", 0);
 #endif
-    CFontSetup::Load(ProgramDir(argv[0]) / CFontSetup::kConfigFileName);
+    const std::filesystem::path programDir = CInstallLayout::RunningProgramDir(argv[0]);
+    // The application object first: the toolkit finds its catalogues through it.
+    auto app = std::make_unique<CVitachronApp>();
+    wxApp::SetInstance(app.get());
+    CUiLanguage::Install(CInstallLayout::LocaleDir(programDir));
+    auto line = CCommandLine::Parse(argc, argv);
+    if (const int* status = std::get_if<int>(&line)) {
+        wxApp::SetInstance(nullptr);
+        return *status;
+    }
+    app->SetCommandLine(std::get<CCommandLine>(line));
+    CFontSetup::Load(CInstallLayout::DataDir(programDir) / CFontSetup::kConfigFileName);
+    static_cast<void>(app.release());  // wxEntry owns it from here and deletes it at the end
     return wxEntry(argc, argv);
 }

@@ -2,6 +2,7 @@
 // which this tool does without, so the work is vitachron-render's, the
 // program beside this one; the command hands its arguments over to it.
 #include "cli/Commands.h"
+#include "platform/CInstallLayout.h"
 
 #include <iostream>
 #include <string>
@@ -12,14 +13,7 @@
 #endif
 
 std::filesystem::path RenderProgram() {
-#ifdef __linux__
-    std::error_code ec;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        return self.parent_path() / "vitachron-render";
-    }
-#endif
-    return "vitachron-render";
+    return CInstallLayout::RenderProgram(CInstallLayout::RunningProgramDir(nullptr));
 }
 
 int CmdRender(const CliArgs& args) {

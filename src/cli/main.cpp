@@ -1,6 +1,9 @@
 // vitachron-cli COMMAND ARGS...: see Usage() for the commands.
 #include "cli/Commands.h"
 #include "model/CFileIO.h"
+#include "platform/CInstallLayout.h"
+
+#include "VitachronBuild.h"
 
 #include <iostream>
 #include <map>
@@ -30,8 +33,9 @@ const std::map<std::string, Command>& CommandTable() {
     return table;
 }
 
-int Usage() {
-    std::cerr << "usage: vitachron-cli COMMAND ARGS...\n"
+int Usage(std::ostream& out = std::cerr) {
+    out << "usage: vitachron-cli COMMAND ARGS...\n"
+                 "       vitachron-cli --help | --version\n"
                  "  dump FILE.vtc                          the whole document as JSON\n"
                  "  new FILE.vtc                           write a new document with the initial settings\n"
                  "  sort FILE.vtc ORDER [--group]          names in display order for sort order 0..6\n"
@@ -50,14 +54,7 @@ int Usage() {
 }  // namespace
 
 std::filesystem::path SharedCategoryFile() {
-#ifdef __linux__
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        return exe.parent_path() / "color.tbl";
-    }
-#endif
-    return {};
+    return CInstallLayout::SharedCategoryFile(CInstallLayout::RunningProgramDir(nullptr));
 }
 
 int main(int argc, char** argv) {
@@ -69,6 +66,13 @@ int main(int argc, char** argv) {
 #endif
     if (argc < 2) {
         return Usage();
+    }
+    if (const std::string first = argv[1]; first == "--version") {
+        std::cout << "vitachron-cli " << Build::kVersion << '\n';
+        return 0;
+    } else if (first == "--help" || first == "-h") {
+        Usage(std::cout);
+        return 0;
     }
     const auto it = CommandTable().find(argv[1]);
     if (it == CommandTable().end()) {

@@ -1,9 +1,16 @@
 #include "dialogs/CWxFileChooser.h"
 
+#include "res/Strings.h"
+#include "view/WxConvert.h"
+
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 
 namespace {
+
+// A dialog the caller gave no title is named after what it does, as the
+// platform's own would be (GTK leaves it blank).
+wxString TitleOr(const wxString& title, const char* fallback) { return title.empty() ? ToWx(fallback) : title; }
 
 // The typed name gets the default extension when it has none of its own.
 wxString WithExtension(const wxString& path, const wxString& extension) {
@@ -21,7 +28,7 @@ std::optional<wxString> CWxFileChooser::ChooseOpen(const Request& r) {
     if (r.mustExist) {
         style |= wxFD_FILE_MUST_EXIST;
     }
-    wxFileDialog dialog(r.parent, r.title, r.defaultDir, r.defaultFile, r.wildcard, style);
+    wxFileDialog dialog(r.parent, TitleOr(r.title, Str::kOpenTitle), r.defaultDir, r.defaultFile, r.wildcard, style);
     if (dialog.ShowModal() != wxID_OK) {
         return std::nullopt;
     }
@@ -33,7 +40,7 @@ std::vector<wxString> CWxFileChooser::ChooseOpenMany(const Request& r) {
     if (r.mustExist) {
         style |= wxFD_FILE_MUST_EXIST;
     }
-    wxFileDialog dialog(r.parent, r.title, r.defaultDir, r.defaultFile, r.wildcard, style);
+    wxFileDialog dialog(r.parent, TitleOr(r.title, Str::kOpenTitle), r.defaultDir, r.defaultFile, r.wildcard, style);
     if (dialog.ShowModal() != wxID_OK) {
         return {};
     }
@@ -47,7 +54,8 @@ std::optional<wxString> CWxFileChooser::ChooseSave(const Request& r) {
     if (r.promptOverwrite) {
         style |= wxFD_OVERWRITE_PROMPT;
     }
-    wxFileDialog dialog(r.parent, r.title, r.defaultDir, r.defaultFile, r.wildcard, style);
+    wxFileDialog dialog(r.parent, TitleOr(r.title, Str::kSaveAsTitle), r.defaultDir, r.defaultFile, r.wildcard,
+                        style);
     if (dialog.ShowModal() != wxID_OK) {
         return std::nullopt;
     }

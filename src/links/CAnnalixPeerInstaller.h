@@ -1,6 +1,7 @@
 // Makes the stand-in Annalix (annalix-peer) the desktop's program for
 // Annalix documents of this user, so that the link can start it where the
-// real Annalix is not installed. Written per user, at every start:
+// real Annalix is not installed. Written per user, each time the stand-in
+// starts (the program itself never names it):
 //   $XDG_DATA_HOME/mime/packages/annalix-peer.xml  the type of *.anx
 //   $XDG_DATA_HOME/applications/annalix-peer.desktop
 //   $XDG_CONFIG_HOME/mimeapps.list                  the default for the type,

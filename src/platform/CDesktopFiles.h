@@ -1,8 +1,9 @@
 // The per-user files through which a program makes itself known to the
 // desktop: shared MIME types, desktop entries, icons, default programs. The
-// program writes its own at every start and installs the stand-in Annalix,
-// and both must follow the same freedesktop.org rules for where the files go
-// and how an Exec line is written.
+// program run from its build tree writes its own at every start, the
+// stand-in Annalix registers itself when started, and both must follow the
+// same freedesktop.org rules for where the files go and how an Exec line is
+// written.
 #pragma once
 
 #include <filesystem>

@@ -1,8 +1,11 @@
 #include "platform/CDesktopIntegration.h"
 
+#include "model/CFileIO.h"
 #include "platform/CDesktopFiles.h"
 
 #include <wx/utils.h>
+
+#include <sstream>
 
 CDesktopIntegration::Files CDesktopIntegration::UserFiles() {
     const std::filesystem::path base = CDesktopFiles::DataHome();
@@ -13,56 +16,45 @@ CDesktopIntegration::Files CDesktopIntegration::UserFiles() {
             base / "icons" / "hicolor" / "256x256" / "apps" / "vitachron.png"};
 }
 
-std::string CDesktopIntegration::MimePackageText() {
-    return std::string(
-               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-               "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-               "  <mime-type type=\"") +
-           kMimeType +
-           "\">\n"
-           "    <comment>Vitachron document</comment>\n"
-           "    <comment xml:lang=\"ja\">Vitachronドキュメント</comment>\n"
-           "    <icon name=\"vitachron\"/>\n"
-           "    <glob pattern=\"*.vtc\"/>\n"
-           "  </mime-type>\n"
-           "</mime-info>\n";
+std::string CDesktopIntegration::DesktopEntryFor(const std::string& installedEntry,
+                                                 const std::filesystem::path& executable) {
+    // The installed entry names the program as found on the PATH.
+    static constexpr std::string_view kInstalledExec = "Exec=vitachron";
+    std::istringstream lines(installedEntry);
+    std::string text;
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.rfind(kInstalledExec, 0) == 0 &&
+            (line.size() == kInstalledExec.size() || line[kInstalledExec.size()] == ' ')) {
+            line = "Exec=" + CDesktopFiles::ExecArgument(executable.string()) + line.substr(kInstalledExec.size());
+        }
+        text += line + '\n';
+    }
+    return text;
 }
 
-std::string CDesktopIntegration::DesktopEntryText(const std::filesystem::path& executable) {
-    return "[Desktop Entry]\n"
-           "Type=Application\n"
-           "Name=Vitachron\n"
-           "Comment=Timelines of people's lives\n"
-           "Comment[ja]=人物の生涯を年表で表示します\n"
-           "Exec=" +
-           CDesktopFiles::ExecArgument(executable.string()) +
-           " %f\n"
-           "Icon=vitachron\n"
-           "Terminal=false\n"
-           "Categories=Office;Education;\n"
-           "MimeType=" +
-           kMimeType +
-           ";\n"
-           "Actions=Print;\n"
-           "\n"
-           "[Desktop Action Print]\n"
-           "Name=Print\n"
-           "Name[ja]=印刷\n"
-           "Exec=" +
-           CDesktopFiles::ExecArgument(executable.string()) + " --print %f\n";
-}
+namespace {
 
-bool CDesktopIntegration::Register(const std::filesystem::path& executable, std::string_view iconPng) {
+// The shipped files are a few kilobytes; anything far larger is not ours.
+constexpr std::uint64_t kMaxTextBytes = 1 << 20;
+constexpr std::uint64_t kMaxIconBytes = 16 << 20;
+
+}  // namespace
+
+bool CDesktopIntegration::Register(const std::filesystem::path& executable, const std::filesystem::path& dataDir) {
     const Files files = UserFiles();
-    if (files.mimePackage.empty()) {
+    std::string mime;
+    std::string entry;
+    if (files.mimePackage.empty() || !CFileIO::TryReadFile(dataDir / "vitachron.xml", mime, kMaxTextBytes) ||
+        !CFileIO::TryReadFile(dataDir / "vitachron.desktop", entry, kMaxTextBytes)) {
         return false;
     }
     using Written = CDesktopFiles::WriteResult;
-    const bool mimeChanged = CDesktopFiles::WriteIfDifferent(files.mimePackage, MimePackageText()) == Written::Written;
+    const bool mimeChanged = CDesktopFiles::WriteIfDifferent(files.mimePackage, mime) == Written::Written;
     const bool entryChanged =
-        CDesktopFiles::WriteIfDifferent(files.desktopEntry, DesktopEntryText(executable)) == Written::Written;
-    if (!iconPng.empty()) {
-        CDesktopFiles::WriteIfDifferent(files.icon, iconPng);
+        CDesktopFiles::WriteIfDifferent(files.desktopEntry, DesktopEntryFor(entry, executable)) == Written::Written;
+    if (std::string icon; CFileIO::TryReadFile(dataDir / "vitachron-256.png", icon, kMaxIconBytes)) {
+        CDesktopFiles::WriteIfDifferent(files.icon, icon);
     }
     // The databases are refreshed in the background; where the tools are
     // missing the files still serve desktops that read them directly.

@@ -1,5 +1,7 @@
 #include "platform/CProgramPaths.h"
 
+#include "platform/CInstallLayout.h"
+
 #include <wx/filename.h>
 #include <wx/stdpaths.h>
 
@@ -28,20 +30,32 @@ std::filesystem::path CProgramPaths::UserDataDir() {
     return std::filesystem::path(wxStandardPaths::Get().GetUserDataDir().utf8_string());
 }
 
+bool CProgramPaths::IsInstalled() { return CInstallLayout::PrefixOf(ExecutableDir()).has_value(); }
+
+void CProgramPaths::UseInstallPrefix() {
+    if (const auto prefix = CInstallLayout::PrefixOf(ExecutableDir())) {
+        wxStandardPaths::Get().SetInstallPrefix(wxString::FromUTF8(prefix->string()));
+    }
+}
+
+std::filesystem::path CProgramPaths::DataDir() { return CInstallLayout::DataDir(ExecutableDir()); }
+
+std::filesystem::path CProgramPaths::LocaleDir() { return CInstallLayout::LocaleDir(ExecutableDir()); }
+
 std::filesystem::path CProgramPaths::SharedCategoryFile() {
-    const std::filesystem::path besideProgram = ExecutableDir() / "color.tbl";
-    if (IsWritableDir(ExecutableDir())) {
-        return besideProgram;
+    const std::filesystem::path shipped = DataDir() / "color.tbl";
+    if (!IsInstalled() && IsWritableDir(ExecutableDir())) {
+        return shipped;
     }
     const std::filesystem::path user = UserDataDir();
     std::error_code ec;
     std::filesystem::create_directories(user, ec);
     const std::filesystem::path mine = user / "color.tbl";
-    // Until the user shares a category of their own, the installed list applies.
-    if (!std::filesystem::exists(mine, ec) && std::filesystem::exists(besideProgram, ec)) {
-        std::filesystem::copy_file(besideProgram, mine, ec);
+    // Until the user shares a category of their own, the shipped list applies.
+    if (!std::filesystem::exists(mine, ec) && std::filesystem::exists(shipped, ec)) {
+        std::filesystem::copy_file(shipped, mine, ec);
     }
     return mine;
 }
 
-std::filesystem::path CProgramPaths::HelpIndex() { return ExecutableDir() / "HTMLHelp" / "index.html"; }
+std::filesystem::path CProgramPaths::HelpIndex() { return DataDir() / "HTMLHelp" / "index.html"; }

@@ -1,6 +1,6 @@
-// Where the program keeps what lives beside it: "color.tbl" and the help
-// pages. Beside the executable, as users expect; where that directory is
-// not writable (an installed program), the per-user data directory instead.
+// Where the running program finds what it reads and keeps: its help pages,
+// font mapping and catalogues (under the installation's prefix, or beside
+// the program in the build tree, see CInstallLayout) and "color.tbl".
 #pragma once
 
 #include <filesystem>
@@ -9,8 +9,18 @@ class CProgramPaths {
 public:
     static std::filesystem::path ExecutableDir();
     static std::filesystem::path UserDataDir();
-    // The shared category file to read and write.
+    // Whether the program runs from an installation rather than the build tree.
+    static bool IsInstalled();
+    // Tells wxStandardPaths the installation's prefix, which it cannot guess
+    // for a program outside bin/ (the render helper in libexec).
+    static void UseInstallPrefix();
+    // The help pages, font mapping and desktop files.
+    static std::filesystem::path DataDir();
+    static std::filesystem::path LocaleDir();
+    // The shared category file to read and write: beside the program in a
+    // build tree that may be written, otherwise in the user's data folder
+    // (an installed program writes nothing outside the user's folders).
     static std::filesystem::path SharedCategoryFile();
-    // The help page, HTMLHelp/index.html beside the program.
+    // The help page, HTMLHelp/index.html.
     static std::filesystem::path HelpIndex();
 };

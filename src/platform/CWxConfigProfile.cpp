@@ -1,6 +1,7 @@
 #include "platform/CWxConfigProfile.h"
 
 #include <wx/confbase.h>
+#include <wx/log.h>
 
 namespace {
 
@@ -29,10 +30,24 @@ std::string CWxConfigProfile::GetString(const std::string& section, const std::s
 
 void CWxConfigProfile::WriteInt(const std::string& section, const std::string& entry, int value) {
     config_->Write(KeyPath(section, entry), static_cast<long>(value));
-    config_->Flush();
+    Flush();
 }
 
 void CWxConfigProfile::WriteString(const std::string& section, const std::string& entry, const std::string& value) {
     config_->Write(KeyPath(section, entry), wxString::FromUTF8(value));
-    config_->Flush();
+    Flush();
+}
+
+void CWxConfigProfile::Flush() {
+    bool flushed = false;
+    {
+        wxLogNull quiet;  // the toolkit's own message would repeat at every write
+        flushed = config_->Flush();
+    }
+    if (!flushed && !writeFailed_) {
+        writeFailed_ = true;
+        if (onWriteFailed_) {
+            onWriteFailed_();
+        }
+    }
 }

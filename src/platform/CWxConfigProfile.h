@@ -4,6 +4,7 @@
 
 #include "model/CProfile.h"
 
+#include <functional>
 #include <memory>
 
 class wxConfigBase;
@@ -19,6 +20,15 @@ public:
     void WriteInt(const std::string& section, const std::string& entry, int value) override;
     void WriteString(const std::string& section, const std::string& entry, const std::string& value) override;
 
+    // Called at the first write that does not reach the store (a full disk,
+    // a file or folder the user may not write); later failures stay quiet,
+    // so the user hears of it once instead of at every write.
+    void OnWriteFailed(std::function<void()> report) { onWriteFailed_ = std::move(report); }
+
 private:
+    void Flush();
+
     wxConfigBase* config_;
+    std::function<void()> onWriteFailed_;
+    bool writeFailed_ = false;
 };

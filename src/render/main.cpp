@@ -11,6 +11,7 @@
 #include "model/CVitachronDoc.h"
 #include "model/LocalTime.h"
 #include "platform/CFontSetup.h"
+#include "platform/CInstallLayout.h"
 #include "view/CLogFontConverter.h"
 #include "view/CTimelineExport.h"
 #include "view/CViewFonts.h"
@@ -46,12 +47,6 @@ int Usage() {
     return 2;
 }
 
-std::filesystem::path ProgramDir(const char* argv0) {
-    std::error_code ec;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::absolute(argv0, ec).parent_path() : self.parent_path();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -81,7 +76,7 @@ int main(int argc, char** argv) {
 
     CRenderHost host;
     CMemoryProfile profile;
-    CVitachronDoc doc(host, profile, ProgramDir(argv[0]) / "color.tbl");
+    CVitachronDoc doc(host, profile, CInstallLayout::SharedCategoryFile(CInstallLayout::RunningProgramDir(argv[0])));
     try {
         doc.LoadFromBytes(CFileIO::ReadFile(in, CDocumentFile::kMaxFileBytes));
     } catch (const CFormatError& e) {
@@ -95,7 +90,7 @@ int main(int argc, char** argv) {
         doc.SetZoom(zoom);
     }
 
-    CFontSetup::Load(ProgramDir(argv[0]) / CFontSetup::kConfigFileName);
+    CFontSetup::Load(CInstallLayout::DataDir(CInstallLayout::RunningProgramDir(argv[0])) / CFontSetup::kConfigFileName);
     // A failed check of the toolkit is told on the terminal: its dialog
     // would wait for a click nobody gives.
     wxSetAssertHandler([](const wxString& file, int line, const wxString&, const wxString& cond, const wxString& msg) {

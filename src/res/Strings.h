@@ -375,7 +375,6 @@ inline constexpr const char* kMsgSaveFailedBecause = "%s に保存できませ�
 // %s: the document's title.
 inline constexpr const char* kMsgSaveChanges = "%s への変更を保存しますか？";
 inline constexpr const char* kAboutTitle = "Vitachronのバージョン情報";
-inline constexpr const char* kAboutVersion = "Vitachron Version 2.18";
 
 // ---- Timeline interaction, printing and the picture of the timeline ----------
 // Context menu of the timeline and the name list.
@@ -405,6 +404,30 @@ inline constexpr const char* kMsgImageTooLarge =
 // %s: the file.
 inline constexpr const char* kMsgImageWriteFailed = "%s に画像を保存できませんでした。";
 // ---- end of timeline interaction ---------------------------------------------
+
+// ---- Start-up, command line, profile --------------------------------------
+// The buttons of every message box, named as the messages name them.
+inline constexpr const char* kMessageOk = "OK";
+inline constexpr const char* kMessageCancel = "キャンセル";
+inline constexpr const char* kMessageYes = "はい";
+inline constexpr const char* kMessageNo = "いいえ";
+// %s: the program's version.
+inline constexpr const char* kVersionLine = "Vitachron Version %s";
+inline constexpr const char* kCmdHelp = "この使い方を表示して終了します";
+inline constexpr const char* kCmdVersion = "バージョンを表示して終了します";
+inline constexpr const char* kCmdPrint = "ウィンドウを開かずに既定のプリンタで印刷します";
+inline constexpr const char* kCmdPrintTo = "ウィンドウを開かずにPDFファイルへ印刷します";
+inline constexpr const char* kCmdScreenshot = "描画したウィンドウをPNGファイルに保存して終了します";
+inline constexpr const char* kCmdDocument = "開くVitachronドキュメント(*.vtc)";
+inline constexpr const char* kCmdPrintNeedsDocument = "--print と --print-to には印刷するファイルを指定してください。";
+inline constexpr const char* kCmdOnePrintMode = "--print と --print-to は一緒に指定できません。";
+// %s: the profile file (and where a damaged one was kept).
+inline constexpr const char* kMsgProfileDamaged =
+    "設定ファイル %s が壊れているため、既定の設定で起動します。\n壊れたファイルは %s として残しました。";
+inline constexpr const char* kMsgProfileUnusable =
+    "設定ファイル %s を使えないため、既定の設定で起動します。\n今回変えた設定は保存されません。";
+inline constexpr const char* kMsgProfileWriteFailed =
+    "設定を %s に保存できませんでした。\n今回変えた設定は次回に残らないことがあります。";
 
 // ---- Links to other programs (Annalix, HTML links) ------------------------
 // Timeline context menu entries. The "%s" forms replace the plain texts

@@ -1,5 +1,6 @@
-// The built program, started twice with a private home: what it keeps in
-// its profile between runs, and what it tells the desktop. Needs a display
+// The built program, started with a private home: what it keeps in its
+// profile between runs, what it tells the desktop, how it reads its command
+// line and how it copes with a profile it cannot use. Needs a display
 // (ctest runs under Xvfb).
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -42,6 +44,27 @@ protected:
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
+    // Runs the program (or the tool) with these arguments, without a
+    // display; the exit status, standard output and standard error.
+    struct Result {
+        int status = -1;
+        std::string out;
+        std::string err;
+    };
+    Result RunWithoutDisplay(const std::string& program, const std::string& arguments) {
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY HOME='" + home_.string() + "' timeout 60 '" +
+                                    program + "' " + arguments + " > '" + (home_ / "out").string() + "' 2> '" +
+                                    (home_ / "err").string() + "'";
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Text(home_ / "out"), Text(home_ / "err")};
+    }
+    static std::string Text(const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    std::string Log() const { return Text(home_ / "run.log"); }
     fs::path ConfigDir() const { return home_ / "config"; }
     fs::path ConfigFile() const { return ConfigDir() / "Vitachron.conf"; }
 
@@ -108,6 +131,9 @@ TEST_F(Program, KeepsWindowPlaceRecentFilesAndInitValuesAcrossRuns) {
     entryText << entry.rdbuf();
     EXPECT_NE(entryText.str().find("MimeType=application/x-vitachron;"), std::string::npos);
     EXPECT_NE(entryText.str().find(VITACHRON_PROGRAM), std::string::npos);
+    // The stand-in Annalix is a tool of ours: the program never makes it the user's program for *.anx.
+    EXPECT_FALSE(fs::exists(home_ / "data" / "applications" / "annalix-peer.desktop"));
+    EXPECT_EQ(Text(ConfigDir() / "mimeapps.list").find("annalix"), std::string::npos);
 
     // A place, a list width and initial values of the user's own.
     p["LastPos"] = {{"left", "60"}, {"top", "40"}, {"right", "860"}, {"bottom", "640"}};
@@ -132,4 +158,65 @@ TEST_F(Program, AFileSizeLimitFailsItsWritesInsteadOfEndingIt) {
     // screenshot it could not save), not by the signal (128 + SIGXFSZ).
     const int status = Run(home_ / "shot.png", document.string(), "ulimit -f 2; ");
     EXPECT_TRUE(status == 0 || status == 1) << "exit status " << status;
+}
+
+TEST_F(Program, AnswersHelpAndVersionWithoutADisplayAndRefusesWrongArgumentsWithStatusTwo) {
+    Result r = RunWithoutDisplay(VITACHRON_PROGRAM, "--version");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Vitachron Version 2.18\n");
+    r = RunWithoutDisplay(VITACHRON_PROGRAM, "--help");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("--print-to"), std::string::npos) << r.out;
+    for (const char* wrong : {"--bogus", "-x", "--print-to", "--screenshot", "--print", "a.vtc b.vtc",
+                              "--print --print-to x.pdf a.vtc"}) {
+        r = RunWithoutDisplay(VITACHRON_PROGRAM, wrong);
+        EXPECT_EQ(r.status, 2) << wrong << "\n" << r.err;
+        // What was wrong, then the usage, in Japanese.
+        EXPECT_NE(r.err.find("--screenshot"), std::string::npos) << wrong << "\n" << r.err;
+        EXPECT_NE(r.err.find("使い方"), std::string::npos) << wrong << "\n" << r.err;
+        EXPECT_TRUE(r.out.empty()) << wrong;
+    }
+    r = RunWithoutDisplay(VITACHRON_CLI, "--version");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "vitachron-cli 2.18\n");
+}
+
+TEST_F(Program, AStoredWindowThatDoesNotFitTheDisplaysOpensAtTheDefaultSize) {
+    const std::vector<std::map<std::string, std::string>> damaged = {
+        {{"left", "0"}, {"top", "0"}, {"right", "40000"}, {"bottom", "40000"}},
+        {{"left", "-2147483648"}, {"top", "0"}, {"right", "2147483647"}, {"bottom", "2147483647"}},
+        {{"left", "-30000"}, {"top", "-30000"}, {"right", "-29000"}, {"bottom", "-29300"}},  // out of sight
+    };
+    for (const auto& rect : damaged) {
+        WriteProfile({{"LastPos", rect}});
+        ASSERT_EQ(Run(home_ / "shot.png", ""), 0) << rect.at("right") << "\n" << Log();
+        EXPECT_EQ(PngSize(home_ / "shot.png"), std::make_pair(1000, 700)) << rect.at("right");
+        // Repaired when the window closes: the place it had.
+        Profile p = ReadProfile();
+        EXPECT_EQ(std::stoll(p["LastPos"]["right"]) - std::stoll(p["LastPos"]["left"]), 1000);
+        EXPECT_EQ(std::stoll(p["LastPos"]["bottom"]) - std::stoll(p["LastPos"]["top"]), 700);
+        EXPECT_GE(std::stoll(p["LastPos"]["left"]), 0);
+    }
+}
+
+TEST_F(Program, ADamagedProfileIsKeptAsideAndTheProgramStartsWithTheDefaults) {
+    fs::create_directories(ConfigDir());
+    const std::string damaged = "[LastPos]\nright=5\n=40000\n[Init]\nLeftWidth=300\n";
+    std::ofstream(ConfigFile()) << damaged;
+    // Its message is still open when the screenshot is taken: the run closes it and ends cleanly.
+    ASSERT_EQ(Run(home_ / "shot.png", ""), 0) << Log();
+    EXPECT_EQ(PngSize(home_ / "shot.png"), std::make_pair(1000, 700));
+    EXPECT_EQ(Text(ConfigDir() / "Vitachron.conf.damaged"), damaged);
+    EXPECT_EQ(ReadProfile()["Init"].count("LeftWidth"), 0u);  // the defaults, written anew
+    EXPECT_TRUE(ReadProfile().count("LastPos"));
+    EXPECT_EQ(Log().find("fileconf"), std::string::npos) << Log();  // no complaint of the toolkit's about the file
+
+    // A folder where the file should be: the defaults, and nothing written.
+    fs::remove(ConfigFile());
+    fs::create_directories(ConfigFile());
+    ASSERT_EQ(Run(home_ / "folder.png", ""), 0) << Log();
+    EXPECT_EQ(PngSize(home_ / "folder.png"), std::make_pair(1000, 700));
+    EXPECT_TRUE(fs::is_directory(ConfigFile()));
+    EXPECT_TRUE(fs::is_empty(ConfigFile()));
+    EXPECT_EQ(Log().find("Failed"), std::string::npos) << Log();
 }

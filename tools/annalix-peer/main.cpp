@@ -9,12 +9,14 @@
 #include "CAnnalixPeer.h"
 #include "CPeerFrame.h"
 
+#include "links/CAnnalixPeerInstaller.h"
 #include "links/CDbusLinkTransport.h"
 #include "links/CLinkNamespace.h"
 #include "links/LinkProtocol.h"
 #include "model/CFileIO.h"
 
 #include <wx/app.h>
+#include <wx/stdpaths.h>
 
 #include <clocale>
 #include <cstdlib>
@@ -69,6 +71,10 @@ public:
             frame_->OpenDocument(std::string(argv[1].utf8_str()));
         }
         Log("joined " + std::to_string(peer_->OwnHandle()));
+        // The desktop's program for Annalix documents from now on, unless a
+        // real Annalix is: that is how the link finds a stand-in to start.
+        // After joining, so that the desktop's caches do not delay answers.
+        CallAfter([] { CAnnalixPeerInstaller::Install(wxStandardPaths::Get().GetExecutablePath().utf8_string()); });
         return true;
     }
 

@@ -1,0 +1,14 @@
+#include "app/CUiLanguage.h"
+
+#include <wx/translation.h>
+
+#include <memory>
+
+void CUiLanguage::Install(const std::filesystem::path& localeDir) {
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(wxString::FromUTF8(localeDir.string()));
+    auto translations = std::make_unique<wxTranslations>();
+    translations->SetLanguage("ja");
+    translations->AddStdCatalog();
+    translations->AddCatalog("vitachron");
+    wxTranslations::Set(translations.release());  // the toolkit owns it
+}

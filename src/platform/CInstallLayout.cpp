@@ -1,0 +1,77 @@
+#include "platform/CInstallLayout.h"
+
+#include "platform/CDesktopFiles.h"
+
+#include "VitachronBuild.h"
+
+#include <system_error>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The prefix when `dir` ends with the relative folder `tail`.
+std::optional<fs::path> StripTail(const fs::path& dir, const fs::path& tail) {
+    fs::path prefix = dir.lexically_normal();
+    if (!prefix.empty() && !prefix.has_filename()) {
+        prefix = prefix.parent_path();  // a trailing separator
+    }
+    std::vector<fs::path> parts(tail.begin(), tail.end());
+    for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
+        if (prefix.filename() != *part) {
+            return std::nullopt;
+        }
+        prefix = prefix.parent_path();
+    }
+    return prefix;
+}
+
+}  // namespace
+
+std::optional<fs::path> CInstallLayout::PrefixOf(const fs::path& programDir) {
+    for (const char* tail : {Build::kBinDir, Build::kLibexecDir}) {
+        if (auto prefix = StripTail(programDir, tail)) {
+            std::error_code ec;
+            if (fs::is_directory(*prefix / Build::kDataDir, ec)) {
+                return prefix;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+fs::path CInstallLayout::DataDir(const fs::path& programDir) {
+    const auto prefix = PrefixOf(programDir);
+    return prefix ? *prefix / Build::kDataDir : programDir;
+}
+
+fs::path CInstallLayout::LocaleDir(const fs::path& programDir) {
+    const auto prefix = PrefixOf(programDir);
+    return prefix ? *prefix / Build::kLocaleDir : programDir / "locale";
+}
+
+fs::path CInstallLayout::RenderProgram(const fs::path& programDir) {
+    const auto prefix = PrefixOf(programDir);
+    return (prefix ? *prefix / Build::kLibexecDir : programDir) / "vitachron-render";
+}
+
+fs::path CInstallLayout::SharedCategoryFile(const fs::path& programDir) {
+    if (!PrefixOf(programDir)) {
+        return programDir / "color.tbl";
+    }
+    // The folder wxStandardPaths::GetUserDataDir names for the program.
+    const fs::path dataHome = CDesktopFiles::DataHome();
+    return dataHome.empty() ? fs::path() : dataHome / "Vitachron" / "color.tbl";
+}
+
+fs::path CInstallLayout::RunningProgramDir(const char* argv0) {
+    std::error_code ec;
+#ifdef __linux__
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        return self.parent_path();
+    }
+#endif
+    return fs::absolute(argv0 != nullptr ? argv0 : "", ec).parent_path();
+}
