@@ -14,7 +14,7 @@ packages=(
 )
 if [ "$purpose" = test ]; then
   packages+=(
-    libgtest-dev libgmock-dev clang libclang-rt-14-dev
+    libgtest-dev libgmock-dev clang libclang-rt-14-dev locales
     dbus-x11 imagemagick poppler-utils xdotool
     desktop-file-utils shared-mime-info appstream lintian libglib2.0-bin
   )

@@ -11,9 +11,15 @@
 #include "res/ids.h"
 #include "view/WxConvert.h"
 
+#include <gtk/gtk.h>
 #include <wx/filedlg.h>
 #include <wx/menu.h>
 #include <wx/translation.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <set>
+#include <string>
 
 namespace {
 
@@ -113,4 +119,75 @@ TEST_F(JapaneseTexts, TheStatusBarHelpOfEveryMenuItemAndThePreviewsButtonsAreJap
                              "&Close", "Page %d of %d", "Unknown long option '%s'"}) {
         EXPECT_TRUE(IsJapanese(wxGetTranslation(text))) << text;
     }
+}
+
+namespace {
+
+// Every text a GTK widget tree shows: labels, buttons and list headers.
+void CollectTexts(GtkWidget* widget, std::set<std::string>& texts) {
+    if (GTK_IS_LABEL(widget)) {
+        texts.insert(gtk_label_get_text(GTK_LABEL(widget)));
+    }
+    if (GTK_IS_TREE_VIEW(widget)) {
+        for (guint i = 0; GtkTreeViewColumn* column = gtk_tree_view_get_column(GTK_TREE_VIEW(widget), i); ++i) {
+            if (const char* title = gtk_tree_view_column_get_title(column)) {
+                texts.insert(title);
+            }
+        }
+    }
+    if (GTK_IS_CONTAINER(widget)) {
+        gtk_container_forall(
+            GTK_CONTAINER(widget),
+            [](GtkWidget* child, gpointer data) { CollectTexts(child, *static_cast<std::set<std::string>*>(data)); },
+            &texts);
+    }
+}
+
+// Switches the process to a Japanese locale for one test, from the copy
+// the build generates (no system locale needed).
+class JapaneseLocale {
+public:
+    JapaneseLocale() {
+#ifdef VITACHRON_JA_LOCALE_DIR
+        saved_ = std::setlocale(LC_ALL, nullptr);
+        ::setenv("LOCPATH", VITACHRON_JA_LOCALE_DIR, 1);
+        active_ = std::setlocale(LC_ALL, "ja_JP.UTF-8") != nullptr;
+#endif
+    }
+    ~JapaneseLocale() {
+        if (!saved_.empty()) {
+            std::setlocale(LC_ALL, saved_.c_str());
+            ::unsetenv("LOCPATH");
+        }
+    }
+    JapaneseLocale(const JapaneseLocale&) = delete;
+    JapaneseLocale& operator=(const JapaneseLocale&) = delete;
+    bool Active() const { return active_; }
+
+private:
+    std::string saved_;
+    bool active_ = false;
+};
+
+}  // namespace
+
+// Under a Japanese locale the toolkit's own parts of the file dialogs (the
+// places, the column headers, the name field) are Japanese too.
+TEST_F(JapaneseTexts, UnderAJapaneseLocaleTheFileDialogsOwnPartsAreJapanese) {
+#ifndef VITACHRON_JA_LOCALE_DIR
+    GTEST_SKIP() << "no localedef to make a Japanese locale with";
+#else
+    JapaneseLocale japanese;
+    ASSERT_TRUE(japanese.Active()) << "ja_JP.UTF-8 under " << VITACHRON_JA_LOCALE_DIR;
+    for (const long style : {wxFD_OPEN | wxFD_FILE_MUST_EXIST, wxFD_SAVE | wxFD_OVERWRITE_PROMPT}) {
+        wxFileDialog dialog(nullptr, ToWx("開く"), wxString(), wxString(), "*.vtc", style);
+        std::set<std::string> texts;
+        CollectTexts(dialog.GetHandle(), texts);
+        for (const char* english : {"Name", "_Name:", "Size", "Modified", "Recent", "Home", "Other Locations",
+                                    "Cancel", "_Cancel", "Open", "_Open", "Save", "_Save"}) {
+            EXPECT_EQ(texts.count(english), 0U) << english;
+        }
+        EXPECT_EQ(texts.count("名前"), 1U);  // the file list's first column
+    }
+#endif
 }
