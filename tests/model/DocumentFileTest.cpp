@@ -9,6 +9,9 @@
 #include "support/core/Bytes.h"
 #include "support/core/CRecordingHost.h"
 #include "support/core/CScratchDir.h"
+#ifndef _WIN32
+#include "support/core/ChildProcess.h"
+#endif
 #include "support/core/TestPeople.h"
 
 #include <gtest/gtest.h>
@@ -359,11 +362,20 @@ TEST_F(AtomicSaveTest, AReadOnlyDirectoryTakesNoNewDocument) {
 #ifdef _WIN32
     GTEST_SKIP() << "a directory's read-only mode keeps nobody out on Windows";
 #else
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root writes into read-only directories";
-    }
-#endif
+    // Root writes anywhere: the save runs as the unprivileged user.
+    GiveToUnprivileged(dir);
     fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_THROW(NewDoc().SaveFile(dir / "a.vtc"), CFileError);
+    const std::string outcome = RunInChild(
+        [&] {
+            try {
+                NewDoc().SaveFile(dir / "a.vtc");
+                return std::string("saved");
+            } catch (const CFileError&) {
+                return std::string("refused");
+            }
+        },
+        AsUnprivileged());
+    EXPECT_EQ(outcome, "refused");
     EXPECT_TRUE(Files().empty());
+#endif
 }
