@@ -219,12 +219,6 @@ int CVitachronApp::OnExit() {
     return wxApp::OnExit();
 }
 
-bool CVitachronApp::NewBrowser() const { return browser_->NewBrowser(); }
-bool CVitachronApp::WarnOldBrowser() const { return browser_->WarnOldBrowser(); }
-bool CVitachronApp::DetectNewBrowser() { return CBrowserSupport::DetectNewBrowser(); }
-void CVitachronApp::ReadBrowserWarning() { browser_->ReadBrowserWarning(); }
-void CVitachronApp::DisableBrowserWarning() { browser_->DisableBrowserWarning(); }
-
 int CVitachronApp::OnRun() { return commandLine_.printMode != PrintMode::None ? exitCode_ : wxApp::OnRun(); }
 
 void CVitachronApp::PrintAndQuit() {

@@ -24,14 +24,6 @@ public:
     int OnRun() override;
     int OnExit() override;
 
-    // The web browser flags of the HTML links, set at start-up.
-    CBrowserSupport& Browser() const { return *browser_; }
-    bool NewBrowser() const;
-    bool WarnOldBrowser() const;
-    static bool DetectNewBrowser();
-    void ReadBrowserWarning();
-    void DisableBrowserWarning();
-
 private:
     using PrintMode = CCommandLine::PrintMode;
 

@@ -3,6 +3,5 @@
 #include <iostream>
 
 void CConsoleDocHost::ShowMessage(const std::string& text, MessageKind) {
-    ++messages_;
     std::cerr << text << '\n';
 }

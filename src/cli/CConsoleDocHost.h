@@ -7,9 +7,4 @@
 class CConsoleDocHost : public CNullDocHost {
 public:
     void ShowMessage(const std::string& text, MessageKind kind) override;
-
-    int MessageCount() const { return messages_; }
-
-private:
-    int messages_ = 0;
 };

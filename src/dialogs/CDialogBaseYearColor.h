@@ -19,7 +19,6 @@ public:
     // Starts from the document's four age colours and custom colours.
     CDialogBaseYearColor(wxWindow* parent, CVitachronDoc& doc, CColorChooser& chooser);
 
-    const std::array<std::uint32_t, 4>& Colors() const { return colors_; }
     const CCustomColors& CustomColors() const { return customColors_; }
     void SetCustomColors(const CCustomColors& colors) { customColors_ = colors; }
 

@@ -19,7 +19,6 @@ class CDialogSetColors : public wxDialog {
 public:
     CDialogSetColors(wxWindow* parent, CVitachronDoc& doc, CColorChooser& chooser);
 
-    const CDrawingColors& Colors() const { return colors_; }
     // The chooser's custom slots while the dialog runs; the opener fills them
     // and takes them back after OK.
     const CCustomColors& CustomColors() const { return customColors_; }

@@ -228,7 +228,6 @@ bool CBaseYear::Load(const std::filesystem::path& path, CDocHost& messages) {
     case ParseResult::Ok:
         break;
     }
-    modified = false;
     return true;
 }
 
@@ -257,6 +256,5 @@ bool CBaseYear::Save(CDocHost& messages) {
         messages.ShowMessage(message + "\n" + e.Reason(), CDocHost::MessageKind::Error);
         return false;
     }
-    modified = false;
     return true;
 }

@@ -22,6 +22,8 @@
 #include <string>
 #include <string_view>
 
+class CDocHost;
+
 class CBaseYear : public CTableBase {
 public:
     static constexpr int kFormatVersion = 5;
@@ -40,7 +42,7 @@ public:
     // way, since the messages name it.
     bool Load(const std::filesystem::path& path, CDocHost& messages);
     // Atomic: a failure leaves any previous file as it was.
-    bool Save(CDocHost& messages) override;
+    bool Save(CDocHost& messages);
 
     // The file's content without touching the disk: for Load and Save, tests
     // and the fuzzer.

@@ -48,7 +48,6 @@ CBaseYearTransfer::MapResult CBaseYearTransfer::ToRecord(const CPerson& person, 
     }
     r.countFromOne = person.kazoe;
     r.comment = person.comment;
-    r.modified = true;
     record = std::move(r);
     return MapResult::Ok;
 }

@@ -9,7 +9,7 @@
 // its wait sees it); everything else is handed to the user-interface thread
 // through Callbacks::post, and the code-1 query is replied to only once that
 // thread has answered it, so the asker sees our answer arrive while its own
-// query is still under way, as it always has.
+// query is still under way.
 #pragma once
 
 #include "links/CLinkTransport.h"
@@ -73,7 +73,7 @@ public:
     CLinkTransport::Handle AnnalixWindow() const { return annalixWindow_.load(); }
     CLinkTransport& Transport() { return *transport_; }
 
-    // The text of command 32808 for a linked path: "Annalix(%s)を表示" with
+    // The text of "Annalixを表示" for a linked path: "Annalix(%s)を表示" with
     // the file name, cut before its last ".". The name is what follows the
     // last "\" or "/": documents made on Windows carry Windows paths.
     static std::string ShowLabel(const std::string& linkedPath);

@@ -1,6 +1,6 @@
 // Whether the web browser can jump to an anchor in a local file, and the
 // warning the user gets when it cannot. The application holds one and sets
-// it up at start-up (Start), as it always set newBrowser and warnOldBrowser.
+// it up at start-up (Start), which sets newBrowser and warnOldBrowser.
 //
 // Here the browser is the WebView engine (WebKitGTK), which has jumped to
 // anchors in local files from its first version on: it counts as new

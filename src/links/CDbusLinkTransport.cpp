@@ -342,8 +342,6 @@ CDbusLinkTransport::~CDbusLinkTransport() = default;
 
 CLinkTransport::Handle CDbusLinkTransport::OwnHandle() const { return impl_->own; }
 
-int CDbusLinkTransport::JoinError() const { return impl_->joinError; }
-
 void CDbusLinkTransport::SetHandlers(Handlers handlers) {
     std::lock_guard lock(impl_->handlersMutex);
     impl_->handlers = std::move(handlers);
@@ -402,7 +400,7 @@ CLinkTransport::StartResult CDbusLinkTransport::StartAnnalix(const std::string& 
         return result;
     }
 
-    // argv[0] is the word "annalix", as on the old command line.
+    // Annalix takes the word "annalix" as argv[0] and the document after it.
     std::vector<gchar*> argv{executable.get(), const_cast<gchar*>(LinkProtocol::kCommandWord),
                              const_cast<gchar*>(document.c_str()), nullptr};
     GPid pid = 0;

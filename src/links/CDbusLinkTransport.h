@@ -44,9 +44,6 @@ public:
     StartResult StartAnnalix(const std::string& document, std::chrono::milliseconds timeout) override;
     bool AnnalixInstalled() const override;
 
-    // The error code of a failed join, 0 when joined.
-    int JoinError() const;
-
     // Annalix's per-user settings: $XDG_CONFIG_HOME/annalix, by default
     // ~/.config/annalix (the counterpart of its registry key). Annalix, and
     // the stand-in annalix-peer, create it when they first run.

@@ -1,6 +1,6 @@
 // The frame's four link commands and what stands behind them: the Annalix
-// link (32808 "Annalixを表示", 32809 "Annalixを選択して表示") and the HTML
-// links (32820 "HTMLを表示", 32821 "HTMLを設定して表示"), with their update
+// link ("Annalixを表示", "Annalixを選択して表示") and the HTML links
+// ("HTMLを表示", "HTMLを設定して表示"), with their update
 // handlers. The main frame owns one from its creation to its destruction.
 //
 // What the frame does, and all it has to do:
@@ -23,7 +23,7 @@
 //   // frame destruction: links_.reset() (leaves the bus, stops answering)
 //
 // A frame that forgets OnCloseCancelled gets "Annalixの起動に失敗しました"
-// from 32808/32809 and unanswered queries: the released block is never used.
+// from both Annalix commands and unanswered queries: the released block is never used.
 // Instead of the two calls the frame may equally destroy the object on
 // close and make a new one when the close is cancelled.
 #pragma once

@@ -143,11 +143,6 @@ CPerson* CVitachronDoc::GetDisplayed(int row) const {
     return displayOrder_[static_cast<std::size_t>(row)];
 }
 
-int CVitachronDoc::DisplayRowOf(const CPerson* person) const {
-    const auto it = std::find(displayOrder_.begin(), displayOrder_.end(), person);
-    return it == displayOrder_.end() ? -1 : static_cast<int>(it - displayOrder_.begin());
-}
-
 int CVitachronDoc::StoredIndexOf(const CPerson* person) const {
     const auto it = std::find_if(people_.begin(), people_.end(), [&](const auto& p) { return p.get() == person; });
     return it == people_.end() ? -1 : static_cast<int>(it - people_.begin());

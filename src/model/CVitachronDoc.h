@@ -55,7 +55,6 @@ public:
     const std::vector<std::unique_ptr<CPerson>>& People() const { return people_; }
     const std::vector<CPerson*>& DisplayOrder() const { return displayOrder_; }
     CPerson* GetDisplayed(int row) const;
-    int DisplayRowOf(const CPerson* person) const;
     int StoredIndexOf(const CPerson* person) const;
     void AppendPerson(std::unique_ptr<CPerson> person);
     void DeletePerson(int row);

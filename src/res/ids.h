@@ -6,10 +6,10 @@
 namespace Id {
 
 // Menu ids must stay below 32767 (wx keeps them in 16 signed bits, as
-// Windows menus do), so the long-standing numbers are carried over as: the
-// framework's commands take wx's stock ids (which the doc/view framework
-// already knows), the program's own commands 32775..32822 become
-// 22775..22822, and the rest keep their last digits in the 24000s.
+// Windows menus do): the framework's commands take wx's stock ids (which the
+// doc/view framework already knows), the program's own commands are
+// 22775..22822 and 22902 on, and the controls' ids are in the 1000s and
+// 24000s.
 // src/app/CommandIds.cpp checks the stock values against wx.
 
 // ---- Framework commands -------------------------------------------------
@@ -73,7 +73,7 @@ inline constexpr int SetHtml = 22821;      // HTMLを設定して表示
 inline constexpr int HelpContents = 22822;  // ヘルプの表示(&H)
 inline constexpr int SortNone = 1028;       // 並べ替えない (also the data bar's radio button)
 inline constexpr int GroupByCategory = 1067;  // data bar check box 分類ごとに並べ替える
-// Commands of our own that the old program did not have (kept clear of
+// Later commands (kept clear of
 // wx's stock ids 4999..5999: 5100 is wxID_OK). Undo and redo use wxID_UNDO
 // and wxID_REDO, which the command processor expects.
 inline constexpr int SaveAsImage = 22902;  // 画像として保存...

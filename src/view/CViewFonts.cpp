@@ -36,7 +36,6 @@ CViewFonts::CViewFonts() : scratch_(8, 8) {
 }
 
 void CViewFonts::Recreate(const CDocSettings& s, int percent) {
-    percent_ = percent;
     const double dpi = CLogFontConverter::ScreenDpi();
     fonts_[Index(TimelineFont::Name)] = CLogFontConverter::ToWxFont(s.fontName, percent, dpi);
     fonts_[Index(TimelineFont::Scale)] = CLogFontConverter::ToWxFont(s.fontScale, percent, dpi);

@@ -24,7 +24,6 @@ public:
 
     // The document's fonts at percent zoom.
     void Recreate(const CDocSettings& settings, int percent);
-    int Percent() const { return percent_; }
 
     const wxFont& Font(TimelineFont font) const { return fonts_[Index(font)]; }
 
@@ -37,7 +36,6 @@ private:
 
     std::array<wxFont, 4> fonts_;
     std::array<int, 4> heights_{};
-    int percent_ = 100;
     wxBitmap scratch_;
     mutable wxMemoryDC dc_;
     mutable std::array<std::unordered_map<char32_t, int>, 4> advances_;

@@ -1,3 +1,0 @@
-#include "interchange/CTableBase.h"
-
-bool CTableBase::Save(CDocHost&) { return true; }
