@@ -7,8 +7,10 @@
 #include "model/LenientText.h"
 #include "res/Strings.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -16,6 +18,13 @@ constexpr std::array<std::uint32_t, CColorKind::kPaletteSize> kPalette = {
     8421631, 4210816, 0,        65535,    32768,    4227327,  32896,    65280,    16744576,
     16776960, 16711680, 8421440, 12615680, 12632256, 12615935, 12615808, 8388736, 16711808,
 };
+
+std::size_t HashOf(std::uint32_t color) {
+    // Colours differ in every byte; a multiplicative mix spreads them over the slots.
+    return static_cast<std::size_t>((static_cast<std::uint64_t>(color) + 1) * 0x9E3779B97F4A7C15ull >> 16);
+}
+
+std::size_t HashOf(std::string_view name) { return std::hash<std::string_view>{}(name); }
 
 }  // namespace
 
@@ -32,43 +41,104 @@ CColorKindPair* CColorKind::Add(std::uint32_t color, const std::string& name, bo
         return entries_[static_cast<std::size_t>(i)].get();
     }
     entries_.push_back(std::make_unique<CColorKindPair>(color, name, shared));
+    entries_.back()->position_ = entries_.size() - 1;
+    Index(entries_.size() - 1);
     return entries_.back().get();
 }
 
+void CColorKind::Clear() {
+    entries_.clear();
+    byPair_.clear();
+    byColor_.clear();
+    byName_.clear();
+}
+
+void CColorKind::SetAt(std::size_t index, std::uint32_t color, std::string name) {
+    if (index >= entries_.size()) {
+        return;
+    }
+    entries_[index]->color = color;
+    entries_[index]->name = std::move(name);
+    // Rare and by hand: building the tables again keeps "first of its kind" exact.
+    Reindex(byPair_.size());
+}
+
+int CColorKind::Find(const Slots& table, Key key, std::uint32_t color, std::string_view name) const {
+    if (table.empty()) {
+        return -1;
+    }
+    const std::size_t mask = table.size() - 1;
+    const std::size_t hash = key == Key::Color  ? HashOf(color)
+                             : key == Key::Name ? HashOf(name)
+                                                : HashOf(name) ^ HashOf(color);
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        if (table[slot] == 0) {
+            return -1;
+        }
+        const CColorKindPair& e = *entries_[table[slot] - 1];
+        if ((key == Key::Name || e.color == color) && (key == Key::Color || e.name == name)) {
+            return static_cast<int>(table[slot] - 1);
+        }
+    }
+}
+
+void CColorKind::Insert(Slots& table, Key key, std::size_t position) {
+    const CColorKindPair& added = *entries_[position];
+    const std::size_t mask = table.size() - 1;
+    const std::size_t hash = key == Key::Color  ? HashOf(added.color)
+                             : key == Key::Name ? HashOf(added.name)
+                                                : HashOf(added.name) ^ HashOf(added.color);
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        if (table[slot] == 0) {
+            table[slot] = static_cast<std::uint32_t>(position + 1);
+            return;
+        }
+        const CColorKindPair& e = *entries_[table[slot] - 1];
+        if ((key == Key::Name || e.color == added.color) && (key == Key::Color || e.name == added.name)) {
+            return;  // an earlier category of the same kind is the one found
+        }
+    }
+}
+
+void CColorKind::Index(std::size_t position) {
+    if (2 * entries_.size() > byPair_.size()) {
+        Reindex(std::max<std::size_t>(64, 4 * entries_.size()));
+        return;
+    }
+    Insert(byPair_, Key::Pair, position);
+    Insert(byColor_, Key::Color, position);
+    Insert(byName_, Key::Name, position);
+}
+
+void CColorKind::Reindex(std::size_t slotCount) {
+    std::size_t size = 64;
+    while (size < slotCount) {
+        size *= 2;
+    }
+    for (Slots* table : {&byPair_, &byColor_, &byName_}) {
+        table->assign(size, 0);
+    }
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        Insert(byPair_, Key::Pair, i);
+        Insert(byColor_, Key::Color, i);
+        Insert(byName_, Key::Name, i);
+    }
+}
+
 int CColorKind::IndexOf(std::uint32_t color, std::string_view name) const {
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (entries_[i]->color == color && entries_[i]->name == name) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    return Find(byPair_, Key::Pair, color, name);
 }
 
-int CColorKind::IndexOfColor(std::uint32_t color) const {
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (entries_[i]->color == color) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
+int CColorKind::IndexOfColor(std::uint32_t color) const { return Find(byColor_, Key::Color, color, {}); }
 
-int CColorKind::IndexOfName(std::string_view name) const {
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (entries_[i]->name == name) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
+int CColorKind::IndexOfName(std::string_view name) const { return Find(byName_, Key::Name, 0, name); }
 
 int CColorKind::IndexOf(const CColorKindPair* category) const {
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (entries_[i].get() == category) {
-            return static_cast<int>(i);
-        }
+    if (category == nullptr || category->position_ >= entries_.size() ||
+        entries_[category->position_].get() != category) {
+        return -1;  // not one of this table's
     }
-    return -1;
+    return static_cast<int>(category->position_);
 }
 
 bool CColorKind::ColorAt(int index, std::uint32_t& color) const {

@@ -1,6 +1,9 @@
 // The category table of a document: categories in insertion order, owned
 // here. Adding never makes a second category with the same colour and name.
 // Shared categories are also kept in the program's "color.tbl".
+// Lookups take constant time, whatever the number of categories: a document
+// or a "color.tbl" may hold millions. A category's colour and name change
+// through SetAt only, which keeps the lookups right.
 #pragma once
 
 #include "model/CColorKindPair.h"
@@ -27,14 +30,18 @@ public:
     // The existing category with this colour and name (its shared flag
     // untouched), or a new one appended.
     CColorKindPair* Add(std::uint32_t color, const std::string& name, bool shared);
-    void Clear() { entries_.clear(); }
+    void Clear();
 
+    // The first category with this colour and name, this colour, or this
+    // name; -1 when there is none.
     int IndexOf(std::uint32_t color, std::string_view name) const;
     int IndexOfColor(std::uint32_t color) const;
     int IndexOfName(std::string_view name) const;
     int IndexOf(const CColorKindPair* category) const;
     bool ColorAt(int index, std::uint32_t& color) const;
     void SetSharedAt(int index, bool shared);
+    // Changing may make two categories equal; only adding refuses that.
+    void SetAt(std::size_t index, std::uint32_t color, std::string name);
 
     std::size_t Size() const { return entries_.size(); }
     CColorKindPair* At(std::size_t i) const { return entries_[i].get(); }
@@ -62,5 +69,18 @@ public:
     void Read(CArchiveReader& ar);
 
 private:
+    // Open addressing with linear probing: a slot holds a position + 1, or 0
+    // when empty, and at most half the slots are in use. One table finds the
+    // first category of a colour and name, one of a colour, one of a name.
+    enum class Key { Pair, Color, Name };
+    using Slots = std::vector<std::uint32_t>;
+    int Find(const Slots& table, Key key, std::uint32_t color, std::string_view name) const;
+    void Insert(Slots& table, Key key, std::size_t position);
+    void Index(std::size_t position);
+    void Reindex(std::size_t slotCount);
+
     std::vector<std::unique_ptr<CColorKindPair>> entries_;
+    Slots byPair_;
+    Slots byColor_;
+    Slots byName_;
 };
