@@ -19,12 +19,16 @@ constexpr std::array<std::uint32_t, CColorKind::kPaletteSize> kPalette = {
     16776960, 16711680, 8421440, 12615680, 12632256, 12615935, 12615808, 8388736, 16711808,
 };
 
-std::size_t HashOf(std::uint32_t color) {
-    // Colours differ in every byte; a multiplicative mix spreads them over the slots.
-    return static_cast<std::size_t>((static_cast<std::uint64_t>(color) + 1) * 0x9E3779B97F4A7C15ull >> 16);
+// The finaliser of splitmix64: every input bit reaches every output bit.
+std::uint64_t Mix(std::uint64_t x) {
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    return x ^ (x >> 31);
 }
 
-std::size_t HashOf(std::string_view name) { return std::hash<std::string_view>{}(name); }
+std::uint64_t Tagged(std::uint64_t hash, std::size_t position) {
+    return (hash & 0xFFFFFFFF00000000ull) | static_cast<std::uint64_t>(position + 1);
+}
 
 }  // namespace
 
@@ -37,12 +41,18 @@ std::string CColorKindPair::ColorText() const {
 std::string CColorKindPair::DisplayName() const { return name.empty() ? std::string(Str::kUnsetCategory) : name; }
 
 CColorKindPair* CColorKind::Add(std::uint32_t color, const std::string& name, bool shared) {
-    if (const int i = IndexOf(color, name); i >= 0) {
-        return entries_[static_cast<std::size_t>(i)].get();
+    Reserve(entries_.size() + 1);
+    const std::uint64_t hash = HashOf(Key::Pair, color, name);
+    const std::size_t slot = Probe(byPair_, Key::Pair, hash, color, name);
+    if (byPair_[slot] != 0) {
+        return entries_[(byPair_[slot] & 0xFFFFFFFFu) - 1].get();
     }
+    const std::size_t position = entries_.size();
     entries_.push_back(std::make_unique<CColorKindPair>(color, name, shared));
-    entries_.back()->position_ = entries_.size() - 1;
-    Index(entries_.size() - 1);
+    entries_.back()->position_ = position;
+    byPair_[slot] = Tagged(hash, position);
+    Insert(byColor_, Key::Color, position);
+    Insert(byName_, Key::Name, position);
     return entries_.back().get();
 }
 
@@ -60,59 +70,65 @@ void CColorKind::SetAt(std::size_t index, std::uint32_t color, std::string name)
     entries_[index]->color = color;
     entries_[index]->name = std::move(name);
     // Rare and by hand: building the tables again keeps "first of its kind" exact.
-    Reindex(byPair_.size());
+    Reindex(entries_.size());
+}
+
+std::uint64_t CColorKind::HashOf(Key key, std::uint32_t color, std::string_view name) {
+    switch (key) {
+    case Key::Color:
+        return Mix(color);
+    case Key::Name:
+        return Mix(std::hash<std::string_view>{}(name));
+    case Key::Pair:
+        break;
+    }
+    return Mix(std::hash<std::string_view>{}(name) + color);
+}
+
+std::size_t CColorKind::Probe(const Slots& table, Key key, std::uint64_t hash, std::uint32_t color,
+                              std::string_view name) const {
+    const std::size_t mask = table.size() - 1;
+    const std::uint64_t tag = hash & 0xFFFFFFFF00000000ull;
+    for (std::size_t slot = static_cast<std::size_t>(hash) & mask;; slot = (slot + 1) & mask) {
+        const std::uint64_t v = table[slot];
+        if (v == 0) {
+            return slot;
+        }
+        if ((v & 0xFFFFFFFF00000000ull) == tag) {
+            const CColorKindPair& e = *entries_[(v & 0xFFFFFFFFu) - 1];
+            if ((key == Key::Name || e.color == color) && (key == Key::Color || e.name == name)) {
+                return slot;
+            }
+        }
+    }
 }
 
 int CColorKind::Find(const Slots& table, Key key, std::uint32_t color, std::string_view name) const {
     if (table.empty()) {
         return -1;
     }
-    const std::size_t mask = table.size() - 1;
-    const std::size_t hash = key == Key::Color  ? HashOf(color)
-                             : key == Key::Name ? HashOf(name)
-                                                : HashOf(name) ^ HashOf(color);
-    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-        if (table[slot] == 0) {
-            return -1;
-        }
-        const CColorKindPair& e = *entries_[table[slot] - 1];
-        if ((key == Key::Name || e.color == color) && (key == Key::Color || e.name == name)) {
-            return static_cast<int>(table[slot] - 1);
-        }
-    }
+    const std::uint64_t v = table[Probe(table, key, HashOf(key, color, name), color, name)];
+    return v == 0 ? -1 : static_cast<int>((v & 0xFFFFFFFFu) - 1);
 }
 
 void CColorKind::Insert(Slots& table, Key key, std::size_t position) {
     const CColorKindPair& added = *entries_[position];
-    const std::size_t mask = table.size() - 1;
-    const std::size_t hash = key == Key::Color  ? HashOf(added.color)
-                             : key == Key::Name ? HashOf(added.name)
-                                                : HashOf(added.name) ^ HashOf(added.color);
-    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-        if (table[slot] == 0) {
-            table[slot] = static_cast<std::uint32_t>(position + 1);
-            return;
-        }
-        const CColorKindPair& e = *entries_[table[slot] - 1];
-        if ((key == Key::Name || e.color == added.color) && (key == Key::Color || e.name == added.name)) {
-            return;  // an earlier category of the same kind is the one found
-        }
+    const std::uint64_t hash = HashOf(key, added.color, added.name);
+    const std::size_t slot = Probe(table, key, hash, added.color, added.name);
+    if (table[slot] == 0) {  // otherwise an earlier category of the same kind is the one found
+        table[slot] = Tagged(hash, position);
     }
 }
 
-void CColorKind::Index(std::size_t position) {
-    if (2 * entries_.size() > byPair_.size()) {
-        Reindex(std::max<std::size_t>(64, 4 * entries_.size()));
-        return;
+void CColorKind::Reserve(std::size_t count) {
+    if (2 * count > byPair_.size()) {
+        Reindex(count);
     }
-    Insert(byPair_, Key::Pair, position);
-    Insert(byColor_, Key::Color, position);
-    Insert(byName_, Key::Name, position);
 }
 
-void CColorKind::Reindex(std::size_t slotCount) {
+void CColorKind::Reindex(std::size_t capacity) {
     std::size_t size = 64;
-    while (size < slotCount) {
+    while (size < 2 * capacity) {
         size *= 2;
     }
     for (Slots* table : {&byPair_, &byColor_, &byName_}) {
@@ -233,6 +249,10 @@ void CColorKind::Read(CArchiveReader& ar) {
         return;
     }
     ar.RequireRoomFor(static_cast<std::uint64_t>(count), 5, "categories");
+    // The count is only a claim of the file: room for at most a million in advance.
+    const std::size_t room = entries_.size() + std::min<std::size_t>(static_cast<std::size_t>(count), 1u << 20);
+    entries_.reserve(room);
+    Reserve(room);
     for (std::int32_t i = 0; i < count; ++i) {
         const std::uint32_t color = ar.ReadUInt32();
         const std::string name = ar.ReadString();

@@ -69,15 +69,21 @@ public:
     void Read(CArchiveReader& ar);
 
 private:
-    // Open addressing with linear probing: a slot holds a position + 1, or 0
-    // when empty, and at most half the slots are in use. One table finds the
+    // Open addressing with linear probing. A slot holds the upper half of its
+    // key's hash beside the position + 1 (0: empty), so that most probes look
+    // at no category; at most half the slots are in use. One table finds the
     // first category of a colour and name, one of a colour, one of a name.
     enum class Key { Pair, Color, Name };
-    using Slots = std::vector<std::uint32_t>;
+    using Slots = std::vector<std::uint64_t>;
+    static std::uint64_t HashOf(Key key, std::uint32_t color, std::string_view name);
+    // The slot of the first category of the key, or the empty slot where it goes.
+    std::size_t Probe(const Slots& table, Key key, std::uint64_t hash, std::uint32_t color,
+                      std::string_view name) const;
     int Find(const Slots& table, Key key, std::uint32_t color, std::string_view name) const;
     void Insert(Slots& table, Key key, std::size_t position);
-    void Index(std::size_t position);
-    void Reindex(std::size_t slotCount);
+    // Room for count categories in all, so that adding them rebuilds nothing.
+    void Reserve(std::size_t count);
+    void Reindex(std::size_t capacity);
 
     std::vector<std::unique_ptr<CColorKindPair>> entries_;
     Slots byPair_;
