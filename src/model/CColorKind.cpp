@@ -51,8 +51,10 @@ CColorKindPair* CColorKind::Add(std::uint32_t color, const std::string& name, bo
     entries_.push_back(std::make_unique<CColorKindPair>(color, name, shared));
     entries_.back()->position_ = position;
     byPair_[slot] = Tagged(hash, position);
-    Insert(byColor_, Key::Color, position);
-    Insert(byName_, Key::Name, position);
+    if (!byColor_.empty()) {
+        Insert(byColor_, Key::Color, position);
+        Insert(byName_, Key::Name, position);
+    }
     return entries_.back().get();
 }
 
@@ -111,7 +113,7 @@ int CColorKind::Find(const Slots& table, Key key, std::uint32_t color, std::stri
     return v == 0 ? -1 : static_cast<int>((v & 0xFFFFFFFFu) - 1);
 }
 
-void CColorKind::Insert(Slots& table, Key key, std::size_t position) {
+void CColorKind::Insert(Slots& table, Key key, std::size_t position) const {
     const CColorKindPair& added = *entries_[position];
     const std::uint64_t hash = HashOf(key, added.color, added.name);
     const std::size_t slot = Probe(table, key, hash, added.color, added.name);
@@ -131,11 +133,21 @@ void CColorKind::Reindex(std::size_t capacity) {
     while (size < 2 * capacity) {
         size *= 2;
     }
-    for (Slots* table : {&byPair_, &byColor_, &byName_}) {
-        table->assign(size, 0);
-    }
+    byPair_.assign(size, 0);
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         Insert(byPair_, Key::Pair, i);
+    }
+    byColor_ = Slots();
+    byName_ = Slots();
+}
+
+void CColorKind::MakeColorAndNameTables() const {
+    if (!byColor_.empty() || byPair_.empty()) {
+        return;
+    }
+    byColor_.assign(byPair_.size(), 0);
+    byName_.assign(byPair_.size(), 0);
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
         Insert(byColor_, Key::Color, i);
         Insert(byName_, Key::Name, i);
     }
@@ -145,9 +157,15 @@ int CColorKind::IndexOf(std::uint32_t color, std::string_view name) const {
     return Find(byPair_, Key::Pair, color, name);
 }
 
-int CColorKind::IndexOfColor(std::uint32_t color) const { return Find(byColor_, Key::Color, color, {}); }
+int CColorKind::IndexOfColor(std::uint32_t color) const {
+    MakeColorAndNameTables();
+    return Find(byColor_, Key::Color, color, {});
+}
 
-int CColorKind::IndexOfName(std::string_view name) const { return Find(byName_, Key::Name, 0, name); }
+int CColorKind::IndexOfName(std::string_view name) const {
+    MakeColorAndNameTables();
+    return Find(byName_, Key::Name, 0, name);
+}
 
 int CColorKind::IndexOf(const CColorKindPair* category) const {
     if (category == nullptr || category->position_ >= entries_.size() ||

@@ -72,7 +72,9 @@ private:
     // Open addressing with linear probing. A slot holds the upper half of its
     // key's hash beside the position + 1 (0: empty), so that most probes look
     // at no category; at most half the slots are in use. One table finds the
-    // first category of a colour and name, one of a colour, one of a name.
+    // first category of a colour and name, one of a colour, one of a name;
+    // the last two are made when first asked, as reading a document needs
+    // only the first.
     enum class Key { Pair, Color, Name };
     using Slots = std::vector<std::uint64_t>;
     static std::uint64_t HashOf(Key key, std::uint32_t color, std::string_view name);
@@ -80,13 +82,15 @@ private:
     std::size_t Probe(const Slots& table, Key key, std::uint64_t hash, std::uint32_t color,
                       std::string_view name) const;
     int Find(const Slots& table, Key key, std::uint32_t color, std::string_view name) const;
-    void Insert(Slots& table, Key key, std::size_t position);
+    void Insert(Slots& table, Key key, std::size_t position) const;
+    void MakeColorAndNameTables() const;
     // Room for count categories in all, so that adding them rebuilds nothing.
     void Reserve(std::size_t count);
     void Reindex(std::size_t capacity);
 
     std::vector<std::unique_ptr<CColorKindPair>> entries_;
     Slots byPair_;
-    Slots byColor_;
-    Slots byName_;
+    // Caches of byPair_'s categories, empty until first used.
+    mutable Slots byColor_;
+    mutable Slots byName_;
 };
