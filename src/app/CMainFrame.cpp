@@ -278,7 +278,13 @@ CWxDocument* CMainFrame::Document() const { return manager_->Document(); }
 
 int CMainFrame::LeftPaneWidth() const { return splitter_->GetSashPosition(); }
 
-void CMainFrame::ApplyLeftWidth(int width) { splitter_->SetSashPosition(std::max(width, 1)); }
+void CMainFrame::ApplyLeftWidth(int width) {
+    // A width of 0 is "not set"; applying it would collapse the name list, and
+    // the next save would store the collapsed width.
+    if (width > 0) {
+        splitter_->SetSashPosition(width);
+    }
+}
 
 void CMainFrame::SaveInitialSettings() {
     if (CWxDocument* doc = Document()) {

@@ -127,14 +127,13 @@ void CDialogColorKind::ChangeRow(long row) {
         return;
     }
     SyncSharedFlags();
-    CColorKindPair& category = *table_.At(static_cast<std::size_t>(row));
+    const CColorKindPair& category = *table_.At(static_cast<std::size_t>(row));
     CDialogColorKindPair pair(this, category.color, category.name, *chooser_);
     if (pair.ShowModal() != wxID_OK) {
         return;
     }
     // Two categories may end up equal here; only adding refuses duplicates.
-    category.color = pair.Color();
-    category.name = pair.Name();
+    table_.SetAt(static_cast<std::size_t>(row), pair.Color(), pair.Name());
     changed_ = true;
     Fill(static_cast<int>(row));
 }
@@ -145,7 +144,8 @@ void CDialogColorKind::OnEndLabelEdit(wxListEvent& event) {
         return;
     }
     SyncSharedFlags();
-    table_.At(static_cast<std::size_t>(row))->name = FromWx(event.GetLabel());
+    const std::size_t at = static_cast<std::size_t>(row);
+    table_.SetAt(at, table_.At(at)->color, FromWx(event.GetLabel()));
     changed_ = true;
     // The list shows the table again, so an empty name reads "未設定" rather
     // than the blank the edit left.

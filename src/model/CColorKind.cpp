@@ -7,8 +7,10 @@
 #include "model/LenientText.h"
 #include "res/Strings.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -16,6 +18,17 @@ constexpr std::array<std::uint32_t, CColorKind::kPaletteSize> kPalette = {
     8421631, 4210816, 0,        65535,    32768,    4227327,  32896,    65280,    16744576,
     16776960, 16711680, 8421440, 12615680, 12632256, 12615935, 12615808, 8388736, 16711808,
 };
+
+// The finaliser of splitmix64: every input bit reaches every output bit.
+std::uint64_t Mix(std::uint64_t x) {
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    return x ^ (x >> 31);
+}
+
+std::uint64_t Tagged(std::uint64_t hash, std::size_t position) {
+    return (hash & 0xFFFFFFFF00000000ull) | static_cast<std::uint64_t>(position + 1);
+}
 
 }  // namespace
 
@@ -28,47 +41,138 @@ std::string CColorKindPair::ColorText() const {
 std::string CColorKindPair::DisplayName() const { return name.empty() ? std::string(Str::kUnsetCategory) : name; }
 
 CColorKindPair* CColorKind::Add(std::uint32_t color, const std::string& name, bool shared) {
-    if (const int i = IndexOf(color, name); i >= 0) {
-        return entries_[static_cast<std::size_t>(i)].get();
+    Reserve(entries_.size() + 1);
+    const std::uint64_t hash = HashOf(Key::Pair, color, name);
+    const std::size_t slot = Probe(byPair_, Key::Pair, hash, color, name);
+    if (byPair_[slot] != 0) {
+        return entries_[(byPair_[slot] & 0xFFFFFFFFu) - 1].get();
     }
+    const std::size_t position = entries_.size();
     entries_.push_back(std::make_unique<CColorKindPair>(color, name, shared));
+    entries_.back()->position_ = position;
+    byPair_[slot] = Tagged(hash, position);
+    if (!byColor_.empty()) {
+        Insert(byColor_, Key::Color, position);
+        Insert(byName_, Key::Name, position);
+    }
     return entries_.back().get();
 }
 
-int CColorKind::IndexOf(std::uint32_t color, std::string_view name) const {
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (entries_[i]->color == color && entries_[i]->name == name) {
-            return static_cast<int>(i);
+void CColorKind::Clear() {
+    entries_.clear();
+    byPair_.clear();
+    byColor_.clear();
+    byName_.clear();
+}
+
+void CColorKind::SetAt(std::size_t index, std::uint32_t color, std::string name) {
+    if (index >= entries_.size()) {
+        return;
+    }
+    entries_[index]->color = color;
+    entries_[index]->name = std::move(name);
+    // Rare and by hand: building the tables again keeps "first of its kind" exact.
+    Reindex(entries_.size());
+}
+
+std::uint64_t CColorKind::HashOf(Key key, std::uint32_t color, std::string_view name) {
+    switch (key) {
+    case Key::Color:
+        return Mix(color);
+    case Key::Name:
+        return Mix(std::hash<std::string_view>{}(name));
+    case Key::Pair:
+        break;
+    }
+    return Mix(std::hash<std::string_view>{}(name) + color);
+}
+
+std::size_t CColorKind::Probe(const Slots& table, Key key, std::uint64_t hash, std::uint32_t color,
+                              std::string_view name) const {
+    const std::size_t mask = table.size() - 1;
+    const std::uint64_t tag = hash & 0xFFFFFFFF00000000ull;
+    for (std::size_t slot = static_cast<std::size_t>(hash) & mask;; slot = (slot + 1) & mask) {
+        const std::uint64_t v = table[slot];
+        if (v == 0) {
+            return slot;
+        }
+        if ((v & 0xFFFFFFFF00000000ull) == tag) {
+            const CColorKindPair& e = *entries_[(v & 0xFFFFFFFFu) - 1];
+            if ((key == Key::Name || e.color == color) && (key == Key::Color || e.name == name)) {
+                return slot;
+            }
         }
     }
-    return -1;
+}
+
+int CColorKind::Find(const Slots& table, Key key, std::uint32_t color, std::string_view name) const {
+    if (table.empty()) {
+        return -1;
+    }
+    const std::uint64_t v = table[Probe(table, key, HashOf(key, color, name), color, name)];
+    return v == 0 ? -1 : static_cast<int>((v & 0xFFFFFFFFu) - 1);
+}
+
+void CColorKind::Insert(Slots& table, Key key, std::size_t position) const {
+    const CColorKindPair& added = *entries_[position];
+    const std::uint64_t hash = HashOf(key, added.color, added.name);
+    const std::size_t slot = Probe(table, key, hash, added.color, added.name);
+    if (table[slot] == 0) {  // otherwise an earlier category of the same kind is the one found
+        table[slot] = Tagged(hash, position);
+    }
+}
+
+void CColorKind::Reserve(std::size_t count) {
+    if (2 * count > byPair_.size()) {
+        Reindex(count);
+    }
+}
+
+void CColorKind::Reindex(std::size_t capacity) {
+    std::size_t size = 64;
+    while (size < 2 * capacity) {
+        size *= 2;
+    }
+    byPair_.assign(size, 0);
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        Insert(byPair_, Key::Pair, i);
+    }
+    byColor_ = Slots();
+    byName_ = Slots();
+}
+
+void CColorKind::MakeColorAndNameTables() const {
+    if (!byColor_.empty() || byPair_.empty()) {
+        return;
+    }
+    byColor_.assign(byPair_.size(), 0);
+    byName_.assign(byPair_.size(), 0);
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        Insert(byColor_, Key::Color, i);
+        Insert(byName_, Key::Name, i);
+    }
+}
+
+int CColorKind::IndexOf(std::uint32_t color, std::string_view name) const {
+    return Find(byPair_, Key::Pair, color, name);
 }
 
 int CColorKind::IndexOfColor(std::uint32_t color) const {
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (entries_[i]->color == color) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    MakeColorAndNameTables();
+    return Find(byColor_, Key::Color, color, {});
 }
 
 int CColorKind::IndexOfName(std::string_view name) const {
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (entries_[i]->name == name) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    MakeColorAndNameTables();
+    return Find(byName_, Key::Name, 0, name);
 }
 
 int CColorKind::IndexOf(const CColorKindPair* category) const {
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (entries_[i].get() == category) {
-            return static_cast<int>(i);
-        }
+    if (category == nullptr || category->position_ >= entries_.size() ||
+        entries_[category->position_].get() != category) {
+        return -1;  // not one of this table's
     }
-    return -1;
+    return static_cast<int>(category->position_);
 }
 
 bool CColorKind::ColorAt(int index, std::uint32_t& color) const {
@@ -163,6 +267,10 @@ void CColorKind::Read(CArchiveReader& ar) {
         return;
     }
     ar.RequireRoomFor(static_cast<std::uint64_t>(count), 5, "categories");
+    // The count is only a claim of the file: room for at most a million in advance.
+    const std::size_t room = entries_.size() + std::min<std::size_t>(static_cast<std::size_t>(count), 1u << 20);
+    entries_.reserve(room);
+    Reserve(room);
     for (std::int32_t i = 0; i < count; ++i) {
         const std::uint32_t color = ar.ReadUInt32();
         const std::string name = ar.ReadString();

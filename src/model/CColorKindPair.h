@@ -1,6 +1,7 @@
 // One category (分類): a colour and a name. Owned by its table; people point at it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -18,4 +19,8 @@ public:
     std::string ColorText() const;
     // The name as lists show it.
     std::string DisplayName() const;
+
+private:
+    friend class CColorKind;
+    std::size_t position_ = 0;  // in its table, so that finding it takes no search
 };

@@ -21,8 +21,10 @@ public:
     constexpr CScaleYear(std::int32_t v, std::uint32_t u = 1) : value(v), unit(u == 0 ? 1 : u) {}
 
     // The "unknown year": not known, and for a death also "still living".
+    // The exact fields only: under the aligned comparison (214748364, 10), a
+    // death of 2147483640 years and more, would also read as "still living".
     static constexpr CScaleYear Unknown() { return CScaleYear{}; }
-    bool IsUnknown() const { return *this == CScaleYear(kUnknownValue, 1); }
+    bool IsUnknown() const { return value == kUnknownValue && unit == 1; }
 
     struct ParseResult;
     // Reads an optional sign and decimal digits, stopping at the first

@@ -112,7 +112,8 @@ void CVitachronDoc::LoadFromBytes(std::string_view bytes) {
     fresh.searchHistory_ = std::move(searchHistory_);
     *this = std::move(fresh);
     Sort();
-    if (result.leftWidthRead) {
+    // 0 (and anything below) is "not set": documents made without a window hold it.
+    if (result.leftWidthRead && settings_.leftWidth > 0) {
         host_->ApplyLeftWidth(settings_.leftWidth);
     }
     host_->SetGroupByCategoryCheck(settings_.groupByCategory);

@@ -1,3 +1,4 @@
+#include "interchange/CBaseYearTransfer.h"
 #include "interchange/CImportCSV.h"
 #include "interchange/CLineCSV.h"
 #include "model/CColorKindPair.h"
@@ -79,6 +80,18 @@ TEST(CPersonCsv, QuestionMarksMeanUnknownOrUncertain) {
     EXPECT_EQ(note->birthMonth, 3);
     EXPECT_TRUE(note->death.SameFields(CScaleYear(1650)));
     EXPECT_TRUE(note->deathUncertain);
+}
+
+// A death year just past the 32-bit range keeps its leading digits and stays
+// a death, here and when it leaves for Annalix.
+TEST(CPersonCsv, ADeathPastThe32BitRangeIsNoLivingPerson) {
+    const auto p = FromText("1900,2147483648,a");
+    ASSERT_TRUE(p);
+    EXPECT_FALSE(p->death.IsUnknown());
+    EXPECT_EQ(ToText(*p), "1900,2147483640,a,,,");
+    CBaseYear record;
+    ASSERT_EQ(CBaseYearTransfer::ToRecord(*p, record), CBaseYearTransfer::MapResult::Ok);
+    EXPECT_EQ(record.spanEnd, 2147483640);
 }
 
 TEST(CPersonCsv, LinesWithoutTheRequiredColumnsAreRejected) {

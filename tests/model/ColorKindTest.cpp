@@ -43,6 +43,44 @@ TEST(CColorKind, AddNeverDuplicatesAColourAndNamePair) {
     EXPECT_EQ(c, 0u);
 }
 
+// Enough categories for the lookup tables to grow many times; each lookup
+// finds the first category of its kind, also after a category was changed.
+TEST(CColorKind, LookupsFindTheFirstOfTheirKindAmongManyAndAfterChanges) {
+    CColorKind t;
+    constexpr std::uint32_t kCount = 5000;
+    const auto name = [](std::uint32_t i) { return "分類" + std::to_string(i % 2500); };
+    for (std::uint32_t i = 0; i < kCount; ++i) {
+        t.Add(i % 1000, name(i), false);  // colours and names repeat, no pair does
+    }
+    ASSERT_EQ(t.Size(), kCount);
+    EXPECT_EQ(t.Add(4, name(3004), true), t.At(3004)) << "an existing pair is found, not added";
+    EXPECT_FALSE(t.At(3004)->shared);
+    EXPECT_EQ(t.Size(), kCount);
+    EXPECT_EQ(t.IndexOfColor(999), 999);
+    EXPECT_EQ(t.IndexOfName(name(1999)), 1999);
+    EXPECT_EQ(t.IndexOf(499, name(1999)), 4499);
+    EXPECT_EQ(t.IndexOf(0, name(1999)), -1);
+    EXPECT_EQ(t.IndexOfName("分類2500"), -1);
+    EXPECT_EQ(t.IndexOfColor(1000), -1);
+    EXPECT_EQ(t.IndexOf(t.At(4321)), 4321);
+    CColorKind other;
+    EXPECT_EQ(t.IndexOf(other.UnsetCategory()), -1) << "a category of another table";
+
+    // Changed to the pair of a later category: both stay, and the first is found.
+    t.SetAt(2, 0, name(4000));
+    EXPECT_EQ(t.IndexOf(0, name(4000)), 2);
+    EXPECT_EQ(t.IndexOfName(name(1500)), 2);
+    EXPECT_EQ(t.IndexOfName(name(2)), 2502);
+    EXPECT_EQ(t.IndexOfColor(2), 1002);
+    const CColorKindPair* added = t.Add(2, name(2), false);
+    ASSERT_EQ(t.Size(), kCount + 1) << "the old pair is free again";
+    EXPECT_EQ(added, t.At(kCount));
+
+    t.Clear();
+    EXPECT_EQ(t.IndexOfColor(0), -1);
+    EXPECT_EQ(t.IndexOf(t.UnsetCategory()), 0);
+}
+
 TEST(CColorKind, UnsetCategoryIsRedWithoutNameAndShownAsMisettei) {
     CColorKind t;
     CColorKindPair* unset = t.UnsetCategory();

@@ -18,6 +18,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <tuple>
 #ifndef _WIN32
 #include <sys/resource.h>
 #include <unistd.h>
@@ -123,6 +124,14 @@ TEST_F(DocumentFileTest, TheListWidthWrittenIsTheOneOnScreen) {
     back.LoadFromBytes(bytes);
     EXPECT_EQ(back.Settings().leftWidth, 177);
     EXPECT_EQ(host.appliedLeftWidths, std::vector<int>{177});
+
+    // 0 is "not set" (what a document made without a window holds): the
+    // window keeps its own width rather than collapsing the list.
+    host.leftWidth = 0;
+    host.appliedLeftWidths.clear();
+    back.LoadFromBytes(doc.SaveToBytes());
+    EXPECT_EQ(back.Settings().leftWidth, 0);
+    EXPECT_TRUE(host.appliedLeftWidths.empty());
 }
 
 TEST_F(DocumentFileTest, StringLengthPrefixGrowsWithTheLength) {
@@ -159,6 +168,48 @@ TEST_F(DocumentFileTest, TextCodePage932CannotHoldIsWrittenAsUtf16) {
     const std::string cp932 = Hex("04 82 A0 82 A2");
     CArchiveReader narrow(cp932);
     EXPECT_EQ(narrow.ReadString(), "あい");
+}
+
+// Long strings of both forms, around the lengths where the length prefix
+// changes form, read back whole: the bytes and the prefix each form writes.
+TEST_F(DocumentFileTest, LongStringsOfBothFormsSurviveARoundTrip) {
+    const auto repeat = [](std::size_t n, const std::string& unit) {
+        std::string out;
+        for (std::size_t i = 0; i < n; ++i) {
+            out += unit;
+        }
+        return out;
+    };
+    struct Case {
+        std::size_t n;
+        const char* widePrefix;    // the form code page 932 cannot hold: n UTF-16 units
+        const char* narrowPrefix;  // code page 932: n bytes
+    };
+    for (const Case& c : {Case{254, "FF FE FF FE", "FE"}, Case{255, "FF FE FF FF FF 00", "FF FF 00"},
+                          Case{256, "FF FE FF FF 00 01", "FF 00 01"},
+                          Case{70000, "FF FE FF FF FF FF 70 11 01 00", "FF FF FF 70 11 01 00"}}) {
+        // "é" has no code page 932 form; "あ" is one UTF-16 unit and two code page 932 bytes.
+        const std::string wide = "é" + repeat(c.n - 1, "あ");
+        const std::string narrow = repeat(c.n / 2, "あ") + repeat(c.n % 2, "a");
+        for (const auto& [text, prefix, bytes] : {std::tuple{wide, c.widePrefix, 2 * c.n},
+                                                  std::tuple{narrow, c.narrowPrefix, c.n}}) {
+            CArchiveWriter w;
+            w.WriteString(text);
+            const std::string expectedPrefix = Hex(prefix);
+            EXPECT_EQ(ToHex(w.Bytes().substr(0, expectedPrefix.size())), ToHex(expectedPrefix)) << c.n;
+            EXPECT_EQ(w.Bytes().size(), expectedPrefix.size() + bytes) << c.n;
+            CArchiveReader r(w.Bytes());
+            EXPECT_EQ(r.ReadString(), text) << c.n;
+            EXPECT_TRUE(r.AtEnd()) << c.n;
+        }
+    }
+    // The same through a document: a long note with one such character.
+    CVitachronDoc doc = NewDoc();
+    AddPerson(doc, MakePerson("名", "1900"))->comment = "é" + repeat(69999, "あ");
+    CVitachronDoc back = NewDoc();
+    back.LoadFromBytes(doc.SaveToBytes());
+    ASSERT_EQ(back.People().size(), 1u);
+    EXPECT_EQ(back.People()[0]->comment, doc.People()[0]->comment);
 }
 
 TEST_F(DocumentFileTest, EverythingSurvivesARoundTrip) {

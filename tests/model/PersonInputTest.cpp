@@ -66,7 +66,13 @@ TEST(CPersonInput, DeathYearZeroIsAskedAboutOnlyAfterTheOrderOfTheYears) {
 TEST(CPersonInput, YearsNeedingMoreThanThreeZerosAreRefused) {
     EXPECT_EQ(Refusal("100", "12345678901234"), "没年数値が大きするか、小さすぎます");
     // This one reads as the value that means "not known": never silently.
-    EXPECT_EQ(Refusal("2147483649", ""), "生年数値が大きするか、小さすぎます");
+    EXPECT_EQ(Refusal("2147483647", ""), "生年数値が大きするか、小さすぎます");
+    // Only that exact value: one digit more is a year like any other, kept to its leading digits.
+    CPersonInput in = Dates("1900", "2147483649");
+    const auto r = CheckNoQuestion(in);
+    ASSERT_TRUE(r.person);
+    EXPECT_FALSE(r.person->death.IsUnknown());
+    EXPECT_EQ(r.person->FormatDeathText(false), "2147483640");
 }
 
 TEST(CPersonInput, OneYearMustBeKnown) {

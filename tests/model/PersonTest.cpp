@@ -65,6 +65,22 @@ TEST(CPersonDateText, KeepsABracketedNoteApartWhereverItStands) {
     EXPECT_EQ(d.month, -1);
 }
 
+// A "]" before the "[" closes nothing: the note runs to the first "]" after
+// its "[", or to the end, and the stray "]" stays in the date part.
+TEST(CPersonDateText, AClosingBracketBeforeTheOpeningOneIsNotTheNotesEnd) {
+    auto d = CPerson::ParseDateText("1600/3/4][頃]");
+    EXPECT_EQ(d.note, "[頃]");
+    EXPECT_EQ(d.year, CScaleYear(1600));
+    EXPECT_EQ(d.month, 3);
+    EXPECT_EQ(d.day, 4);
+    d = CPerson::ParseDateText("1600/3/4][頃");
+    EXPECT_EQ(d.note, "[頃");
+    EXPECT_EQ(d.day, 4);
+    d = CPerson::ParseDateText("]1600[頃]");
+    EXPECT_EQ(d.note, "[頃]");
+    EXPECT_EQ(d.year, CScaleYear(0)) << "the year stops at the stray bracket";
+}
+
 TEST(CPersonDateText, FormatsWithNoteAndYearOnly) {
     CPerson p = Person("1600[頃]/3");
     EXPECT_EQ(p.FormatBirthText(false), "1600/3[頃]");

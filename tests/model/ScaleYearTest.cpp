@@ -23,6 +23,15 @@ TEST(CScaleYear, NewNumberIsTheUnknownYear) {
     EXPECT_FALSE(CScaleYear(1900).IsUnknown());
 }
 
+// The unknown year is the exact pair (2147483647, 1), not whatever compares
+// equal to it once the units are aligned: a death of 2147483648 years is a death.
+TEST(CScaleYear, OnlyTheExactFieldsAreTheUnknownYear) {
+    EXPECT_FALSE(CScaleYear(214748364, 10).IsUnknown());
+    EXPECT_FALSE(Parse("2147483648").IsUnknown());
+    EXPECT_FALSE(CScaleYear(21474836, 100).IsUnknown());
+    EXPECT_TRUE(Parse("2147483647").IsUnknown());
+}
+
 TEST(CScaleYear, ParsesSignsDigitsAndStopsAtTheFirstNonDigit) {
     ExpectFields(Parse("-660"), -660, 1);
     ExpectFields(Parse("+15"), 15, 1);

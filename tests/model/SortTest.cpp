@@ -29,6 +29,18 @@ TEST_F(SortTest, NameOrdersUseTheReadingWhenThereIsOne) {
     EXPECT_EQ(SortedBy(2), (Names{"うえだ", "伊藤", "阿部"}));
 }
 
+// Keys that agree in their first characters: the rest of the key decides, and
+// a key that is the start of another comes before it, within the first four
+// characters and beyond them.
+TEST_F(SortTest, NameOrdersReadOnPastASharedStartAndPutAPrefixFirst) {
+    for (const char* reading : {"あいうか", "あいうえおか", "あいう", "あいうえおあ", "あいうえお", "あいうえ"}) {
+        AddPerson(doc, MakePerson(reading, "1900", nullptr, reading));
+    }
+    const Names ascending{"あいう", "あいうえ", "あいうえお", "あいうえおあ", "あいうえおか", "あいうか"};
+    EXPECT_EQ(SortedBy(1), ascending);
+    EXPECT_EQ(SortedBy(2), Names(ascending.rbegin(), ascending.rend()));
+}
+
 TEST_F(SortTest, BirthOrdersPutHiddenBirthsLast) {
     AddPerson(doc, MakePerson("b1900", "1900"));
     AddPerson(doc, MakePerson("b1800", "1800"));
