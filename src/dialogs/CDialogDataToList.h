@@ -32,6 +32,9 @@ protected:
     void SelectRow(long row);
 
 private:
+    // Wide enough for the text and the list's margins.
+    int YearColumnWidth(const wxString& widest) const;
+
     const CVitachronDoc& doc_;
     wxListCtrl* list_ = nullptr;
 };
