@@ -87,13 +87,11 @@ bool CVitachronView::OnCreate(wxDocument* doc, long flags) {
             }
         }
     };
-    // Wheel turns with Shift or Ctrl held are left to others.
+    // Wheel turns with Shift or Ctrl held do nothing.
     canvas_->onWheel = [this](wxMouseEvent& event) {
-        if (event.ShiftDown() || event.ControlDown()) {
-            return false;
+        if (!event.ShiftDown() && !event.ControlDown()) {
+            canvas_->ScrollByWheel(event);
         }
-        canvas_->ScrollByWheel(event);
-        return true;
     };
     canvas_->Bind(wxEVT_CONTEXT_MENU, &CVitachronView::OnContextMenu, this);
     canvas_->Bind(wxEVT_LEFT_DCLICK, &CVitachronView::OnDoubleClick, this);
