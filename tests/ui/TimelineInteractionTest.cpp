@@ -330,6 +330,7 @@ TEST_F(TimelineInteraction, TheSupplementTipLetsTheMouseThroughToTheBarAndTheNam
     EXPECT_EQ(name, ToWx("徳川家康"));
     RealWheel(point, -1);
     EXPECT_TRUE(WaitFor([&] { return canvas->ScrollY() == 3 * CScrollCanvas::kLineSize; }));
+    EXPECT_FALSE(tip->IsShown()) << "the bar it told of has moved away";
 
     // In the name list the tip stands below the name: a press there frames
     // the row and brings its bar to the middle.
