@@ -6,6 +6,8 @@
 #include "view/WxConvert.h"
 
 #include <wx/listctrl.h>
+#include <wx/settings.h>
+#include <wx/sizer.h>
 
 #include <algorithm>
 
@@ -74,6 +76,28 @@ void CDialogDataToList::FillList() {
     list_->SetColumnWidth(1, columns[0].width);
     list_->SetColumnWidth(2, columns[1].width);
     list_->Thaw();
+    ShowAllColumns();
+}
+
+void CDialogDataToList::ShowAllColumns() {
+    // Wide columns widen the list, and the dialog with it, so that no year
+    // stands beyond its right edge; a dialog the user made wider stays so.
+    int columns = 0;
+    for (int c = 0; c < list_->GetColumnCount(); ++c) {
+        columns += list_->GetColumnWidth(c);
+    }
+    const int wanted = columns + (list_->GetSize().x - list_->GetClientSize().x) +
+                       std::max(0, wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, list_));
+    if (wanted <= list_->GetMinSize().x) {
+        return;
+    }
+    list_->SetMinSize(wxSize(wanted, list_->GetMinSize().y));
+    if (wxSizer* sizer = GetSizer()) {
+        const wxSize fitting = sizer->ComputeFittingWindowSize(this);
+        SetMinSize(fitting);
+        SetSize(wxSize(std::max(GetSize().x, fitting.x), std::max(GetSize().y, fitting.y)));
+        Layout();
+    }
 }
 
 long CDialogDataToList::FirstSelected() const { return list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); }

@@ -34,6 +34,7 @@ protected:
 private:
     // Wide enough for the text and the list's margins.
     int YearColumnWidth(const wxString& widest) const;
+    void ShowAllColumns();
 
     const CVitachronDoc& doc_;
     wxListCtrl* list_ = nullptr;

@@ -83,6 +83,9 @@ TEST_F(DataModifyDialogTest, ListsPeopleInStoredOrderWithTheirYears) {
         }
         EXPECT_GE(List(dlg).GetColumnWidth(column), widest + 8) << column;
     }
+    // ... and the list widens with them, so that none stands beyond its edge.
+    const int columns = List(dlg).GetColumnWidth(0) + List(dlg).GetColumnWidth(1) + List(dlg).GetColumnWidth(2);
+    EXPECT_GE(List(dlg).GetClientSize().x, columns);
 }
 
 TEST_F(DataModifyDialogTest, MovesKeepTheSelectionAndStopAtTheEnds) {
