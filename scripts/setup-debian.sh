@@ -14,7 +14,7 @@ packages=(
 )
 if [ "$purpose" = test ]; then
   packages+=(
-    libgtest-dev libgmock-dev clang libclang-rt-14-dev locales
+    libgtest-dev libgmock-dev clang libclang-rt-14-dev locales libxtst-dev
     dbus-x11 imagemagick poppler-utils xdotool
     desktop-file-utils shared-mime-info appstream lintian libglib2.0-bin
   )

@@ -32,6 +32,10 @@ protected:
     void SelectRow(long row);
 
 private:
+    // Wide enough for the text and the list's margins.
+    int YearColumnWidth(const wxString& widest) const;
+    void ShowAllColumns();
+
     const CVitachronDoc& doc_;
     wxListCtrl* list_ = nullptr;
 };

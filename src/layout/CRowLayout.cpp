@@ -93,12 +93,21 @@ CBaseFigure CRowLayout::BaseFigure(const CPerson& person, const CBar& bar) const
 }
 
 std::int64_t CRowLayout::Reach(const CPerson& person) const {
-    const CBar bar = g_->ComputeBar(person);
-    if (!bar.IsDrawn()) {
+    // From the plan itself, so that every text a row paints (the base figure
+    // beside the age and the closing parenthesis after it, the figure on the
+    // base line, the death year) and every fill is inside the width.
+    const CRowPlan plan = Plan(person, 0);
+    if (!plan.drawn) {
         return 0;
     }
-    bool parenOpen = false;
-    return std::max(g_->AxisRight(), bar.endX + 10 + m_->TextWidth(TimelineFont::Name, NameText(person, parenOpen)));
+    std::int64_t reach = g_->AxisRight();
+    for (const CBarFill& f : plan.fills) {
+        reach = std::max(reach, f.right);
+    }
+    for (const CPlacedText& t : plan.texts) {
+        reach = std::max(reach, t.x + m_->TextWidth(t.font, t.text));
+    }
+    return reach;
 }
 
 CRowPlan CRowLayout::Plan(const CPerson& person, std::int64_t rowTop) const {

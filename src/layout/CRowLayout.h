@@ -57,7 +57,7 @@ public:
         : doc_(&doc), g_(&geometry), m_(&measurer) {}
 
     CRowPlan Plan(const CPerson& person, std::int64_t rowTop) const;
-    // How far right the row's texts reach (0 for a row that shows nothing):
+    // How far right the row's texts and fills reach (0 for a row that shows nothing):
     // the measuring pass behind the content width.
     std::int64_t Reach(const CPerson& person) const;
 

@@ -41,11 +41,9 @@ bool CNameView::OnCreate(wxDocument* doc, long flags) {
     // The list has no vertical range of its own: the wheel scrolls the timeline.
     canvas_->onWheel = [this](wxMouseEvent& event) {
         CVitachronView* timeline = Timeline();
-        if (timeline == nullptr || event.ShiftDown() || event.ControlDown()) {
-            return false;
+        if (timeline != nullptr && !event.ShiftDown() && !event.ControlDown()) {
+            timeline->Canvas()->ScrollByWheel(event);
         }
-        timeline->Canvas()->ScrollByWheel(event);
-        return true;
     };
     tip_ = std::make_unique<CTrackingTip>(canvas_);
     return true;

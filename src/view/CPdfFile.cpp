@@ -1,17 +1,41 @@
 #include "view/CPdfFile.h"
 
+#include <wx/graphics.h>
+
 #include <cairo-pdf.h>
 
 #include <cerrno>
 #include <cstring>
 
 CPdfFile::CPdfFile(const std::filesystem::path& file, double widthPoints, double heightPoints)
-    : file_(std::fopen(file.c_str(), "wb")) {
+    : file_(std::fopen(file.c_str(), "wb")), widthPoints_(widthPoints), heightPoints_(heightPoints) {
     if (file_ == nullptr) {
         error_ = errno;
         return;
     }
     surface_ = cairo_pdf_surface_create_for_stream(&CPdfFile::Write, this, widthPoints, heightPoints);
+}
+
+namespace {
+
+// wx keeps a context's size where only its own kinds of context set it; the
+// member pointer reaches it from a class of the family, as the language
+// allows for protected members.
+struct CContextSize : wxGraphicsContext {
+    static void Set(wxGraphicsContext& context, double width, double height) {
+        context.*(&CContextSize::m_width) = width;
+        context.*(&CContextSize::m_height) = height;
+    }
+};
+
+}  // namespace
+
+wxGraphicsContext* CPdfFile::NewContext(cairo_t* cr) const {
+    wxGraphicsContext* context = wxGraphicsRenderer::GetCairoRenderer()->CreateContextFromNativeContext(cr);
+    if (context != nullptr) {
+        CContextSize::Set(*context, widthPoints_, heightPoints_);
+    }
+    return context;
 }
 
 CPdfFile::~CPdfFile() {

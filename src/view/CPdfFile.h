@@ -6,6 +6,8 @@
 
 #include <cairo.h>
 
+class wxGraphicsContext;
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -19,6 +21,11 @@ public:
 
     // Null when the file could not be made: then Finish says why.
     cairo_surface_t* Surface() const { return surface_; }
+    // A wx drawing context over cr, a context of this file's surface, for a
+    // wxGCDC. wx takes a context made from a cairo one as 0 x 0 points, and
+    // on that size every clipping region that ends leaves nothing to draw
+    // on: what was painted after it was lost.
+    wxGraphicsContext* NewContext(cairo_t* cr) const;
     // Ends the document and closes the file; false with the reason when
     // anything of it could not be written.
     bool Finish(std::string& error);
@@ -29,4 +36,6 @@ private:
     std::FILE* file_ = nullptr;
     cairo_surface_t* surface_ = nullptr;
     int error_ = 0;
+    double widthPoints_;
+    double heightPoints_;
 };

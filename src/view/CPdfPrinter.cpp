@@ -84,14 +84,13 @@ bool CPdfPrinter::Print(wxPrintout& printout, const std::filesystem::path& file,
         return false;
     }
     std::unique_ptr<cairo_t, ContextDeleter> cr(cairo_create(pdf.Surface()));
-    wxGraphicsRenderer* renderer = wxGraphicsRenderer::GetCairoRenderer();
     printout.OnBeginPrinting();
     int written = 0;
     for (int page = minPage; page <= maxPage && printout.HasPage(page); ++page) {
         cairo_save(cr.get());
         cairo_translate(cr.get(), paper.margin, paper.margin);
         {
-            wxGCDC dc(renderer->CreateContextFromNativeContext(cr.get()));
+            wxGCDC dc(pdf.NewContext(cr.get()));
             printout.SetDC(&dc);
             printout.OnPrintPage(page);
             printout.SetDC(nullptr);

@@ -130,10 +130,10 @@ void CScrollCanvas::OnScroll(wxScrollWinEvent& event) {
 }
 
 void CScrollCanvas::OnWheel(wxMouseEvent& event) {
+    // Never passed on: the toolkit's scroll bars would take a turn nobody
+    // used and scroll the pane themselves.
     if (onWheel) {
-        if (!onWheel(event)) {
-            event.Skip();
-        }
+        onWheel(event);
         return;
     }
     ScrollByWheel(event);

@@ -39,9 +39,10 @@ public:
 
     // Told after every change of position (the name list follows the timeline).
     std::function<void(std::int64_t dx, std::int64_t dy)> onScrolled;
-    // A wheel turn over the pane; returns whether it was used. Unset: the
-    // pane scrolls three lines per notch.
-    std::function<bool(wxMouseEvent&)> onWheel;
+    // A wheel turn over the pane (or its scroll bars). Unset: the pane
+    // scrolls three lines per notch. Set, the pane does only what it does:
+    // a turn it leaves alone does not scroll the pane either.
+    std::function<void(wxMouseEvent&)> onWheel;
 
     // Scrolls three lines per notch (or sideways for a horizontal wheel).
     void ScrollByWheel(const wxMouseEvent& event);

@@ -301,7 +301,7 @@ bool CTimelineExport::WritePdf(const std::filesystem::path& partial, std::string
     }
     cairo_t* cr = cairo_create(pdf.Surface());
     {
-        wxGCDC dc(wxGraphicsRenderer::GetCairoRenderer()->CreateContextFromNativeContext(cr));
+        wxGCDC dc(pdf.NewContext(cr));
         dc.SetUserScale(scale, scale);
         PaintPart(dc, 0, 0, static_cast<int>(Width()), static_cast<int>(Height()), true);
     }

@@ -1,8 +1,10 @@
 // A tooltip placed at an explicit screen point, as the views show a
 // person's supplement text. It hides itself once a second check finds the
-// mouse outside its owner window.
+// mouse outside its owner window. It takes no input: the mouse acts on the
+// window beneath it.
 #pragma once
 
+#include <wx/gdicmn.h>
 #include <wx/string.h>
 #include <wx/timer.h>
 
@@ -22,6 +24,8 @@ public:
     void Hide();
     bool IsShown() const;
     wxString Text() const;
+    // Where the tip stands on the screen (empty before it was first shown).
+    wxRect ScreenRect() const;
     bool TimerRunning() const { return timer_.IsRunning(); }
 
     // The check the timer makes every second; public so tests need not wait.

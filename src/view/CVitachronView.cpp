@@ -80,20 +80,24 @@ bool CVitachronView::OnCreate(wxDocument* doc, long flags) {
     canvas_->SetView(this);
     canvas_->ScrollTo(0, 0);
     canvas_->onScrolled = [this](std::int64_t, std::int64_t dy) {
-        // The name list stands row for row beside the timeline.
-        if (dy != 0) {
-            if (CNameView* names = Document()->NameView()) {
-                names->Canvas()->Refresh(false);
+        // A tip tells of the bar or row that was under the mouse, which
+        // has moved away: the next motion shows the tip of what is there now.
+        CNameView* names = Document()->NameView();
+        for (CTrackingTip* tip : {tip_.get(), names != nullptr ? names->Tip() : nullptr}) {
+            if (tip != nullptr) {
+                tip->Hide();
             }
         }
-    };
-    // Wheel turns with Shift or Ctrl held are left to others.
-    canvas_->onWheel = [this](wxMouseEvent& event) {
-        if (event.ShiftDown() || event.ControlDown()) {
-            return false;
+        // The name list stands row for row beside the timeline.
+        if (dy != 0 && names != nullptr) {
+            names->Canvas()->Refresh(false);
         }
-        canvas_->ScrollByWheel(event);
-        return true;
+    };
+    // Wheel turns with Shift or Ctrl held do nothing.
+    canvas_->onWheel = [this](wxMouseEvent& event) {
+        if (!event.ShiftDown() && !event.ControlDown()) {
+            canvas_->ScrollByWheel(event);
+        }
     };
     canvas_->Bind(wxEVT_CONTEXT_MENU, &CVitachronView::OnContextMenu, this);
     canvas_->Bind(wxEVT_LEFT_DCLICK, &CVitachronView::OnDoubleClick, this);

@@ -3,10 +3,12 @@
 // (pdfinfo, pdftoppm). Needs a display (ctest runs under Xvfb).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <sstream>
 #include <string>
@@ -57,6 +59,30 @@ protected:
 
     fs::path home_;
 };
+
+// A picture read back from pdftoppm's PPM output.
+struct Raster {
+    int width = 0;
+    int height = 0;
+    std::string rgb;
+    const unsigned char* At(int x, int y) const {
+        return reinterpret_cast<const unsigned char*>(rgb.data()) + (static_cast<std::size_t>(y) * width + x) * 3;
+    }
+};
+
+Raster ReadPpm(const std::string& bytes) {
+    std::istringstream in(bytes);
+    std::string magic;
+    int maxValue = 0;
+    Raster r;
+    in >> magic >> r.width >> r.height >> maxValue;
+    in.get();
+    r.rgb = bytes.substr(static_cast<std::size_t>(in.tellg()));
+    if (magic != "P6" || maxValue != 255 || r.rgb.size() != static_cast<std::size_t>(r.width) * r.height * 3) {
+        return {};
+    }
+    return r;
+}
 
 }  // namespace
 
@@ -128,6 +154,49 @@ TEST_F(PrintAndRender, RenderWritesThePictureInEachFormatAndSaysWhatItCannotDo) 
     // Without a display: a clear word, not a crash.
     EXPECT_EQ(Run("env -u DISPLAY -u WAYLAND_DISPLAY " + cli + Quote(home_ / "nodisplay.png")), 1);
     EXPECT_NE(Errors().find("display"), std::string::npos) << Errors();
+}
+
+TEST_F(PrintAndRender, TheRenderedPdfShowsTheWholeTimelineAsThePictureDoes) {
+    // At 96 pixels an inch the PDF's page is the picture, pixel for pixel.
+    const std::string cli = Quote(VITACHRON_CLI) + " render " + Quote(kSample) + " ";
+    ASSERT_EQ(Run(cli + Quote(home_ / "s.pdf")), 0) << Errors();
+    int width = 0;
+    int height = 0;
+    ASSERT_EQ(std::sscanf(Read(home_ / "out.log").c_str(), "%*s %d x %d", &width, &height), 2);
+    ASSERT_EQ(Run("pdftoppm -r 96 -singlefile " + Quote(home_ / "s.pdf") + " " + Quote(home_ / "s")), 0);
+    const Raster page = ReadPpm(Read(home_ / "s.ppm"));
+    ASSERT_NEAR(page.width, width, 1);
+    ASSERT_NEAR(page.height, height, 1);
+
+    // The header band's grey runs over the timeline's right half too; the
+    // bars stand in their colours all over it, in several categories' colours.
+    int headerGrey = 0;
+    for (int x = page.width / 2; x < page.width; ++x) {
+        const unsigned char* p = page.At(x, 4);
+        headerGrey += p[0] == p[1] && p[1] == p[2] && p[0] > 150 && p[0] < 240;
+    }
+    EXPECT_GE(headerGrey, page.width / 4);
+    std::map<std::uint32_t, int> colours;
+    int upperLeft = 0;
+    int lowerRight = 0;
+    for (int y = 0; y < page.height; ++y) {
+        for (int x = page.width / 10; x < page.width; ++x) {
+            const unsigned char* p = page.At(x, y);
+            if (std::max({p[0], p[1], p[2]}) - std::min({p[0], p[1], p[2]}) < 100) {
+                continue;  // white, black, greys and the blends at edges
+            }
+            ++colours[(p[0] << 16) | (p[1] << 8) | p[2]];
+            upperLeft += x < page.width / 2 && y < page.height / 2;
+            lowerRight += x >= page.width / 2 && y >= page.height / 2;
+        }
+    }
+    int barColours = 0;
+    for (const auto& [colour, count] : colours) {
+        barColours += count >= 300;
+    }
+    EXPECT_GE(barColours, 4);
+    EXPECT_GE(upperLeft, 1000);
+    EXPECT_GE(lowerRight, 1000);
 }
 
 TEST_F(PrintAndRender, UnderAFileSizeLimitPicturesAndPrintsFailWithTheirMessageAndLeaveNoFile) {

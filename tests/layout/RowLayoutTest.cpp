@@ -218,4 +218,15 @@ TEST_F(RowLayout, ReachIsTheFurthestTextOrTheAxis) {
     EXPECT_GT(rows.Reach(p), g.AxisRight());
     CPerson& none = Add("n", "", "1600");
     EXPECT_EQ(rows.Reach(none), 0);
+
+    // A living person at the right edge with the base figure beside the age:
+    // the figure and the closing parenthesis after it are inside the reach.
+    CPerson& living = Add("Living", "1348", "");
+    ShowBase(1999);
+    doc.Settings().baseOnLine = false;
+    doc.Settings().baseBesideAge = true;
+    const CRowPlan plan = Plan(living);
+    EXPECT_EQ(NameTexts(plan), "Living (676/651)");
+    const CPlacedText& last = plan.texts.back();
+    EXPECT_EQ(rows.Reach(living), last.x + measurer.TextWidth(last.font, last.text));
 }

@@ -74,6 +74,18 @@ TEST_F(DataModifyDialogTest, ListsPeopleInStoredOrderWithTheirYears) {
             EXPECT_EQ(Cell(dlg, row, column), wxString::FromUTF8(expected[row][column])) << row << "," << column;
         }
     }
+    // Every year shows whole: the columns widen past their longest text and
+    // the margins the list keeps around it.
+    for (int column = 1; column < 3; ++column) {
+        int widest = 0;
+        for (long row = 0; row < 3; ++row) {
+            widest = std::max(widest, List(dlg).GetTextExtent(Cell(dlg, row, column)).x);
+        }
+        EXPECT_GE(List(dlg).GetColumnWidth(column), widest + 8) << column;
+    }
+    // ... and the list widens with them, so that none stands beyond its edge.
+    const int columns = List(dlg).GetColumnWidth(0) + List(dlg).GetColumnWidth(1) + List(dlg).GetColumnWidth(2);
+    EXPECT_GE(List(dlg).GetClientSize().x, columns);
 }
 
 TEST_F(DataModifyDialogTest, MovesKeepTheSelectionAndStopAtTheEnds) {

@@ -1,4 +1,5 @@
 #include "CWindowFixture.h"
+#include "RealInput.h"
 #include "TestDialogs.h"
 
 #include "app/CBarDataEdit.h"
@@ -15,6 +16,7 @@
 
 #include <wx/menu.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include <map>
 
@@ -263,6 +265,96 @@ TEST_F(TimelineInteraction, WheelScrollsUnlessShiftOrCtrlIsHeldAndTheNameListFol
         }
     }
     EXPECT_EQ(moved, top.GetHeight() - 400 - hh);
+}
+
+TEST_F(TimelineInteraction, RealWheelTurnsWithShiftOrCtrlHeldMoveNothingEvenAfterTheToolkitHadThem) {
+    Doc().Core().Settings().endYear = 3000;  // room to scroll sideways too
+    for (int i = 0; i < 60; ++i) {
+        AddPerson("人" + std::to_string(i), 1600 + i, 1650 + i);
+    }
+    Changed();
+    CScrollCanvas* canvas = Timeline().Canvas();
+    CScrollCanvas* names = Names().Canvas();
+    ASSERT_GT(canvas->ScrollLimitY(), 300);
+    for (CScrollCanvas* over : {canvas, names}) {
+        canvas->ScrollTo(0, 0);
+        Settle();
+        const wxPoint at = over->GetScreenRect().GetPosition() + wxPoint(60, 200);
+        RealWheel(at, -10, HeldKey::Control);
+        RealWheel(at, -10, HeldKey::Shift);
+        // X delivers in order: once the plain notch after them has scrolled,
+        // GTK has had the held ones too.
+        RealWheel(at, -1);
+        EXPECT_TRUE(WaitFor([&] { return canvas->ScrollY() != 0; }));
+        Settle();
+        EXPECT_EQ(canvas->ScrollY(), 3 * CScrollCanvas::kLineSize) << (over == names ? "names" : "timeline");
+        EXPECT_EQ(canvas->ScrollX(), 0);
+        EXPECT_EQ(names->ScrollX(), 0);
+    }
+}
+
+TEST_F(TimelineInteraction, TheSupplementTipLetsTheMouseThroughToTheBarAndTheNameList) {
+    CDocSettings& s = Doc().Core().Settings();
+    s.startYear = 500;  // the bar's centre is right of the window's middle
+    for (int i = 0; i < 60; ++i) {
+        AddPerson("人" + std::to_string(i), 1600 + i, 1650 + i);
+    }
+    Doc().Core().GetDisplayed(0)->comment = "江戸幕府を開いた征夷大将軍";
+    Changed();
+    CScrollCanvas* canvas = Timeline().Canvas();
+    const CTimelineGeometry& g = Timeline().Geometry();
+    canvas->ScrollTo(g.YearToX(1500), 0);
+    Settle();
+    // The mouse over the bar, where the tip stands once it shows.
+    const wxRect bar(canvas->ClientToScreen(wxPoint(static_cast<int>(g.YearToX(1543) - canvas->ScrollX()),
+                                                    static_cast<int>(g.BarTop(g.RowTop(0))))),
+                     wxSize(static_cast<int>(g.YearToX(1616) - g.YearToX(1543)), g.BarThickness()));
+    wxUIActionSimulator mouse;
+    mouse.MouseMove(bar.GetPosition() + wxPoint(8, 1));
+    CTrackingTip* tip = Timeline().Tip();
+    ASSERT_TRUE(WaitFor([&] { return tip->IsShown(); }));
+    const wxRect under = tip->ScreenRect().Intersect(bar);
+    ASSERT_FALSE(under.IsEmpty()) << "the tip does not cover the bar";
+    const wxPoint point(under.x + under.width / 2, under.y + under.height / 2);
+    mouse.MouseMove(point);
+    WaitFor([&] { return tip->IsShown() && tip->ScreenRect().Contains(point); });
+    ASSERT_TRUE(tip->ScreenRect().Contains(point));
+
+    wxString name;
+    wxTEST_DIALOG(
+        {
+            mouse.MouseDblClick();
+            EXPECT_TRUE(WaitFor([&] { return !name.empty(); }));
+        },
+        CSeePersonDialog(&name));
+    EXPECT_EQ(name, ToWx("徳川家康"));
+    RealWheel(point, -1);
+    EXPECT_TRUE(WaitFor([&] { return canvas->ScrollY() == 3 * CScrollCanvas::kLineSize; }));
+    EXPECT_FALSE(tip->IsShown()) << "the bar it told of has moved away";
+
+    // In the name list the tip stands below the name: a press there frames
+    // the row and brings its bar to the middle.
+    canvas->ScrollTo(0, 0);
+    Settle();
+    CScrollCanvas* names = Names().Canvas();
+    const wxPoint nameRow = names->ClientToScreen(wxPoint(20, static_cast<int>(Timeline().RowTop(0)) + 4));
+    mouse.MouseMove(nameRow);
+    ASSERT_TRUE(WaitFor([&] { return Names().Tip()->IsShown(); }));
+    const wxRect rowRect(names->ClientToScreen(wxPoint(0, static_cast<int>(Timeline().RowTop(0)))),
+                         wxSize(names->GetClientSize().x, g.RowHeight()));
+    const wxRect nameUnder = Names().Tip()->ScreenRect().Intersect(rowRect);
+    ASSERT_FALSE(nameUnder.IsEmpty()) << "the tip does not cover the row";
+    const wxPoint press(nameUnder.x + nameUnder.width / 2, nameUnder.y + nameUnder.height / 2);
+    mouse.MouseMove(press);
+    WaitFor([&] { return Names().Tip()->ScreenRect().Contains(press); });
+    mouse.MouseDown();
+    EXPECT_TRUE(WaitFor([&] { return Names().PressedRow() == std::optional<std::int64_t>(0); }));
+    const int half = canvas->GetClientSize().x / 2;
+    const std::int64_t centred = (g.YearToX(1543) + g.YearToX(1616)) / 2 - half;
+    ASSERT_GT(centred, 0);
+    EXPECT_EQ(canvas->ScrollX(), centred);
+    mouse.MouseUp();
+    EXPECT_TRUE(WaitFor([&] { return !Names().PressedRow(); }));
 }
 
 TEST_F(TimelineInteraction, ThumbTrackingReachesPositionsBeyondSixteenBits) {
