@@ -25,32 +25,56 @@ constexpr std::array<int, 14> kFrenchYearStart = {22, 22, 22, 23, 22, 22, 22, 23
 // Nine digits always fit the 32-bit year; longer years are no family tree's.
 constexpr std::size_t kMaxYearDigits = 9;
 
-std::string Upper(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return out;
-}
+// The words of a date, upper-cased, as views into one buffer: dates are
+// read for every event of every person, and no word needs a string of its own.
+class Tokens {
+public:
+    static constexpr std::size_t kMax = 16;  // no date has more words; more is not a date
 
-std::vector<std::string> Tokens(std::string_view text) {
-    std::vector<std::string> out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-            ++i;
+    explicit Tokens(std::string_view text) : upper_(text) {
+        for (char& c : upper_) {
+            if (c >= 'a' && c <= 'z') {
+                c = static_cast<char>(c - 'a' + 'A');
+            }
         }
-        const std::size_t start = i;
-        while (i < text.size() && text[i] != ' ' && text[i] != '\t') {
-            ++i;
-        }
-        if (i > start) {
-            out.push_back(Upper(text.substr(start, i - start)));
+        const std::string_view u = upper_;
+        std::size_t i = 0;
+        while (i < u.size()) {
+            while (i < u.size() && (u[i] == ' ' || u[i] == '\t')) {
+                ++i;
+            }
+            const std::size_t start = i;
+            while (i < u.size() && u[i] != ' ' && u[i] != '\t') {
+                ++i;
+            }
+            if (i > start) {
+                if (count_ == kMax) {
+                    overflow_ = true;
+                    return;
+                }
+                items_[count_++] = u.substr(start, i - start);
+            }
         }
     }
-    return out;
+
+    std::size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    bool overflow() const { return overflow_; }
+    std::string_view operator[](std::size_t i) const { return items_[i]; }
+
+private:
+    std::string upper_;
+    std::array<std::string_view, kMax> items_{};
+    std::size_t count_ = 0;
+    bool overflow_ = false;
+};
+
+std::int64_t DigitsValue(std::string_view digits) {
+    std::int64_t v = 0;
+    for (const char c : digits) {
+        v = v * 10 + (c - '0');
+    }
+    return v;
 }
 
 bool AllDigits(std::string_view s) {
@@ -79,15 +103,15 @@ struct Single {
 bool IsEpoch(std::string_view t) { return t == "B.C." || t == "BC" || t == "BCE" || t == "B.C" || t == "(B.C.)"; }
 
 // tokens[from, to) as one date; false when they are not one.
-bool ParseSingle(const std::vector<std::string>& tokens, std::size_t from, std::size_t to, Single& out) {
+bool ParseSingle(const Tokens& tokens, std::size_t from, std::size_t to, Single& out) {
     std::size_t i = from;
     if (i < to) {
-        const std::string& t = tokens[i];
-        if (t.rfind("@#D", 0) == 0) {
-            std::string escape = t;
+        const std::string_view t = tokens[i];
+        if (t.substr(0, 3) == "@#D") {
+            std::string escape(t);
             // "@#DFRENCH R@" is two tokens.
             while (escape.back() != '@' && i + 1 < to) {
-                escape += " " + tokens[++i];
+                escape.append(" ").append(tokens[++i]);
             }
             ++i;
             if (escape == "@#DGREGORIAN@") {
@@ -123,11 +147,11 @@ bool ParseSingle(const std::vector<std::string>& tokens, std::size_t from, std::
         return false;
     }
     // The year, possibly dual: "1700/01".
-    std::string yearText = tokens[to - 1];
-    std::string dualTail;
-    if (const auto slash = yearText.find('/'); slash != std::string::npos) {
+    std::string_view yearText = tokens[to - 1];
+    std::string_view dualTail;
+    if (const auto slash = yearText.find('/'); slash != std::string_view::npos) {
         dualTail = yearText.substr(slash + 1);
-        yearText.erase(slash);
+        yearText = yearText.substr(0, slash);
         if (!AllDigits(dualTail) || dualTail.size() > 2) {
             return false;
         }
@@ -135,18 +159,18 @@ bool ParseSingle(const std::vector<std::string>& tokens, std::size_t from, std::
     if (!AllDigits(yearText) || yearText.size() > kMaxYearDigits) {
         return false;
     }
-    std::int64_t year = std::strtoll(yearText.c_str(), nullptr, 10);
+    std::int64_t year = DigitsValue(yearText);
     if (year == 0) {
         return false;  // there is no year 0
     }
     if (!dualTail.empty()) {
-        out.dual = tokens[to - 1];
+        out.dual = std::string(tokens[to - 1]);
         year += 1;  // the later of the two, the year as it is counted now
     }
     out.year = bc ? -year : year;
     const std::size_t left = to - 1 - i;
     if (left >= 1) {
-        const std::string& m = tokens[to - 2];
+        const std::string_view m = tokens[to - 2];
         switch (out.calendar) {
         case Calendar::French:
             out.month = IndexIn(kFrenchMonths, m);
@@ -163,11 +187,11 @@ bool ParseSingle(const std::vector<std::string>& tokens, std::size_t from, std::
         }
     }
     if (left == 2) {
-        const std::string& d = tokens[i];
+        const std::string_view d = tokens[i];
         if (!AllDigits(d) || d.size() > 2) {
             return false;
         }
-        out.day = std::atoi(d.c_str());
+        out.day = static_cast<int>(DigitsValue(d));
         if (out.day < 1 || out.day > 31) {
             return false;
         }
@@ -301,7 +325,7 @@ CGedcomDate::Parsed CGedcomDate::Parse(std::string_view text) {
             datePart = text.substr(0, open);
         }
     }
-    const std::vector<std::string> tokens = Tokens(datePart);
+    const Tokens tokens(datePart);
     const auto unreadable = [&] {
         r.ok = false;
         if (r.problem.empty()) {
@@ -309,7 +333,7 @@ CGedcomDate::Parsed CGedcomDate::Parse(std::string_view text) {
         }
         return r;
     };
-    if (tokens.empty()) {
+    if (tokens.empty() || tokens.overflow()) {
         return unreadable();
     }
     std::vector<std::string> parts;
@@ -317,7 +341,7 @@ CGedcomDate::Parsed CGedcomDate::Parse(std::string_view text) {
     std::size_t from = 0;
     std::size_t to = tokens.size();
     std::optional<std::size_t> rangeEnd;  // where the second date of a range starts
-    const std::string& q = tokens[0];
+    const std::string_view q = tokens[0];
     const char* qualifier = nullptr;
     if (q == "ABT") {
         qualifier = Str::kGedNoteAbout;
@@ -378,7 +402,12 @@ CGedcomDate::Parsed CGedcomDate::Parse(std::string_view text) {
         parts.push_back(FormatText(Str::kGedNoteUntil, {YearText(end.year)}));
     }
     if (q == "INT" && !phrase.empty()) {
-        parts.push_back(phrase);
+        // Brackets would end the date text's note early: the full-width ones say the same.
+        std::string kept;
+        for (const char c : phrase) {
+            kept += c == '[' ? std::string("［") : c == ']' ? std::string("］") : std::string(1, c);
+        }
+        parts.push_back(std::move(kept));
     }
     r.ok = true;
     r.value.year = CScaleYear(static_cast<std::int32_t>(d.year), 1);

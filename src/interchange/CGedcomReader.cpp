@@ -66,6 +66,9 @@ bool IsCjk(char32_t c) {
 }
 
 bool HasCjk(std::string_view s) {
+    if (std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return false;
+    }
     for (std::size_t pos = 0; pos < s.size();) {
         if (IsCjk(CUtf8::Next(s, pos))) {
             return true;
@@ -143,15 +146,6 @@ std::string JoinNote(const std::vector<std::string>& parts) {
 
 }  // namespace
 
-struct CGedcomReader::Line {
-    int level = 0;
-    std::string xref;
-    std::string tag;
-    std::string value;
-    std::size_t lineNo = 0;
-    bool truncated = false;
-};
-
 struct CGedcomReader::Builder {
     std::string xref;
     std::size_t line = 0;
@@ -181,6 +175,27 @@ struct CGedcomReader::Builder {
     };
     std::vector<NotePart> notes;
     bool hasRef = false;
+
+    // Ready for the next record, the strings keeping their room: a large
+    // tree has a million of these.
+    void Reset(std::string_view newXref, std::size_t newLine) {
+        xref.assign(newXref);
+        line = newLine;
+        nameSeen = false;
+        for (std::string* s : {&nameValue, &givn, &surn, &reading, &variant, &category}) {
+            s->clear();
+        }
+        sex = 'U';
+        for (EventData& e : events) {
+            e.present = e.hasDate = e.hasOwn = false;
+            e.date.clear();
+            e.own.clear();
+            e.dateLine = 0;
+        }
+        currentEvent = -1;
+        notes.clear();
+        hasRef = false;
+    }
 };
 
 struct CGedcomReader::PendingComment {
@@ -197,7 +212,7 @@ struct CGedcomReader::UnusedTally {
         std::size_t count = 0;
         std::size_t firstLine = 0;
     };
-    std::map<std::string, Entry> tags;  // few: at most kMaxUnusedTags
+    std::map<std::string, Entry, std::less<>> tags;  // few: at most kMaxUnusedTags
     Entry other;
 };
 
@@ -206,6 +221,7 @@ CGedcomReader::CGedcomReader(int currentYear) : CGedcomReader(currentYear, Limit
 CGedcomReader::CGedcomReader(int currentYear, Limits limits)
     : currentYear_(currentYear),
       limits_(limits),
+      indi_(std::make_unique<Builder>()),
       notes_(std::make_unique<NoteStore>()),
       unused_(std::make_unique<UnusedTally>()) {}
 
@@ -227,10 +243,18 @@ void CGedcomReader::Add(std::size_t line, std::string text) {
     report_.push_back({line, std::move(text)});
 }
 
-void CGedcomReader::Unused(const std::string& tag, std::size_t line) {
-    auto it = unused_->tags.find(tag);
+void CGedcomReader::Unused(std::string_view a, std::string_view b, std::string_view c, std::size_t line) {
+    // One buffer for the key: this runs for every line not used, millions in a large tree.
+    std::string& key = unusedKey_;
+    key.assign(a);
+    for (const std::string_view part : {b, c}) {
+        if (!part.empty()) {
+            key.append(".").append(part);
+        }
+    }
+    auto it = unused_->tags.find(std::string_view(key));
     if (it == unused_->tags.end() && unused_->tags.size() < kMaxUnusedTags) {
-        it = unused_->tags.emplace(tag, UnusedTally::Entry{0, line}).first;
+        it = unused_->tags.emplace(key, UnusedTally::Entry{0, line}).first;
     }
     UnusedTally::Entry& e = it != unused_->tags.end() ? it->second : unused_->other;
     if (e.count++ == 0) {
@@ -339,9 +363,12 @@ void CGedcomReader::Split(std::string_view data) {
                 continue;
             }
         }
-        std::size_t stop = i;
-        while (stop < data.size() && data[stop] != '\n' && data[stop] != '\r') {
-            ++stop;
+        // The line's end: the first LF, unless a CR comes before it.
+        const char* base = data.data();
+        const void* lf = std::memchr(base + i, '\n', data.size() - i);
+        std::size_t stop = lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - base) : data.size();
+        if (const void* cr = std::memchr(base + i, '\r', stop - i); cr != nullptr) {
+            stop = static_cast<std::size_t>(static_cast<const char*>(cr) - base);
         }
         const std::size_t room = limits_.maxLineBytes > lineBuf_.size() ? limits_.maxLineBytes - lineBuf_.size() : 0;
         if (stop - i > room) {
@@ -430,14 +457,20 @@ void CGedcomReader::DecideCharset() {
 }
 
 void CGedcomReader::ProcessRaw(std::string_view raw, std::size_t lineNo, bool truncated) {
-    decoded_.clear();
-    if (!CGedcomCharset::Decode(charset_, raw, decoded_)) {
-        Add(lineNo, FormatText(Str::kGedUndecodable, {CGedcomCharset::DisplayName(charset_)}));
+    std::string_view s = raw;
+    const bool asIs = (charset_ == CGedcomCharset::Kind::Utf8 || charset_ == CGedcomCharset::Kind::Utf16Le ||
+                       charset_ == CGedcomCharset::Kind::Utf16Be) &&
+                      CUtf8::IsValid(raw);
+    if (!asIs) {
+        decoded_.clear();
+        if (!CGedcomCharset::Decode(charset_, raw, decoded_)) {
+            Add(lineNo, FormatText(Str::kGedUndecodable, {CGedcomCharset::DisplayName(charset_)}));
+        }
+        s = decoded_;
     }
     if (truncated) {
         Add(lineNo, FormatText(Str::kGedLineTruncated, {std::to_string(limits_.maxLineBytes)}));
     }
-    std::string_view s = decoded_;
     // Leading white space, and a byte order mark left in the text.
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
         s.remove_prefix(1);
@@ -445,7 +478,12 @@ void CGedcomReader::ProcessRaw(std::string_view raw, std::size_t lineNo, bool tr
     if (s.substr(0, 3) == "\xEF\xBB\xBF") {
         s.remove_prefix(3);
     }
-    auto line = std::make_unique<Line>();
+    // Parsed into the one spare line, whose strings keep their room from line to line.
+    Line* line = &spare_;
+    line->level = 0;
+    line->xref.clear();
+    line->value.clear();
+    line->truncated = false;
     line->lineNo = lineNo;
     std::size_t i = 0;
     while (i < s.size() && i < 3 && s[i] >= '0' && s[i] <= '9') {
@@ -459,7 +497,7 @@ void CGedcomReader::ProcessRaw(std::string_view raw, std::size_t lineNo, bool tr
     if (hasLevel && i < s.size() && s[i] == '@') {
         const auto close = s.find('@', i + 1);
         if (close != std::string_view::npos) {
-            line->xref = std::string(s.substr(i, close - i + 1));
+            line->xref.assign(s.substr(i, close - i + 1));
             i = close + 1;
             while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) {
                 ++i;
@@ -472,7 +510,7 @@ void CGedcomReader::ProcessRaw(std::string_view raw, std::size_t lineNo, bool tr
     while (i < s.size() && s[i] != ' ' && s[i] != '\t') {
         ++i;
     }
-    line->tag = std::string(s.substr(tagStart, i - tagStart));
+    line->tag.assign(s.substr(tagStart, i - tagStart));
     if (i < s.size()) {
         ++i;  // the one delimiter; more blanks belong to the value
     }
@@ -490,9 +528,9 @@ void CGedcomReader::ProcessRaw(std::string_view raw, std::size_t lineNo, bool tr
     const std::string_view value = s.substr(std::min(i, s.size()));
     // "@@" is one "@": everywhere in 5.5, only at the start in 7.0.
     if (value.find("@@") == std::string_view::npos) {
-        line->value = std::string(value);
+        line->value.assign(value);
     } else if (gedcom7_) {
-        line->value = std::string(value.substr(value.substr(0, 2) == "@@" ? 1 : 0));
+        line->value.assign(value.substr(value.substr(0, 2) == "@@" ? 1 : 0));
     } else {
         for (std::size_t k = 0; k < value.size(); ++k) {
             line->value += value[k];
@@ -505,13 +543,13 @@ void CGedcomReader::ProcessRaw(std::string_view raw, std::size_t lineNo, bool tr
         line->value.resize(limits_.maxTextBytes);
     }
     const bool continuation = line->tag == "CONC" || line->tag == "CONT";
-    if (continuation && pending_ && line->level == pending_->level + 1) {
-        std::string& text = pending_->value;
+    if (continuation && hasPending_ && line->level == pending_.level + 1) {
+        std::string& text = pending_.value;
         const std::size_t room = limits_.maxTextBytes > text.size() ? limits_.maxTextBytes - text.size() : 0;
         const std::string_view add = line->tag == "CONT" ? std::string_view("\r\n") : std::string_view();
         if (add.size() + line->value.size() > room) {
-            if (!pending_->truncated) {
-                pending_->truncated = true;
+            if (!pending_.truncated) {
+                pending_.truncated = true;
                 Add(lineNo, FormatText(Str::kGedTextTruncated, {std::to_string(limits_.maxTextBytes)}));
             }
             return;
@@ -519,10 +557,11 @@ void CGedcomReader::ProcessRaw(std::string_view raw, std::size_t lineNo, bool tr
         text.append(add).append(line->value);
         return;
     }
-    if (pending_) {
-        Dispatch(*pending_);
+    if (hasPending_) {
+        Dispatch(pending_);
     }
-    pending_ = std::move(line);
+    std::swap(pending_, spare_);
+    hasPending_ = true;
 }
 
 void CGedcomReader::Dispatch(Line& line) {
@@ -564,7 +603,7 @@ void CGedcomReader::Dispatch(Line& line) {
     case Record::Other:
         used_[line.level] = false;
         if (record_ == Record::Note) {
-            Unused(tags_[0] + "." + line.tag, line.lineNo);
+            Unused(tags_[0], line.tag, {}, line.lineNo);
         }
         break;
     case Record::Head:
@@ -580,9 +619,7 @@ void CGedcomReader::StartRecord(Line& line) {
         record_ = Record::Head;
     } else if (line.tag == "INDI") {
         record_ = Record::Indi;
-        indi_ = std::make_unique<Builder>();
-        indi_->xref = line.xref;
-        indi_->line = line.lineNo;
+        indi_->Reset(line.xref, line.lineNo);
     } else if (line.tag == "NOTE" && !line.xref.empty()) {
         record_ = Record::Note;
         noteXref_ = line.xref;
@@ -593,15 +630,14 @@ void CGedcomReader::StartRecord(Line& line) {
         used_[0] = false;
         // The submitter says who sent the file, nothing about its people.
         if (line.tag != "TRLR" && line.tag != "SUBM" && line.tag != "SUBN") {
-            Unused(line.tag, line.lineNo);
+            Unused(line.tag, {}, {}, line.lineNo);
         }
     }
 }
 
 void CGedcomReader::EndRecord() {
-    if (record_ == Record::Indi && indi_) {
+    if (record_ == Record::Indi) {
         FinishPerson();
-        indi_.reset();
     } else if (record_ == Record::Note) {
         if (notes_->texts.size() >= limits_.maxNoteRecords || noteBytes_ + noteText_.size() > limits_.maxNoteBytes) {
             if (!noteStoreFull_) {
@@ -684,7 +720,8 @@ void CGedcomReader::IndiLine(const Line& line) {
     }
     used_[line.level] = use;
     if (!use) {
-        Unused((line.level == 1 ? "INDI." : "INDI." + parent + ".") + line.tag, line.lineNo);
+        Unused("INDI", line.level == 1 ? std::string_view(line.tag) : std::string_view(parent),
+               line.level == 1 ? std::string_view() : std::string_view(line.tag), line.lineNo);
     }
 }
 
@@ -725,7 +762,7 @@ void CGedcomReader::FinishPerson() {
                     text.pop_back();
                 }
                 const CPerson::DateText d = CPerson::ParseDateText(text);
-                if (!d.year.IsUnknown()) {
+                if (!d.year.IsUnknown() && d.year.value != 0) {
                     c.known = true;
                     c.value.year = d.year;
                     c.value.month = d.month;
@@ -845,9 +882,9 @@ bool CGedcomReader::Finish() {
     if (failure_ == Failure::None && !sawFirstLine_) {
         Fail(Failure::NotGedcom, 1);
     }
-    if (failure_ == Failure::None && pending_) {
-        Dispatch(*pending_);
-        pending_.reset();
+    if (failure_ == Failure::None && hasPending_) {
+        Dispatch(pending_);
+        hasPending_ = false;
     }
     if (failure_ == Failure::None) {
         EndRecord();

@@ -91,7 +91,14 @@ public:
     std::size_t LineCount() const { return lineNo_; }
 
 private:
-    struct Line;
+    struct Line {
+        int level = 0;
+        std::string xref;
+        std::string tag;
+        std::string value;
+        std::size_t lineNo = 0;
+        bool truncated = false;
+    };
     struct Builder;
     void Split(std::string_view data);
     void Utf16(std::string_view data);
@@ -103,7 +110,7 @@ private:
     void EndRecord();
     void IndiLine(const Line& line);
     void FinishPerson();
-    void Unused(const std::string& tag, std::size_t line);
+    void Unused(std::string_view a, std::string_view b, std::string_view c, std::size_t line);
     void Add(std::size_t line, std::string text);
     bool Fail(Failure f, std::size_t line = 0);
 
@@ -139,11 +146,13 @@ private:
     bool gedcom7_ = false;
     bool fromThisProgram_ = false;
     bool sawFirstLine_ = false;
-    bool reportedUndecodable_ = false;
     std::string decoded_;
 
     // The structure stage.
-    std::unique_ptr<Line> pending_;
+    Line pending_;  // the last line, waiting for its CONC and CONT lines
+    bool hasPending_ = false;
+    Line spare_;
+    std::string unusedKey_;
     int lastLevel_ = -1;
     int skipDeeper_ = -1;
     bool used_[kMaxDepth] = {};
