@@ -307,6 +307,21 @@ inline constexpr const char* kGedSexFemale = "女性";
 inline constexpr const char* kGedSexUnknown = "性別不明";
 inline constexpr const char* kGedNoSurname = "姓なし";
 inline constexpr const char* kGedOtherSurnames = "その他の姓";
+// The GEDCOM commands and their dialogs.
+inline constexpr const char* kMenuImportGedcom = "GEDCOMファイルの読み込み...";
+inline constexpr const char* kMenuExportGedcom = "GEDCOMファイルの書き込み...";
+inline constexpr const char* kGedcomFilter = "GEDCOMファイル (*.ged)|*.ged;*.GED|すべてのファイル(*.*)|*.*";
+inline constexpr const char* kImportGedcomTitle = "GEDCOM読み込み";
+inline constexpr const char* kImportGedcomGrouping = "分類";
+inline constexpr const char* kImportGedcomByFile = "ファイルごとに1つの分類";
+inline constexpr const char* kImportGedcomBySurname = "姓ごとの分類";
+inline constexpr const char* kImportGedcomBySex = "性別ごとの分類";
+inline constexpr const char* kGedcomReportTitle = "GEDCOMファイルの読み込み結果";
+inline constexpr const char* kGedcomReportIntro =
+    "GEDCOMファイルのうち、以下の内容は読み込みませんでした（%s人を読み込みました）。";
+inline constexpr const char* kProgressReadingGedcom = "GEDCOMファイルを読み込んでいます...";
+inline constexpr const char* kProgressWritingGedcom = "GEDCOMファイルを書き出しています...";
+inline constexpr const char* kUndoImportGedcom = "GEDCOMファイルの読み込み";
 // ---- end of GEDCOM ------------------------------------------------------------------
 
 // ---- Interchange commands and their dialogs -----------------------------------
