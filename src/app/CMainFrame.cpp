@@ -157,6 +157,8 @@ wxMenuBar* CMainFrame::BuildMenuBar() {
     file->AppendSeparator();
     file->Append(Id::ImportCsv, text(Str::kMenuImportCsv));
     file->Append(Id::ExportCsv, text(Str::kMenuExportCsv));
+    file->Append(Id::ImportGedcom, text(Str::kMenuImportGedcom));
+    file->Append(Id::ExportGedcom, text(Str::kMenuExportGedcom));
     file->AppendSeparator();
     file->Append(Id::FilePrint, text(Str::kMenuPrint));
     file->Append(Id::FilePrintPreview, text(Str::kMenuPrintPreview));

@@ -2,6 +2,7 @@
 
 #include "app/CAppServices.h"
 #include "app/CBarDataEdit.h"
+#include "app/CGedcomCommands.h"
 #include "app/CInterchangeCommands.h"
 #include "app/CMainFrame.h"
 #include "app/CVitachronDocManager.h"
@@ -116,6 +117,8 @@ CWxDocument::CWxDocument(CAppServices& services)
     Bind(wxEVT_UPDATE_UI, &CWxDocument::OnUpdateRedo, this, wxID_REDO);
     interchange_ = std::make_unique<CInterchangeCommands>(*this);
     interchange_->BindTo(*this);
+    gedcom_ = std::make_unique<CGedcomCommands>(*this);
+    gedcom_->BindTo(*this);
 }
 
 CWxDocument::~CWxDocument() = default;

@@ -12,6 +12,7 @@
 #include <memory>
 
 struct CAppServices;
+class CGedcomCommands;
 class CInterchangeCommands;
 class CMainFrame;
 class CNameView;
@@ -99,4 +100,5 @@ private:
     std::unique_ptr<CVitachronDoc> core_;
     std::unique_ptr<CPeopleEditor> editor_;
     std::unique_ptr<CInterchangeCommands> interchange_;
+    std::unique_ptr<CGedcomCommands> gedcom_;
 };

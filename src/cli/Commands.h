@@ -21,6 +21,8 @@ int CmdImportCsv(const CliArgs& args);
 int CmdExportCsv(const CliArgs& args);
 int CmdImportLby(const CliArgs& args);
 int CmdExportLby(const CliArgs& args);
+int CmdImportGedcom(const CliArgs& args);
+int CmdExportGedcom(const CliArgs& args);
 int CmdRender(const CliArgs& args);
 
 // Opens a document, or explains on one line why not.

@@ -28,6 +28,8 @@ const std::map<std::string, Command>& CommandTable() {
         {"export-csv", CmdExportCsv},
         {"import-lby", CmdImportLby},
         {"export-lby", CmdExportLby},
+        {"import-gedcom", CmdImportGedcom},
+        {"export-gedcom", CmdExportGedcom},
         {"render", CmdRender},
     };
     return table;
@@ -46,6 +48,10 @@ int Usage(std::ostream& out = std::cerr) {
                  "  import-lby OUT.vtc FILE.lby... [--into DOC.vtc]\n"
                  "                                         one person per base-point year file\n"
                  "  export-lby IN.vtc DIR [--rows i,j,...] one base-point year file per person, in DIR\n"
+                 "  import-gedcom IN.ged OUT.vtc [--into DOC.vtc] [--group file|surname|sex] [--kazoe]\n"
+                 "                                         the people of a family-tree (GEDCOM) file\n"
+                 "  export-gedcom IN.vtc OUT.ged [--gedcom7]\n"
+                 "                                         every person as GEDCOM 5.5.1 (or 7.0), UTF-8\n"
                  "  render IN.vtc OUT.png|OUT.svg|OUT.pdf [--zoom N]\n"
                  "                                         the whole timeline as a picture (needs a display)\n";
     return 2;

@@ -254,6 +254,76 @@ inline constexpr const char* kLbyTitleLineBreak = "%sの名前に改行がある
 inline constexpr const char* kLbyYearOutOfRange = "%sの%sは、基点年データに書ける範囲を超えています。";
 inline constexpr const char* kLbyNameNotFileName = "名前に「/」があるため、そのままではファイル名にできません。";
 
+// ---- Interchange: GEDCOM family-tree files ---------------------------------------
+// Notes a GEDCOM date leaves in the brackets of the date text, joined by "・".
+inline constexpr const char* kGedNoteAbout = "頃";
+inline constexpr const char* kGedNoteCalculated = "推算";
+inline constexpr const char* kGedNoteEstimated = "推定";
+inline constexpr const char* kGedNoteBefore = "以前";
+inline constexpr const char* kGedNoteAfter = "以後";
+inline constexpr const char* kGedNoteUntil = "～%s";  // the end of a range
+inline constexpr const char* kGedNoteFrom = "から";
+inline constexpr const char* kGedNoteTo = "まで";
+inline constexpr const char* kGedNoteJulian = "ユリウス暦";
+inline constexpr const char* kGedNoteFrench = "フランス革命暦";
+inline constexpr const char* kGedNoteHebrew = "ヘブライ暦";
+inline constexpr const char* kGedNoteChristening = "洗礼";
+inline constexpr const char* kGedNoteBurial = "埋葬";
+inline constexpr const char* kGedNoteCremation = "火葬";
+// Report lines: what the import could not use, each after "%s行目: ".
+inline constexpr const char* kGedLinePrefix = "%s行目: ";
+inline constexpr const char* kGedDateUnreadable = "日付「%s」を読めませんでした。";
+inline constexpr const char* kGedHebrewApprox = "ヘブライ暦の日付「%s」は西暦のおおよその年にしました（不確か）。";
+inline constexpr const char* kGedFrenchApprox = "フランス革命暦の日付「%s」は西暦のおおよその年にしました（不確か）。";
+inline constexpr const char* kGedCalendarUnknown = "日付「%s」の暦は読めませんでした。";
+inline constexpr const char* kGedNoName = "名前のない個人%sは読み込みませんでした。";
+inline constexpr const char* kGedNoDates = "「%s」（%s）には生年も没年もないため、読み込みませんでした。";
+inline constexpr const char* kGedUndecodable = "%sとして読めない文字がありました（U+FFFDに置き換えました）。";
+inline constexpr const char* kGedLevelJump = "階層番号が%sから%sへ飛んでいるため、この行とその下の行を読み飛ばしました。";
+inline constexpr const char* kGedBadLine = "GEDCOMの行として読めないため、読み飛ばしました。";
+inline constexpr const char* kGedLineTruncated = "1行が長すぎるため、%sバイトで切り捨てました。";
+inline constexpr const char* kGedTextTruncated = "文字列が長すぎるため、%sバイトで切り捨てました。";
+inline constexpr const char* kGedTooDeep = "階層が深すぎるため（%sまで）、読み飛ばしました。";
+inline constexpr const char* kGedNoteMissing = "注記%sが見つかりませんでした。";
+inline constexpr const char* kGedNotesTooMany = "注記レコードが多すぎるため、これ以降の注記は読み込みませんでした。";
+inline constexpr const char* kGedUnused = "使わなかった項目: %s（%s件、最初は%s行目）";
+inline constexpr const char* kGedUnusedOther = "その他の項目";
+inline constexpr const char* kGedMoreReport = "ほか%s件";
+// The file as a whole could not be read: kGedReadFailed and, below it, why.
+inline constexpr const char* kGedReadFailed = "GEDCOMファイルの読み込みに失敗しました";
+inline constexpr const char* kGedTooManyPeople = "個人が多すぎます（%s人まで）。";
+inline constexpr const char* kGedTooLarge = "ファイルが大きすぎます（%sMBまで）。";
+inline constexpr const char* kGedNotGedcom = "GEDCOMファイルではありません（最初の行が「0 HEAD」ではありません）。";
+inline constexpr const char* kGedNulByte = "%s行目にNUL文字（0x00）があります。テキスト形式のGEDCOMファイルではありません。";
+inline constexpr const char* kGedNotWritten = "GEDCOMファイルは書き出していません。";
+// Encodings as the report names them.
+inline constexpr const char* kEncodingUtf16 = "UTF-16";
+inline constexpr const char* kEncodingAscii = "ASCII";
+inline constexpr const char* kEncodingAnsi = "ANSI（コードページ1252）";
+inline constexpr const char* kEncodingAnsel = "ANSEL";
+// Categories made by grouping.
+inline constexpr const char* kGedSexMale = "男性";
+inline constexpr const char* kGedSexFemale = "女性";
+inline constexpr const char* kGedSexUnknown = "性別不明";
+inline constexpr const char* kGedNoSurname = "姓なし";
+inline constexpr const char* kGedOtherSurnames = "その他の姓";
+// The GEDCOM commands and their dialogs.
+inline constexpr const char* kMenuImportGedcom = "GEDCOMファイルの読み込み...";
+inline constexpr const char* kMenuExportGedcom = "GEDCOMファイルの書き込み...";
+inline constexpr const char* kGedcomFilter = "GEDCOMファイル (*.ged)|*.ged;*.GED|すべてのファイル(*.*)|*.*";
+inline constexpr const char* kImportGedcomTitle = "GEDCOM読み込み";
+inline constexpr const char* kImportGedcomGrouping = "分類";
+inline constexpr const char* kImportGedcomByFile = "ファイルごとに1つの分類";
+inline constexpr const char* kImportGedcomBySurname = "姓ごとの分類";
+inline constexpr const char* kImportGedcomBySex = "性別ごとの分類";
+inline constexpr const char* kGedcomReportTitle = "GEDCOMファイルの読み込み結果";
+inline constexpr const char* kGedcomReportIntro =
+    "GEDCOMファイルのうち、以下の内容は読み込みませんでした（%s人を読み込みました）。";
+inline constexpr const char* kProgressReadingGedcom = "GEDCOMファイルを読み込んでいます...";
+inline constexpr const char* kProgressWritingGedcom = "GEDCOMファイルを書き出しています...";
+inline constexpr const char* kUndoImportGedcom = "GEDCOMファイルの読み込み";
+// ---- end of GEDCOM ------------------------------------------------------------------
+
 // ---- Interchange commands and their dialogs -----------------------------------
 inline constexpr const char* kCsvFilter = "csvファイル (*.csv)|*.csv|すべてのファイル(*.*)|*.*";
 inline constexpr const char* kCsvAppendConfirm =

@@ -77,6 +77,8 @@ inline constexpr int GroupByCategory = 1067;  // data bar check box 分類ごと
 // wx's stock ids 4999..5999: 5100 is wxID_OK). Undo and redo use wxID_UNDO
 // and wxID_REDO, which the command processor expects.
 inline constexpr int SaveAsImage = 22902;  // 画像として保存...
+inline constexpr int ImportGedcom = 22903;  // GEDCOMファイルの読み込み...
+inline constexpr int ExportGedcom = 22904;  // GEDCOMファイルの書き込み...
 
 // ---- Data operation bar ---------------------------------------------------
 // Its add, edit, sort and group controls carry the command ids above.
@@ -212,6 +214,12 @@ inline constexpr int ImportCheckPath = 1123;   // the chosen file
 inline constexpr int ImportCheckKazoe = 1004;  // 数え年として設定する
 // CDialogBadCsvMsg (template 163).
 inline constexpr int BadCsvText = 1124;  // the rejected lines
+// CDialogImportGedcom.
+inline constexpr int GedcomImportPath = 1130;      // the chosen file
+inline constexpr int GedcomImportGrouping = 1131;  // 分類: file, surname, sex
+inline constexpr int GedcomImportKazoe = 1132;     // 数え年として設定する
+// CDialogGedcomReport.
+inline constexpr int GedcomReportText = 1133;  // what the import did not use
 // CDialogInputBaseYear (template 140); its "取り込む" is wxID_OK.
 inline constexpr int InputBaseYearFiles = 1030;   // the chosen file names
 inline constexpr int InputBaseYearChoose = 1031;  // ファイル選択...

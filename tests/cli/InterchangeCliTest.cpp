@@ -169,3 +169,40 @@ TEST_F(InterchangeCli, WrongArgumentsShowUsage) {
         EXPECT_EQ(r.err.rfind("usage: vitachron-cli " + args[0], 0), 0u) << r.err;
     }
 }
+
+TEST_F(InterchangeCli, GedcomInAndOutWithTheCsvCommandsExitStatuses) {
+    SaveDocument("doc.vtc", {{"first", 1800}});
+    dir.Write("tree.ged", "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME 信長 /織田/\n1 SEX M\n1 BIRT\n2 DATE 1534\n"
+                          "0 @I2@ INDI\n1 BIRT\n2 DATE 1600\n0 TRLR\n");
+    CliResult r = Run({"import-gedcom", "tree.ged", "out.vtc", "--into", "doc.vtc", "--group", "sex", "--kazoe"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "added 1, reported 1\n");
+    EXPECT_EQ(r.err, "8行目: 名前のない個人@I2@は読み込みませんでした。\r\n");
+    EXPECT_EQ(NamesIn("out.vtc"), (std::vector<std::string>{"first", "織田信長"}));
+    CVitachronDoc doc(host, profile, {});
+    doc.OpenFile(dir / "out.vtc");
+    EXPECT_EQ(doc.People()[1]->category->name, "男性");
+    EXPECT_TRUE(doc.People()[1]->kazoe);
+
+    r = Run({"export-gedcom", "out.vtc", "out.ged", "--gedcom7"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "exported 2\n");
+    EXPECT_NE(CScratchDir::Read(dir / "out.ged").find("2 VERS 7.0\n"), std::string::npos);
+    ASSERT_EQ(Run({"import-gedcom", "out.ged", "again.vtc"}).out, "added 2, reported 0\n");
+    EXPECT_EQ(NamesIn("again.vtc"), NamesIn("out.vtc"));
+
+    // A file that is not GEDCOM changes nothing and fails; misuse shows the usage.
+    dir.Write("bad.ged", "not gedcom\n");
+    r = Run({"import-gedcom", "bad.ged", "doc.vtc"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("GEDCOMファイルの読み込みに失敗しました"), std::string::npos);
+    EXPECT_EQ(NamesIn("doc.vtc"), (std::vector<std::string>{"first"}));
+    EXPECT_EQ(Run({"export-gedcom", "missing.vtc", "x.ged"}).status, 1);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"import-gedcom", "tree.ged"}, {"import-gedcom", "tree.ged", "o.vtc", "--group", "age"},
+          {"import-gedcom", "tree.ged", "o.vtc", "--utf8"}, {"export-gedcom", "out.vtc", "x.ged", "--gedcom5"}}) {
+        const CliResult u = Run(args);
+        EXPECT_EQ(u.status, 2) << args.back();
+        EXPECT_EQ(u.err.rfind("usage: vitachron-cli " + args[0], 0), 0u) << u.err;
+    }
+}
