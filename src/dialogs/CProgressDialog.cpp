@@ -5,6 +5,7 @@
 
 #include <wx/button.h>
 #include <wx/progdlg.h>
+#include <wx/stattext.h>
 
 #include <algorithm>
 
@@ -27,6 +28,7 @@ int GaugeValue(std::uint64_t done, std::uint64_t total) {
 CProgressDialog::CProgressDialog(wxWindow* parent, const wxString& title, const wxString& message)
     : dialog_(std::make_unique<wxProgressDialog>(title, message, kGaugeRange, parent,
                                                  wxPD_APP_MODAL | wxPD_CAN_ABORT)),
+      message_(message),
       lastRedraw_(std::chrono::steady_clock::now()) {
     // The toolkit's own dialog labels its button in English where no
     // translation is loaded; the program's dialogs all say it in Japanese.
@@ -36,6 +38,32 @@ CProgressDialog::CProgressDialog(wxWindow* parent, const wxString& title, const 
 }
 
 CProgressDialog::~CProgressDialog() = default;
+
+void CProgressDialog::SetFinishingMessage(const wxString& text) {
+    finishing_ = text;
+    WidenFor(text);
+}
+
+void CProgressDialog::WidenFor(const wxString& text) {
+    wxStaticText* line = nullptr;
+    for (wxWindow* child : dialog_->GetChildren()) {
+        auto* label = dynamic_cast<wxStaticText*>(child);
+        if (label != nullptr && label->GetLabel() == message_) {
+            line = label;
+            break;
+        }
+    }
+    if (line == nullptr) {
+        return;
+    }
+    line->SetLabel(text);
+    const int longer = line->GetBestSize().x;
+    line->SetLabel(message_);
+    if (longer > line->GetBestSize().x) {
+        line->SetMinSize(wxSize(longer, -1));
+        dialog_->Fit();
+    }
+}
 
 bool CProgressDialog::Report(std::uint64_t done, std::uint64_t total) {
     const bool finished = total == 0 || done >= total;
