@@ -329,6 +329,7 @@ void CWxDocument::ShowInFrame() {
     const CDocSettings& s = core_->Settings();
     frame->DataBar()->SetBaseYearControls(s.baseYear, s.baseYearShown);
     frame->DataBar()->SetCategorySortCheck(s.groupByCategory);
+    frame->ShowSearchHistory();
     if (s.leftWidth != 0) {
         frame->ApplyLeftWidth(s.leftWidth);
     }
