@@ -28,6 +28,7 @@
 #include "platform/CProgramPaths.h"
 #include "platform/CWxConfigProfile.h"
 #include "res/Strings.h"
+#include "view/CScrollCanvas.h"
 #include "view/WxConvert.h"
 
 #include <wx/config.h>
@@ -46,9 +47,8 @@ namespace PK = ProfileKeys;
 
 namespace {
 
-// Long enough for the first paint of every pane under a display server
-// without a window manager.
-constexpr int kScreenshotDelayMs = 1500;
+// A screenshot run whose window never paints still ends, this much later.
+constexpr int kScreenshotLimitMs = 30000;
 
 }  // namespace
 
@@ -59,7 +59,12 @@ wxString CVitachronApp::OpenProfile() {
     // Under the vendor and program names; on Linux an XDG config file, whose
     // folder must exist before the first write.
     wxStandardPaths::Get().SetFileLayout(wxStandardPaths::FileLayout_XDG);
-    wxFileName::Mkdir(wxStandardPaths::Get().GetUserConfigDir(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    {
+        // A folder that cannot be made leaves a profile that cannot be
+        // opened, and that says so in the program's own words.
+        wxLogNull quiet;
+        wxFileName::Mkdir(wxStandardPaths::Get().GetUserConfigDir(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    }
     const wxFileName file = wxFileConfig::GetLocalFile(ToWx(Str::kAppName));
     const std::filesystem::path path(FromWx(file.GetFullPath()));
     CProfileFile::Opened opened = CProfileFile::Open(path, Str::kAppName, Str::kVendorName);
@@ -115,7 +120,7 @@ bool CVitachronApp::OnInit() {
     services_.fontChooser = fontChooser_.get();
     services_.sharedCategoryFile = CProgramPaths::SharedCategoryFile();
     services_.helpIndex = CProgramPaths::HelpIndex();
-    services_.openUrl = [](const wxString& url) { return wxLaunchDefaultBrowser(url); };
+    services_.openUrl = &CVitachronApp::OpenInBrowser;
     browser_ = std::make_unique<CBrowserSupport>(*profile_);
     services_.browser = browser_.get();
 
@@ -157,14 +162,7 @@ bool CVitachronApp::OnInit() {
     browser_->Start();
 
     if (!commandLine_.screenshotFile.empty()) {
-        CallAfter([this] {
-            auto* timer = new wxTimer;
-            timer->Bind(wxEVT_TIMER, [this, timer](wxTimerEvent&) {
-                delete timer;
-                TakeScreenshotAndExit();
-            });
-            timer->StartOnce(kScreenshotDelayMs);
-        });
+        ScreenshotOncePainted(*frame);
     }
     // Over the window, once it is shown.
     if (!profileProblem.empty()) {
@@ -173,7 +171,44 @@ bool CVitachronApp::OnInit() {
     return true;
 }
 
-void CVitachronApp::TakeScreenshotAndExit() { EndScreenshotRun(0); }
+void CVitachronApp::ScreenshotOncePainted(CMainFrame& frame) {
+    screenshotPanes_ = {frame.NameCanvas(), frame.TimelineCanvas()};
+    for (wxWindow* pane : screenshotPanes_) {
+        pane->Bind(wxEVT_PAINT, [this, pane](wxPaintEvent& event) {
+            paintedPanes_.insert(pane);
+            event.Skip();
+        });
+    }
+    Bind(wxEVT_IDLE, &CVitachronApp::OnScreenshotIdle, this);
+    screenshotLimit_ = std::make_unique<wxTimer>();
+    screenshotLimit_->Bind(wxEVT_TIMER, [this](wxTimerEvent&) { TakeScreenshotAndExit(); });
+    screenshotLimit_->StartOnce(kScreenshotLimitMs);
+}
+
+void CVitachronApp::OnScreenshotIdle(wxIdleEvent& event) {
+    event.Skip();
+    // Idle after every pane with room to paint in has painted: what it
+    // painted is on the screen.
+    for (const wxWindow* pane : screenshotPanes_) {
+        const wxSize size = pane->GetClientSize();
+        if (!pane->IsShownOnScreen() || (size.x > 0 && size.y > 0 && paintedPanes_.count(pane) == 0)) {
+            return;
+        }
+    }
+    CallAfter([this] { TakeScreenshotAndExit(); });
+}
+
+void CVitachronApp::TakeScreenshotAndExit() {
+    if (screenshotTaken_) {
+        return;
+    }
+    screenshotTaken_ = true;
+    Unbind(wxEVT_IDLE, &CVitachronApp::OnScreenshotIdle, this);
+    if (screenshotLimit_) {
+        screenshotLimit_->Stop();
+    }
+    EndScreenshotRun(0);
+}
 
 void CVitachronApp::EndScreenshotRun(int attempt) {
     // A dialog may open another as it closes (a message after a cancelled
@@ -221,6 +256,11 @@ int CVitachronApp::OnExit() {
 
 bool CVitachronApp::NewBrowser() const { return browser_->NewBrowser(); }
 bool CVitachronApp::WarnOldBrowser() const { return browser_->WarnOldBrowser(); }
+bool CVitachronApp::OpenInBrowser(const wxString& url) {
+    wxLogNull quiet;
+    return wxLaunchDefaultBrowser(url);
+}
+
 bool CVitachronApp::DetectNewBrowser() { return CBrowserSupport::DetectNewBrowser(); }
 void CVitachronApp::ReadBrowserWarning() { browser_->ReadBrowserWarning(); }
 void CVitachronApp::DisableBrowserWarning() { browser_->DisableBrowserWarning(); }

@@ -9,8 +9,14 @@
 #include <wx/app.h>
 
 #include <memory>
+#include <set>
+#include <vector>
 
+class CMainFrame;
 class CVitachronDocManager;
+class wxIdleEvent;
+class wxTimer;
+class wxWindow;
 
 class CVitachronApp : public wxApp {
 public:
@@ -29,6 +35,10 @@ public:
     bool NewBrowser() const;
     bool WarnOldBrowser() const;
     static bool DetectNewBrowser();
+    // Opens the address in the desktop's browser; false when none started.
+    // The caller tells the user: the toolkit's own English message is kept
+    // back.
+    static bool OpenInBrowser(const wxString& url);
     void ReadBrowserWarning();
     void DisableBrowserWarning();
 
@@ -40,6 +50,10 @@ private:
     wxString OpenProfile();
     // Tells the user, or the terminal when no window is shown.
     void Report(const wxString& message);
+    // A --screenshot run takes its picture once the window's panes have
+    // painted, whatever time that takes.
+    void ScreenshotOncePainted(CMainFrame& frame);
+    void OnScreenshotIdle(wxIdleEvent& event);
     void TakeScreenshotAndExit();
     // Ends a --screenshot run: first every dialog still open, then the
     // window, without saving or asking.
@@ -57,4 +71,8 @@ private:
     std::unique_ptr<CVitachronDocManager> manager_;
     CCommandLine commandLine_;
     int exitCode_ = 0;
+    std::vector<wxWindow*> screenshotPanes_;
+    std::set<const wxWindow*> paintedPanes_;
+    std::unique_ptr<wxTimer> screenshotLimit_;
+    bool screenshotTaken_ = false;
 };
