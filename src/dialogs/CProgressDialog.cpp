@@ -7,6 +7,10 @@
 #include <wx/progdlg.h>
 #include <wx/stattext.h>
 
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
 #include <algorithm>
 
 namespace {
@@ -35,6 +39,7 @@ CProgressDialog::CProgressDialog(wxWindow* parent, const wxString& title, const 
     if (auto* cancel = dynamic_cast<wxButton*>(dialog_->FindWindow(wxID_CANCEL))) {
         cancel->SetLabel(ToWx(Str::kButtonCancel));
     }
+    WidenFor(message_);
 }
 
 CProgressDialog::~CProgressDialog() = default;
@@ -56,12 +61,25 @@ void CProgressDialog::WidenFor(const wxString& text) {
     if (line == nullptr) {
         return;
     }
-    line->SetLabel(text);
-    const int longer = line->GetBestSize().x;
-    line->SetLabel(message_);
-    if (longer > line->GetBestSize().x) {
-        line->SetMinSize(wxSize(longer, -1));
+    // What the toolkit draws the text with: wx measures Japanese text in the
+    // dialog's font alone and comes out narrower than GTK, which draws the
+    // characters that font lacks in a wider one.
+    const auto needed = [line](const wxString& shown) {
+        line->SetLabel(shown);
+        int width = line->GetBestSize().x;
+#ifdef __WXGTK__
+        int natural = 0;
+        gtk_widget_get_preferred_width(line->GetHandle(), nullptr, &natural);
+        width = std::max(width, natural);
+#endif
+        return width;
+    };
+    const int longer = needed(text);
+    const int width = std::max(longer, needed(message_));  // the line shows its first message again
+    if (width > line->GetMinSize().x) {
+        line->SetMinSize(wxSize(width, -1));
         dialog_->Fit();
+        dialog_->Layout();
     }
 }
 
@@ -79,7 +97,10 @@ bool CProgressDialog::Report(std::uint64_t done, std::uint64_t total) {
         return !dialog_->WasCancelled();
     }
     if (finished) {
-        return dialog_->Update(GaugeValue(done, total), finishing_);
+        const bool goOn = dialog_->Update(GaugeValue(done, total), finishing_);
+        // The new text shrank the line to wx's own measure of it: back to the width it was given.
+        dialog_->Layout();
+        return goOn;
     }
     return dialog_->Update(GaugeValue(done, total));
 }

@@ -30,28 +30,33 @@ wxStaticText* LineSaying(const wxString& text) {
     return nullptr;
 }
 
+// The line as wide as GTK needs it, within the window.
+void ExpectWhole(wxStaticText& line) {
+    for (int i = 0; i < 10; ++i) {
+        wxYield();
+    }
+    SCOPED_TRACE(line.GetLabel().utf8_string());
+    EXPECT_GE(line.GetSize().x, line.GetBestSize().x);
+    EXPECT_LE(line.GetRect().GetRight(), wxGetTopLevelParent(&line)->GetClientSize().x);
+#ifdef __WXGTK__
+    int natural = 0;
+    gtk_widget_get_preferred_width(line.GetHandle(), nullptr, &natural);
+    EXPECT_GE(gtk_widget_get_allocated_width(line.GetHandle()), natural);
+#endif
+}
+
 }  // namespace
 
-TEST(ProgressDialog, ItsLaterLongerLineIsShownWhole) {
+TEST(ProgressDialog, BothItsLinesAreShownWhole) {
     for (const auto& [first, finishing] : {std::pair{Str::kProgressReadingCsv, Str::kProgressShowing},
                                            std::pair{Str::kProgressReadingLby, Str::kProgressShowing}}) {
-        SCOPED_TRACE(first);
         CProgressDialog progress(nullptr, "import", ToWx(first));
         progress.SetFinishingMessage(ToWx(finishing));
-        ASSERT_TRUE(progress.Report(10, 10));
         wxStaticText* line = nullptr;
+        ASSERT_TRUE(WaitFor([&] { return (line = LineSaying(ToWx(first))) != nullptr; }));
+        ExpectWhole(*line);
+        ASSERT_TRUE(progress.Report(10, 10));
         ASSERT_TRUE(WaitFor([&] { return (line = LineSaying(ToWx(finishing))) != nullptr; }));
-        wxWindow* window = wxGetTopLevelParent(line);
-        for (int i = 0; i < 10; ++i) {
-            wxYield();
-        }
-        EXPECT_GE(line->GetSize().x, line->GetBestSize().x);
-        EXPECT_LE(line->GetRect().GetRight(), window->GetClientSize().x);
-#ifdef __WXGTK__
-        // What GTK gave the line, against what its text needs.
-        int natural = 0;
-        gtk_widget_get_preferred_width(line->GetHandle(), nullptr, &natural);
-        EXPECT_GE(gtk_widget_get_allocated_width(line->GetHandle()), natural);
-#endif
+        ExpectWhole(*line);
     }
 }
