@@ -28,7 +28,6 @@
 #include "platform/CProgramPaths.h"
 #include "platform/CWxConfigProfile.h"
 #include "res/Strings.h"
-#include "view/CScrollCanvas.h"
 #include "view/WxConvert.h"
 
 #include <wx/config.h>
@@ -47,8 +46,9 @@ namespace PK = ProfileKeys;
 
 namespace {
 
-// A screenshot run whose window never paints still ends, this much later.
-constexpr int kScreenshotLimitMs = 30000;
+// Long enough for the first paint of every pane under a display server
+// without a window manager.
+constexpr int kScreenshotDelayMs = 1500;
 
 }  // namespace
 
@@ -162,7 +162,14 @@ bool CVitachronApp::OnInit() {
     browser_->Start();
 
     if (!commandLine_.screenshotFile.empty()) {
-        ScreenshotOncePainted(*frame);
+        CallAfter([this] {
+            auto* timer = new wxTimer;
+            timer->Bind(wxEVT_TIMER, [this, timer](wxTimerEvent&) {
+                delete timer;
+                TakeScreenshotAndExit();
+            });
+            timer->StartOnce(kScreenshotDelayMs);
+        });
     }
     // Over the window, once it is shown.
     if (!profileProblem.empty()) {
@@ -171,44 +178,7 @@ bool CVitachronApp::OnInit() {
     return true;
 }
 
-void CVitachronApp::ScreenshotOncePainted(CMainFrame& frame) {
-    screenshotPanes_ = {frame.NameCanvas(), frame.TimelineCanvas()};
-    for (wxWindow* pane : screenshotPanes_) {
-        pane->Bind(wxEVT_PAINT, [this, pane](wxPaintEvent& event) {
-            paintedPanes_.insert(pane);
-            event.Skip();
-        });
-    }
-    Bind(wxEVT_IDLE, &CVitachronApp::OnScreenshotIdle, this);
-    screenshotLimit_ = std::make_unique<wxTimer>();
-    screenshotLimit_->Bind(wxEVT_TIMER, [this](wxTimerEvent&) { TakeScreenshotAndExit(); });
-    screenshotLimit_->StartOnce(kScreenshotLimitMs);
-}
-
-void CVitachronApp::OnScreenshotIdle(wxIdleEvent& event) {
-    event.Skip();
-    // Idle after every pane with room to paint in has painted: what it
-    // painted is on the screen.
-    for (const wxWindow* pane : screenshotPanes_) {
-        const wxSize size = pane->GetClientSize();
-        if (!pane->IsShownOnScreen() || (size.x > 0 && size.y > 0 && paintedPanes_.count(pane) == 0)) {
-            return;
-        }
-    }
-    CallAfter([this] { TakeScreenshotAndExit(); });
-}
-
-void CVitachronApp::TakeScreenshotAndExit() {
-    if (screenshotTaken_) {
-        return;
-    }
-    screenshotTaken_ = true;
-    Unbind(wxEVT_IDLE, &CVitachronApp::OnScreenshotIdle, this);
-    if (screenshotLimit_) {
-        screenshotLimit_->Stop();
-    }
-    EndScreenshotRun(0);
-}
+void CVitachronApp::TakeScreenshotAndExit() { EndScreenshotRun(0); }
 
 void CVitachronApp::EndScreenshotRun(int attempt) {
     // A dialog may open another as it closes (a message after a cancelled

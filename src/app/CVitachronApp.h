@@ -9,14 +9,8 @@
 #include <wx/app.h>
 
 #include <memory>
-#include <set>
-#include <vector>
 
-class CMainFrame;
 class CVitachronDocManager;
-class wxIdleEvent;
-class wxTimer;
-class wxWindow;
 
 class CVitachronApp : public wxApp {
 public:
@@ -50,10 +44,6 @@ private:
     wxString OpenProfile();
     // Tells the user, or the terminal when no window is shown.
     void Report(const wxString& message);
-    // A --screenshot run takes its picture once the window's panes have
-    // painted, whatever time that takes.
-    void ScreenshotOncePainted(CMainFrame& frame);
-    void OnScreenshotIdle(wxIdleEvent& event);
     void TakeScreenshotAndExit();
     // Ends a --screenshot run: first every dialog still open, then the
     // window, without saving or asking.
@@ -71,8 +61,4 @@ private:
     std::unique_ptr<CVitachronDocManager> manager_;
     CCommandLine commandLine_;
     int exitCode_ = 0;
-    std::vector<wxWindow*> screenshotPanes_;
-    std::set<const wxWindow*> paintedPanes_;
-    std::unique_ptr<wxTimer> screenshotLimit_;
-    bool screenshotTaken_ = false;
 };
