@@ -27,6 +27,10 @@
 #include <wx/toolbar.h>
 #include <wx/utils.h>
 
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
 namespace PK = ProfileKeys;
 
 namespace {
@@ -42,6 +46,38 @@ const wxSize kDefaultFrameSize(1000, 700);
 
 // Status bar panes: the message, then the lock indicators.
 enum StatusPane { kMessagePane, kKanaPane, kCapsPane, kNumPane, kScrollPane, kPaneCount };
+
+// GTK gives a stock command (exit, save as, print preview) its stock
+// shortcut when the item's text names none, so "Vitachronの終了(&X)" would
+// answer Ctrl+Q: only the shortcuts the texts name are kept. (wx puts the
+// stock one back if such an item's text is ever set again.)
+void DropStockAccelerators(wxMenu& menu) {
+    for (wxMenuItem* item : menu.GetMenuItems()) {
+        if (wxMenu* sub = item->GetSubMenu()) {
+            DropStockAccelerators(*sub);
+            continue;
+        }
+#ifdef __WXGTK__
+        GtkWidget* widget = item->GetMenuItem();
+        if (widget == nullptr || item->GetItemLabel().Contains('\t')) {
+            continue;
+        }
+        GList* closures = gtk_widget_list_accel_closures(widget);
+        for (GList* node = closures; node != nullptr; node = node->next) {
+            auto* closure = static_cast<GClosure*>(node->data);
+            GtkAccelGroup* group = gtk_accel_group_from_accel_closure(closure);
+            const auto sameClosure = +[](GtkAccelKey*, GClosure* candidate, gpointer wanted) -> gboolean {
+                return candidate == wanted;
+            };
+            GtkAccelKey* key = group != nullptr ? gtk_accel_group_find(group, sameClosure, closure) : nullptr;
+            if (key != nullptr) {
+                gtk_widget_remove_accelerator(widget, group, key->accel_key, key->accel_mods);
+            }
+        }
+        g_list_free(closures);
+#endif
+    }
+}
 
 }  // namespace
 
@@ -65,6 +101,9 @@ CMainFrame::CMainFrame(CVitachronDocManager& manager, const wxPoint& pos, const 
     manager.SetFrame(this);
     SetIcons(CAppIcon::Bundle());
     SetMenuBar(BuildMenuBar());
+    for (std::size_t i = 0; i < GetMenuBar()->GetMenuCount(); ++i) {
+        DropStockAccelerators(*GetMenuBar()->GetMenu(i));
+    }
     BuildToolBar();
     BuildStatusBar();
 
@@ -310,19 +349,31 @@ void CMainFrame::RunNameSearch() {
         ShowMessageBox(ToWx(Str::kMsgNameNotFound), wxOK | wxICON_INFORMATION, this);
         core.SetCurrentIndex(-1);
     }
+    // Filled now: the drop-down must hold the entries before it opens.
+    ShowSearchHistory();
     doc->UpdateSelection();
 }
 
-void CMainFrame::OnSearchDropDown(wxCommandEvent& event) {
-    wxComboBox* combo = dataBar_->SearchText();
-    const wxString typed = combo->GetValue();
-    combo->Clear();
+void CMainFrame::ShowSearchHistory() {
+    wxArrayString history;
     if (CWxDocument* doc = Document()) {
         for (const std::string& text : doc->Core().SearchHistory()) {
-            combo->Append(ToWx(text));
+            history.Add(ToWx(text));
         }
     }
+    wxComboBox* combo = dataBar_->SearchText();
+    if (combo->GetStrings() == history) {
+        return;
+    }
+    const wxString typed = combo->GetValue();
+    combo->Set(history);
     combo->ChangeValue(typed);
+}
+
+void CMainFrame::OnSearchDropDown(wxCommandEvent& event) {
+    // Too late to change the list's length (GTK has measured the popup),
+    // but a history changed elsewhere is still shown.
+    ShowSearchHistory();
     event.Skip();
 }
 

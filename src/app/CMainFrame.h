@@ -59,6 +59,8 @@ public:
 
     // The name search of the data bar's "検索".
     void RunNameSearch();
+    // The search text's drop-down lists the document's search history.
+    void ShowSearchHistory();
     // Opens HTMLHelp/index.html in the desktop's browser.
     void ShowHelp();
     void ShowAbout();

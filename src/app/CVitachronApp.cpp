@@ -59,7 +59,12 @@ wxString CVitachronApp::OpenProfile() {
     // Under the vendor and program names; on Linux an XDG config file, whose
     // folder must exist before the first write.
     wxStandardPaths::Get().SetFileLayout(wxStandardPaths::FileLayout_XDG);
-    wxFileName::Mkdir(wxStandardPaths::Get().GetUserConfigDir(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    {
+        // A folder that cannot be made leaves a profile that cannot be
+        // opened, and that says so in the program's own words.
+        wxLogNull quiet;
+        wxFileName::Mkdir(wxStandardPaths::Get().GetUserConfigDir(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    }
     const wxFileName file = wxFileConfig::GetLocalFile(ToWx(Str::kAppName));
     const std::filesystem::path path(FromWx(file.GetFullPath()));
     CProfileFile::Opened opened = CProfileFile::Open(path, Str::kAppName, Str::kVendorName);
@@ -115,7 +120,7 @@ bool CVitachronApp::OnInit() {
     services_.fontChooser = fontChooser_.get();
     services_.sharedCategoryFile = CProgramPaths::SharedCategoryFile();
     services_.helpIndex = CProgramPaths::HelpIndex();
-    services_.openUrl = [](const wxString& url) { return wxLaunchDefaultBrowser(url); };
+    services_.openUrl = &CVitachronApp::OpenInBrowser;
     browser_ = std::make_unique<CBrowserSupport>(*profile_);
     services_.browser = browser_.get();
 
@@ -217,6 +222,11 @@ int CVitachronApp::OnExit() {
         std::unique_ptr<wxConfigBase>(wxConfigBase::Set(nullptr));
     }
     return wxApp::OnExit();
+}
+
+bool CVitachronApp::OpenInBrowser(const wxString& url) {
+    wxLogNull quiet;
+    return wxLaunchDefaultBrowser(url);
 }
 
 int CVitachronApp::OnRun() { return commandLine_.printMode != PrintMode::None ? exitCode_ : wxApp::OnRun(); }

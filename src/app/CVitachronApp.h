@@ -24,6 +24,11 @@ public:
     int OnRun() override;
     int OnExit() override;
 
+    // Opens the address in the desktop's browser; false when none started.
+    // The caller tells the user: the toolkit's own English message is kept
+    // back.
+    static bool OpenInBrowser(const wxString& url);
+
 private:
     using PrintMode = CCommandLine::PrintMode;
 

@@ -7,6 +7,7 @@
 #include "app/CMainFrame.h"
 #include "app/CVitachronDocManager.h"
 #include "app/CDocumentChange.h"
+#include "app/CUndoHistory.h"
 #include "app/CUndoablePeopleEditor.h"
 #include "dialogs/CDialogDataModify.h"
 #include "dialogs/CDialogPerson.h"
@@ -28,6 +29,7 @@
 #include "view/WxConvert.h"
 
 #include <wx/filename.h>
+#include <wx/menu.h>
 
 #include <array>
 #include <utility>
@@ -155,6 +157,20 @@ bool CWxDocument::OnCreate(const wxString& path, long flags) {
         return false;
     }
     return wxDocument::OnCreate(path, flags);
+}
+
+wxCommandProcessor* CWxDocument::OnCreateCommandProcessor() {
+    // The framework owns the processor.
+    return new CUndoHistory([this] { RefreshEditMenu(); });
+}
+
+void CWxDocument::RefreshEditMenu() {
+    CMainFrame* frame = Frame();
+    wxMenuBar* bar = frame != nullptr ? frame->GetMenuBar() : nullptr;
+    wxMenu* edit = nullptr;
+    if (bar != nullptr && bar->FindItem(wxID_UNDO, &edit) != nullptr && edit != nullptr) {
+        edit->UpdateUI(frame);
+    }
 }
 
 bool CWxDocument::OnNewDocument() {
@@ -316,6 +332,7 @@ void CWxDocument::ShowInFrame() {
     const CDocSettings& s = core_->Settings();
     frame->DataBar()->SetBaseYearControls(s.baseYear, s.baseYearShown);
     frame->DataBar()->SetCategorySortCheck(s.groupByCategory);
+    frame->ShowSearchHistory();
     if (s.leftWidth != 0) {
         frame->ApplyLeftWidth(s.leftWidth);
     }

@@ -45,6 +45,7 @@ public:
 
     // wxDocument
     bool OnCreate(const wxString& path, long flags) override;
+    wxCommandProcessor* OnCreateCommandProcessor() override;
     bool OnNewDocument() override;
     bool OnOpenDocument(const wxString& file) override;
     bool SaveAs() override;
@@ -87,6 +88,8 @@ private:
     void OnRedo(wxCommandEvent& event);
     void OnUpdateUndo(wxUpdateUIEvent& event);
     void OnUpdateRedo(wxUpdateUIEvent& event);
+    // The Edit menu's update handlers run now, not when it is next opened.
+    void RefreshEditMenu();
 
     // The person dialog's "追加・変更..." opens the category list.
     std::function<bool(wxWindow* parent, int selection)> CategoryEditor();

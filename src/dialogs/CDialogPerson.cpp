@@ -65,14 +65,23 @@ void CDialogPerson::BuildControls() {
     const auto check = [this](int id, const char* text) { return new wxCheckBox(this, id, ToWx(text)); };
     const int dateWidth = FromDIP(130);
 
+    // Created row by row, each label just before its control: the tab order
+    // follows creation, and a label's mnemonic goes to the control after it.
+    wxStaticText* nameLabel = label(Str::kPersonName);
     name_ = new wxTextCtrl(this, Id::PersonName);
+    wxStaticText* readingLabel = label(Str::kPersonReading);
     reading_ = new wxTextCtrl(this, Id::PersonReading);
-    // Created row by row: the tab order follows.
+    wxStaticText* birthLabel = label(Str::kPersonBirth);
     birth_ = new wxTextCtrl(this, Id::PersonBirth, wxEmptyString, wxDefaultPosition, wxSize(dateWidth, -1));
     birthUncertain_ = check(Id::PersonBirthUncertain, Str::kPersonBirthUncertain);
+    wxStaticText* deathLabel = label(Str::kPersonDeath);
     death_ = new wxTextCtrl(this, Id::PersonDeath, wxEmptyString, wxDefaultPosition, wxSize(dateWidth, -1));
     deathUncertain_ = check(Id::PersonDeathUncertain, Str::kPersonMarkUncertain);
+    // The age row has only its mark: the label's mnemonic moves there
+    // without ticking it.
+    wxStaticText* ageLabel = label(Str::kPersonAge);
     ageUncertain_ = check(Id::PersonAgeUncertain, Str::kPersonMarkUncertain);
+    MnemonicFocusesOnly(*ageUncertain_);
     kazoe_ = check(Id::PersonKazoe, Str::kPersonKazoe);
     auto* calc = new wxButton(this, Id::PersonCalcFromAge, ToWx(Str::kPersonCalcFromAge));
     hideBirth_ = check(Id::PersonHideBirth, Str::kPersonHideBirth);
@@ -80,8 +89,8 @@ void CDialogPerson::BuildControls() {
     hideAge_ = check(Id::PersonHideAge, Str::kPersonHideAge);
 
     auto* grid = new wxGridBagSizer(FromDIP(6), FromDIP(8));
-    const auto row = [&](int r, const char* text, wxWindow* field, wxWindow* mark) {
-        grid->Add(label(text), wxGBPosition(r, 0), wxDefaultSpan, wxALIGN_CENTER_VERTICAL);
+    const auto row = [&](int r, wxStaticText* rowLabel, wxWindow* field, wxWindow* mark) {
+        grid->Add(rowLabel, wxGBPosition(r, 0), wxDefaultSpan, wxALIGN_CENTER_VERTICAL);
         if (field != nullptr) {
             grid->Add(field, wxGBPosition(r, 1), mark == nullptr ? wxGBSpan(1, 2) : wxDefaultSpan,
                       wxALIGN_CENTER_VERTICAL | wxEXPAND);
@@ -90,11 +99,11 @@ void CDialogPerson::BuildControls() {
             grid->Add(mark, wxGBPosition(r, 2), wxDefaultSpan, wxALIGN_CENTER_VERTICAL);
         }
     };
-    row(0, Str::kPersonName, name_, nullptr);
-    row(1, Str::kPersonReading, reading_, nullptr);
-    row(2, Str::kPersonBirth, birth_, birthUncertain_);
-    row(3, Str::kPersonDeath, death_, deathUncertain_);
-    row(4, Str::kPersonAge, nullptr, ageUncertain_);
+    row(0, nameLabel, name_, nullptr);
+    row(1, readingLabel, reading_, nullptr);
+    row(2, birthLabel, birth_, birthUncertain_);
+    row(3, deathLabel, death_, deathUncertain_);
+    row(4, ageLabel, nullptr, ageUncertain_);
     grid->Add(kazoe_, wxGBPosition(5, 0), wxDefaultSpan, wxALIGN_CENTER_VERTICAL);
     grid->Add(calc, wxGBPosition(5, 1), wxGBSpan(1, 2), wxALIGN_CENTER_VERTICAL | wxEXPAND);
     grid->AddGrowableCol(1);
@@ -114,6 +123,7 @@ void CDialogPerson::BuildControls() {
     categoryBox->Add(swatch_, wxSizerFlags().CenterVertical().Border(wxALL, FromDIP(4)));
     categoryBox->Add(categoryEdit_, wxSizerFlags().CenterVertical().Border(wxALL, FromDIP(4)));
 
+    wxStaticText* noteLabel = label(Str::kPersonNote);
     note_ = new wxTextCtrl(this, Id::PersonNote, wxEmptyString, wxDefaultPosition, FromDIP(wxSize(-1, 90)),
                            wxTE_MULTILINE);
 
@@ -130,7 +140,7 @@ void CDialogPerson::BuildControls() {
     top->Add(grid, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP, gap));
     top->Add(hides, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, gap));
     top->Add(categoryBox, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP, gap));
-    top->Add(label(Str::kPersonNote), wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, gap));
+    top->Add(noteLabel, wxSizerFlags().Border(wxLEFT | wxRIGHT | wxTOP, gap));
     top->Add(note_, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT | wxTOP, gap));
     top->Add(buttons, wxSizerFlags().Right().Border(wxALL, gap));
     SetSizerAndFit(top);

@@ -23,15 +23,19 @@ CDialogRangeYear::CDialogRangeYear(wxWindow* parent, const CVitachronDoc& doc)
 void CDialogRangeYear::BuildControls() {
     const int gap = FromDIP(10);
     const wxSize fieldSize(FromDIP(140), -1);
+    // Each label just before its field: a label's mnemonic goes to the
+    // control that follows it in the tab order, which is the creation order.
+    auto* startLabel = new wxStaticText(this, wxID_ANY, ToWx(Str::kRangeStart));
     startField_ = new wxTextCtrl(this, Id::RangeStart, wxString::Format("%d", start_), wxDefaultPosition, fieldSize);
+    auto* endLabel = new wxStaticText(this, wxID_ANY, ToWx(Str::kRangeEnd));
     endField_ = new wxTextCtrl(this, Id::RangeEnd, wxString::Format("%d", end_), wxDefaultPosition, fieldSize);
     SetTextInputKind(*startField_, TextInputKind::Number);
     SetTextInputKind(*endField_, TextInputKind::Number);
 
     auto* grid = new wxFlexGridSizer(2, FromDIP(6), FromDIP(8));
-    grid->Add(new wxStaticText(this, wxID_ANY, ToWx(Str::kRangeStart)), wxSizerFlags().CenterVertical());
+    grid->Add(startLabel, wxSizerFlags().CenterVertical());
     grid->Add(startField_);
-    grid->Add(new wxStaticText(this, wxID_ANY, ToWx(Str::kRangeEnd)), wxSizerFlags().CenterVertical());
+    grid->Add(endLabel, wxSizerFlags().CenterVertical());
     grid->Add(endField_);
 
     wxSizer* buttons = CreateOkCancelButtons(this);

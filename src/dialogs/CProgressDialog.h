@@ -28,7 +28,7 @@ public:
     // What the window says once the loop has gone through all of its work
     // and what follows can no longer be stopped. Without one the window is
     // hidden at that point.
-    void SetFinishingMessage(const wxString& text) { finishing_ = text; }
+    void SetFinishingMessage(const wxString& text);
 
     // done of total; false once the user has cancelled.
     bool Report(std::uint64_t done, std::uint64_t total);
@@ -36,7 +36,12 @@ public:
     ProgressCallback Callback();
 
 private:
+    // Makes the window wide enough for this line too, before it is shown:
+    // the toolkit fits its window to the first line only.
+    void WidenFor(const wxString& text);
+
     std::unique_ptr<wxProgressDialog> dialog_;
+    wxString message_;
     wxString finishing_;
     std::chrono::steady_clock::time_point lastRedraw_;
     bool finished_ = false;

@@ -9,6 +9,10 @@
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
 #include <charconv>
 #include <cstdio>
 #include <string>
@@ -106,4 +110,19 @@ void AcceptDigitsOnly(wxTextCtrl& field) {
         }
         event.Skip();
     });
+}
+
+void MnemonicFocusesOnly(wxWindow& control) {
+#ifdef __WXGTK__
+    // GTK presses a button that a label's mnemonic leads to; taking the
+    // signal over leaves only the focus change.
+    const auto focusOnly = +[](GtkWidget* widget, gboolean, gpointer) -> gboolean {
+        gtk_widget_grab_focus(widget);
+        return TRUE;
+    };
+    g_signal_connect(control.GetHandle(), "mnemonic-activate", G_CALLBACK(focusOnly), nullptr);
+#else
+    // Elsewhere a label's mnemonic only moves the focus.
+    (void)control;
+#endif
 }

@@ -53,3 +53,7 @@ std::optional<long long> ReadIntegerField(wxTextCtrl& field, long long min, long
 
 // Typing into the field accepts digits only (editing keys still work).
 void AcceptDigitsOnly(wxTextCtrl& field);
+
+// A label's mnemonic that leads to this control (a check box or a button)
+// gives it the focus instead of pressing it.
+void MnemonicFocusesOnly(wxWindow& control);

@@ -4,11 +4,13 @@
 // (ctest runs under Xvfb).
 #include <gtest/gtest.h>
 
+#include <png.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <algorithm>
 #include <map>
 #include <random>
 #include <sstream>
@@ -109,10 +111,41 @@ protected:
         return {be(16), be(20)};
     }
 
+    // Pixels of the timeline's part of the picture (right of the names,
+    // below the bars) in a clear colour rather than white, grey or black.
+    static int ColouredTimelinePixels(const fs::path& file) {
+        png_image image{};
+        image.version = PNG_IMAGE_VERSION;
+        if (png_image_begin_read_from_file(&image, file.c_str()) == 0) {
+            return -1;
+        }
+        image.format = PNG_FORMAT_RGB;
+        std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
+        if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0) {
+            return -1;
+        }
+        int coloured = 0;
+        for (png_uint_32 y = image.height / 4; y < image.height * 19 / 20; ++y) {
+            for (png_uint_32 x = image.width / 5; x < image.width; ++x) {
+                const png_byte* px = &rgb[(static_cast<std::size_t>(y) * image.width + x) * 3];
+                coloured += std::max({px[0], px[1], px[2]}) - std::min({px[0], px[1], px[2]}) > 60;
+            }
+        }
+        return coloured;
+    }
+
     fs::path home_;
 };
 
 }  // namespace
+
+TEST_F(Program, TheScreenshotIsTakenOnceTheTimelineIsPainted) {
+    const fs::path document = home_ / "sample.vtc";
+    fs::copy_file(fs::path(VITACHRON_SOURCE_DIR) / "data" / "sample.vtc", document);
+    ASSERT_EQ(Run(home_ / "shot.png", document.string()), 0) << Log();
+    // The sample's first two bars, some 2000 pixels.
+    EXPECT_GT(ColouredTimelinePixels(home_ / "shot.png"), 1000) << "the bars are not in the picture";
+}
 
 TEST_F(Program, KeepsWindowPlaceRecentFilesAndInitValuesAcrossRuns) {
     const fs::path document = home_ / "見本.vtc";

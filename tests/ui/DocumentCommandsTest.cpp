@@ -107,6 +107,26 @@ TEST_F(DocumentCommands, UndoMenuNamesTheStepAndIsGreyWithNothingToUndo) {
     EXPECT_FALSE(Item(wxID_UNDO)->IsEnabled());
 }
 
+TEST_F(DocumentCommands, UndoMenuHasItsNewTextBeforeItIsOpened) {
+    // GTK measures the menu before the menu's update runs: a text that grew
+    // only then would be cut off. No UpdateUi() here.
+    OpenWindow();
+    Command(Id::SortName);
+    EXPECT_EQ(Item(wxID_UNDO)->GetItemLabel(), ToWx("「並べ替え」を元に戻す(&U)\tCtrl+Z"));
+    EXPECT_TRUE(Item(wxID_UNDO)->IsEnabled());
+    Undo();
+    EXPECT_EQ(Item(wxID_REDO)->GetItemLabel(), ToWx("「並べ替え」をやり直す(&R)\tCtrl+Y"));
+    EXPECT_EQ(Item(wxID_UNDO)->GetItemLabel(), ToWx("元に戻す(&U)\tCtrl+Z"));
+    auto person = std::make_unique<CPerson>();
+    person->name = "人";
+    person->category = Core().DefaultCategory();
+    Doc().PeopleEditor().Append(std::move(person));
+    EXPECT_EQ(Item(wxID_UNDO)->GetItemLabel(), ToWx("「データの追加」を元に戻す(&U)\tCtrl+Z"));
+    Doc().Modify(false);
+    Command(Id::FileNew);
+    EXPECT_EQ(Item(wxID_UNDO)->GetItemLabel(), ToWx("元に戻す(&U)\tCtrl+Z"));
+}
+
 TEST_F(DocumentCommands, YearWidthsCheckOneItemAndMarkModifiedWhileZoomDoesNot) {
     OpenWindow();
     Command(Id::YearWidthWide);

@@ -28,6 +28,7 @@
 #include <wx/uiaction.h>
 
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -140,6 +141,8 @@ protected:
     // A click into a list with the mouse, at a row or below the last one.
     // The pointer goes back where it was: with no window manager, keys go to
     // the window under it, and later tests type into their own dialogs.
+    // Returns once the list has had the whole click and, on a row, that row
+    // is selected.
     static void ClickIntoList(wxListCtrl& list, long row) {
         wxRect rect;
         if (row >= 0) {
@@ -149,18 +152,34 @@ protected:
             ASSERT_TRUE(last >= 0 && list.GetItemRect(last, rect));
             rect.Offset(0, rect.height + 4);
         }
+        // The press lands on the list's inner window where the toolkit draws the list itself.
+        bool released = false;
+        const auto onRelease = [&released](wxMouseEvent& event) {
+            released = true;
+            event.Skip();
+        };
+        std::vector<wxWindow*> targets{&list};
+        for (wxWindow* child : list.GetChildren()) {
+            targets.push_back(child);
+        }
+        for (wxWindow* target : targets) {
+            target->Bind(wxEVT_LEFT_UP, onRelease);
+        }
         const wxPoint target = list.ClientToScreen(wxPoint(rect.x + 20, rect.y + rect.height / 2));
         const wxPoint before = wxGetMousePosition();
         wxUIActionSimulator mouse;
         mouse.MouseMove(target);
         wxYield();
         mouse.MouseClick();
-        for (int i = 0; i < 20; ++i) {
-            wxYield();
-            wxMilliSleep(5);
+        const bool arrived = WaitFor([&] {
+            return released && (row < 0 || list.GetItemState(row, wxLIST_STATE_SELECTED) != 0);
+        });
+        for (wxWindow* t : targets) {
+            t->Unbind(wxEVT_LEFT_UP, onRelease);
         }
         mouse.MouseMove(before);
         wxYield();
+        ASSERT_TRUE(arrived) << "the click into row " << row << " never arrived";
     }
     static void Select(wxListCtrl& list, std::initializer_list<long> rows) {
         for (long row = 0; row < list.GetItemCount(); ++row) {

@@ -6,6 +6,7 @@
 #include "app/CDialogAbout.h"
 #include "app/CMainFrame.h"
 #include "app/CMySplitterWnd.h"
+#include "app/CVitachronApp.h"
 #include "app/CVitachronDocManager.h"
 #include "app/CWxDocument.h"
 #include "model/ProfileKeys.h"
@@ -23,7 +24,16 @@
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/log.h>
 #include <wx/toolbar.h>
+
+#ifdef __WXGTK__
+#include <gtk/gtk.h>
+#endif
+
+#include <cstdlib>
+#include <optional>
+#include <set>
 
 namespace PK = ProfileKeys;
 
@@ -426,4 +436,69 @@ TEST_F(MainFrame, DoubleClickBelowTheLastNameAsksToAddAPerson) {
     dclick.SetPosition(wxPoint(10, 2));  // the title cell: nothing opens
     Names().Canvas()->GetEventHandler()->ProcessEvent(dclick);
     EXPECT_EQ(Doc().Core().People().size(), 1u);
+}
+
+#ifdef __WXGTK__
+TEST_F(MainFrame, MenusAnswerOnlyTheShortcutsTheirTextsName) {
+    OpenWindow();
+    // GTK would give the stock commands (exit, save as, preview) shortcuts of their own.
+    std::set<std::string> shortcuts;
+    for (GSList* node = gtk_accel_groups_from_object(G_OBJECT(frame->GetHandle())); node != nullptr;
+         node = node->next) {
+        gtk_accel_group_find(
+            GTK_ACCEL_GROUP(node->data),
+            +[](GtkAccelKey* key, GClosure*, gpointer found) -> gboolean {
+                std::string name = (key->accel_mods & GDK_CONTROL_MASK) != 0 ? "Ctrl+" : "";
+                name += (key->accel_mods & GDK_SHIFT_MASK) != 0 ? "Shift+" : "";
+                name += (key->accel_mods & GDK_MOD1_MASK) != 0 ? "Alt+" : "";
+                name += gdk_keyval_name(key->accel_key);
+                static_cast<std::set<std::string>*>(found)->insert(name);
+                return FALSE;
+            },
+            &shortcuts);
+    }
+    EXPECT_EQ(shortcuts, (std::set<std::string>{"Ctrl+n", "Ctrl+o", "Ctrl+s", "Ctrl+p", "Ctrl+z", "Ctrl+y"}));
+}
+#endif
+
+TEST_F(MainFrame, SearchHistoryIsInTheDropDownBeforeItOpens) {
+    OpenWindow();
+    AddPerson("徳川家康", 1543, 1616);
+    Refresh();
+    // GTK sizes the popup before the drop-down event arrives: the entries must be there already.
+    Search(ToWx("徳川"));
+    wxComboBox* combo = frame->DataBar()->SearchText();
+    ASSERT_EQ(combo->GetCount(), 1u);
+    EXPECT_EQ(combo->GetString(0), ToWx("徳川"));
+    EXPECT_EQ(combo->GetValue(), ToWx("徳川"));
+
+    // A new document starts with no history.
+    Doc().Modify(false);
+    Command(Id::FileNew);
+    EXPECT_EQ(frame->DataBar()->SearchText()->GetCount(), 0u);
+}
+
+TEST_F(MainFrame, ABrowserThatDoesNotStartLeavesTheMessageToTheProgram) {
+    // No browser to be found, and an address nobody opens.
+    const std::filesystem::path empty = TempDir();
+    const char* path = std::getenv("PATH");
+    const std::optional<std::string> oldPath = path != nullptr ? std::optional<std::string>(path) : std::nullopt;
+    setenv("PATH", empty.c_str(), 1);
+    class CCountingLog : public wxLog {
+    public:
+        int count = 0;
+
+    protected:
+        void DoLogRecord(wxLogLevel, const wxString&, const wxLogRecordInfo&) override { ++count; }
+    };
+    CCountingLog log;
+    wxLog* before = wxLog::SetActiveTarget(&log);
+    const bool opened = CVitachronApp::OpenInBrowser("vitachron-nowhere:index.html");
+    wxLog::FlushActive();
+    wxLog::SetActiveTarget(before);
+    if (oldPath) {
+        setenv("PATH", oldPath->c_str(), 1);
+    }
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(log.count, 0) << "the toolkit spoke up too";
 }
