@@ -9,7 +9,7 @@
 
 namespace {
 
-struct RowMeasuresTest : LayoutFixture {
+struct RowMeasuresTest : ::testing::Test, LayoutFixture {
     CRowMeasures measures;
 
     RowMeasuresTest() {
