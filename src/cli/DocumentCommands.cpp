@@ -37,7 +37,7 @@ std::optional<CVitachronDoc> OpenDocument(const std::string& path, CDocHost& hos
 namespace {
 
 // "?" or "？" alone is an unknown date; elsewhere the mark only means uncertain.
-bool ParseDateArg(std::string text, CScaleYear& year, std::int32_t& month, std::int32_t& day, std::string& note,
+bool ParseDateArg(std::string text, CScaleYear& year, std::int32_t& month, std::int32_t& day, CText& note,
                   bool& uncertain) {
     if (text == "?" || text == "？") {
         year = CScaleYear::Unknown();

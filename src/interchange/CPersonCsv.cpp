@@ -111,7 +111,7 @@ void CPerson::ToCsvFields(CLineCSV& line) const {
     if (deathUncertain) {
         deathText += '?';
     }
-    const std::string& categoryText = category != nullptr ? category->name : categoryName;
+    const std::string_view categoryText = category != nullptr ? std::string_view(category->name) : categoryName.view();
     line.Reserve(birthText.size() + deathText.size() + name.size() + reading.size() + categoryText.size() +
                      comment.size(),
                  6);

@@ -1,5 +1,6 @@
 #include "layout/CTimelineLayout.h"
 
+#include "layout/CRowMeasures.h"
 #include "layout/CTextMeasurer.h"
 #include "model/CVitachronDoc.h"
 
@@ -12,13 +13,33 @@ CTimelineLayout::CTimelineLayout(const CVitachronDoc& doc, const CTextMeasurer& 
       geometry_(doc, measurer, leftMargin, currentYear, timelineOrigin),
       rows_(doc, geometry_, measurer),
       names_(doc, geometry_, measurer) {
-    const auto& people = doc.DisplayOrder();
-    count_ = static_cast<std::int64_t>(people.size());
     contentWidth_ = geometry_.AxisRight();
-    for (const CPerson* p : people) {
+    for (const CPerson* p : doc.DisplayOrder()) {
         contentWidth_ = std::max(contentWidth_, rows_.Reach(*p));
         nameListWidth_ = std::max(nameListWidth_, names_.Reach(*p));
     }
+    SizeRows(measurer);
+}
+
+CTimelineLayout::CTimelineLayout(const CVitachronDoc& doc, const CTextMeasurer& measurer, int leftMargin,
+                                 int currentYear, const CRowMeasures& measures)
+    : doc_(&doc),
+      measurer_(&measurer),
+      geometry_(doc, measurer, leftMargin, currentYear, 0),
+      rows_(doc, geometry_, measurer),
+      names_(doc, geometry_, measurer) {
+    SetMeasuredWidths(measures.WidestRow(), measures.WidestName());
+    SizeRows(measurer);
+}
+
+void CTimelineLayout::SetMeasuredWidths(std::int64_t widestRow, std::int64_t widestName) {
+    contentWidth_ = std::max(geometry_.AxisRight(), widestRow);
+    nameListWidth_ = widestName;
+}
+
+void CTimelineLayout::SizeRows(const CTextMeasurer& measurer) {
+    const CVitachronDoc& doc = *doc_;
+    count_ = static_cast<std::int64_t>(doc.DisplayOrder().size());
     const CDocSettings& s = doc.Settings();
     const std::int64_t zoom = geometry_.Zoom();
     const std::int64_t unzoomedRow = std::clamp<std::int64_t>(s.rowHeight, 1, 100'000);

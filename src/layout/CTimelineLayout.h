@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <string>
 
+class CRowMeasures;
 class CVitachronDoc;
 class CTextMeasurer;
 
@@ -32,6 +33,11 @@ public:
     // The measurer must outlive the layout and keep its fonts meanwhile.
     CTimelineLayout(const CVitachronDoc& doc, const CTextMeasurer& measurer, int leftMargin, int currentYear,
                     std::int64_t timelineOrigin = 0);
+    // Without the measuring pass: the widths are those measured so far,
+    // until SetMeasuredWidths gives the rest. For the window, whose first
+    // paint needs only the rows in view.
+    CTimelineLayout(const CVitachronDoc& doc, const CTextMeasurer& measurer, int leftMargin, int currentYear,
+                    const CRowMeasures& measures);
     CTimelineLayout(const CTimelineLayout&) = delete;
     CTimelineLayout& operator=(const CTimelineLayout&) = delete;
 
@@ -39,6 +45,8 @@ public:
     const CRowLayout& Rows() const { return rows_; }
     const CNameListLayout& Names() const { return names_; }
     std::int64_t PersonCount() const { return count_; }
+
+    void SetMeasuredWidths(std::int64_t widestRow, std::int64_t widestName);
 
     std::int64_t ContentWidth() const { return contentWidth_; }
     std::int64_t ContentHeight() const { return contentHeight_; }
@@ -58,6 +66,8 @@ public:
     CBaseLine BaseLine() const;
 
 private:
+    void SizeRows(const CTextMeasurer& measurer);
+
     const CVitachronDoc* doc_;
     const CTextMeasurer* measurer_;
     CTimelineGeometry geometry_;

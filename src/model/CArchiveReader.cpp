@@ -2,6 +2,7 @@
 
 #include "model/CCp932.h"
 #include "model/CFormatError.h"
+#include "model/CText.h"
 #include "model/CUtf8.h"
 
 void CArchiveReader::Need(std::uint64_t n, const char* what) const {
@@ -51,10 +52,10 @@ std::string_view CArchiveReader::ReadBytes(std::size_t n) {
     return part;
 }
 
-std::string CArchiveReader::ReadString() {
+std::string_view CArchiveReader::ReadStringBytes(bool& wide) {
     const std::size_t start = pos_;
     // The length prefix grows with the length; 0xFF + 0xFFFE announces UTF-16.
-    bool wide = false;
+    wide = false;
     std::uint64_t length = ReadByte();
     if (length == 0xFF) {
         length = ReadUInt16();
@@ -72,18 +73,42 @@ std::string CArchiveReader::ReadString() {
             }
         }
     }
-    const std::uint64_t bytes = wide ? length * 2 : length;
-    if ((wide && length > Remaining() / 2) || bytes > Remaining()) {
+    if ((wide && length > Remaining() / 2) || (!wide && length > Remaining())) {
         throw CFormatError(start, "string length exceeds the file");
     }
-    const std::string_view raw = ReadBytes(static_cast<std::size_t>(bytes));
-    if (!wide) {
-        return CCp932::Decode(raw);
-    }
-    std::u16string units(static_cast<std::size_t>(length), u'\0');
+    return ReadBytes(static_cast<std::size_t>(wide ? length * 2 : length));
+}
+
+std::string CArchiveReader::FromUtf16Bytes(std::string_view raw) {
+    std::u16string units(raw.size() / 2, u'\0');
     for (std::size_t i = 0; i < units.size(); ++i) {
         units[i] = static_cast<char16_t>(static_cast<unsigned char>(raw[2 * i]) |
                                          static_cast<unsigned char>(raw[2 * i + 1]) << 8);
     }
     return CUtf8::FromUtf16(units);
+}
+
+std::string CArchiveReader::ReadString() {
+    bool wide = false;
+    const std::string_view raw = ReadStringBytes(wide);
+    return wide ? FromUtf16Bytes(raw) : CCp932::Decode(raw);
+}
+
+void CArchiveReader::ReadText(CText& out) {
+    bool wide = false;
+    const std::string_view raw = ReadStringBytes(wide);
+    if (wide) {
+        out = FromUtf16Bytes(raw);
+        return;
+    }
+    // Straight from the file's bytes into the text: short ones through the
+    // stack, long ones through one buffer the reader keeps for all of them.
+    constexpr std::size_t kOnStack = 64;
+    if (raw.size() <= kOnStack) {
+        char stack[kOnStack * CCp932::kMaxUtf8PerByte];
+        out = std::string_view(stack, CCp932::DecodeTo(raw, stack));
+        return;
+    }
+    scratch_.resize(raw.size() * CCp932::kMaxUtf8PerByte);
+    out = std::string_view(scratch_.data(), CCp932::DecodeTo(raw, scratch_.data()));
 }

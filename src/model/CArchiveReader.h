@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+class CText;
+
 class CArchiveReader {
 public:
     explicit CArchiveReader(std::string_view bytes) : bytes_(bytes) {}
@@ -24,6 +26,8 @@ public:
     bool ReadByteFlag() { return ReadByte() != 0; }
     // A length-prefixed string in code page 932 (or the UTF-16 form), returned as UTF-8.
     std::string ReadString();
+    // The same, into a person's text without a string in between.
+    void ReadText(CText& out);
     std::string_view ReadBytes(std::size_t n);
 
     std::size_t Offset() const { return pos_; }
@@ -34,7 +38,11 @@ public:
 
 private:
     void Need(std::uint64_t n, const char* what) const;
+    // The bytes of a length-prefixed string; wide: in the UTF-16 form.
+    std::string_view ReadStringBytes(bool& wide);
+    static std::string FromUtf16Bytes(std::string_view raw);
 
     std::string_view bytes_;
     std::size_t pos_ = 0;
+    std::string scratch_;
 };

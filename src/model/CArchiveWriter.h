@@ -3,6 +3,7 @@
 // nothing typed is lost.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,6 +18,10 @@ public:
     void WriteByteFlag(bool v) { WriteByte(v ? 1 : 0); }
     void WriteString(std::string_view utf8);
     void WriteBytes(std::string_view bytes) { out_.append(bytes); }
+
+    // Room for n bytes in all, so that a large document is written without
+    // the buffer growing (and being copied) on the way.
+    void Reserve(std::size_t n) { out_.reserve(n); }
 
     const std::string& Bytes() const { return out_; }
     std::string Take() { return std::move(out_); }

@@ -115,16 +115,7 @@ char* PutCode(char* p, std::uint16_t code) {
 
 }  // namespace
 
-std::string CCp932::Decode(std::string_view bytes) {
-    // A byte becomes at most 3 bytes of UTF-8. Short texts, names above all,
-    // are decoded on the stack so the result is allocated once at its size.
-    constexpr std::size_t kOnStack = 128;
-    char stack[kOnStack * 3];
-    std::string heap;
-    if (bytes.size() > kOnStack) {
-        heap.resize(bytes.size() * 3);
-    }
-    char* const begin = bytes.size() > kOnStack ? heap.data() : stack;
+std::size_t CCp932::DecodeTo(std::string_view bytes, char* const begin) {
     char* p = begin;
     bool afterLoneLead = false;
     for (std::size_t i = 0; i < bytes.size();) {
@@ -155,10 +146,19 @@ std::string CCp932::Decode(std::string_view bytes) {
         afterLoneLead = IsLeadByte(b);
         ++i;
     }
-    if (begin == stack) {
-        return std::string(stack, p);
+    return static_cast<std::size_t>(p - begin);
+}
+
+std::string CCp932::Decode(std::string_view bytes) {
+    // A byte becomes at most 3 bytes of UTF-8. Short texts, names above all,
+    // are decoded on the stack so the result is allocated once at its size.
+    constexpr std::size_t kOnStack = 128;
+    if (bytes.size() <= kOnStack) {
+        char stack[kOnStack * kMaxUtf8PerByte];
+        return std::string(stack, DecodeTo(bytes, stack));
     }
-    heap.resize(static_cast<std::size_t>(p - begin));
+    std::string heap(bytes.size() * kMaxUtf8PerByte, '\0');
+    heap.resize(DecodeTo(bytes, heap.data()));
     heap.shrink_to_fit();
     return heap;
 }

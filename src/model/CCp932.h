@@ -22,6 +22,10 @@ public:
     };
 
     static std::string Decode(std::string_view bytes);
+    // Decodes into out, which holds at least kMaxUtf8PerByte bytes for each
+    // byte of input, and returns the length of the UTF-8 written.
+    static constexpr std::size_t kMaxUtf8PerByte = 3;
+    static std::size_t DecodeTo(std::string_view bytes, char* out);
 
     // Appends the encoding of utf8 to out. Returns false at the first
     // character code page 932 cannot represent (out is then incomplete).

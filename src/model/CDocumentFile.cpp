@@ -10,11 +10,24 @@ namespace {
 // Field 12 of files before version 16: this base year means "none in force".
 constexpr std::int32_t kNoBaseYear = 2147483647;
 
+// A person's record without its texts, with a length byte for each text and
+// a category name of some length; the settings and categories after them.
+constexpr std::size_t kPersonFixedBytes = 76 + 6 + 16;
+constexpr std::size_t kFixedBytesEstimate = 64 * 1024;
+
 }  // namespace
 
 std::string CDocumentFile::Write(const CVitachronDoc& doc, int leftWidth) {
     const CDocSettings& s = doc.settings_;
     CArchiveWriter ar;
+    // The UTF-8 of a text is never shorter than its code page 932 bytes, so
+    // this holds the file except for texts that need the UTF-16 form.
+    std::size_t estimate = kFixedBytesEstimate;
+    for (const auto& p : doc.people_) {
+        estimate += kPersonFixedBytes + p->name.size() + p->comment.size() + p->reading.size() +
+                    p->categoryName.size() + p->birthNote.size() + p->deathNote.size();
+    }
+    ar.Reserve(estimate);
     ar.WriteInt32(CVitachronDoc::kDocumentVersion);
     ar.WriteInt32(s.startYear);
     ar.WriteInt32(s.endYear);

@@ -37,7 +37,7 @@ CPerson::DateText CPerson::ParseDateText(std::string_view text) {
 }
 
 std::string CPerson::FormatDate(const CScaleYear& year, std::int32_t month, std::int32_t day,
-                                const std::string& note, bool yearOnly) {
+                                std::string_view note, bool yearOnly) {
     std::string text;
     if (!year.IsUnknown()) {
         text = year.FormatYearText();
@@ -48,7 +48,8 @@ std::string CPerson::FormatDate(const CScaleYear& year, std::int32_t month, std:
             }
         }
     }
-    return text + note;
+    text += note;
+    return text;
 }
 
 std::string CPerson::FormatBirthText(bool yearOnly) const {
@@ -129,7 +130,7 @@ void CPerson::Write(CArchiveWriter& ar) const {
     ar.WriteInt32(birthDay);
     ar.WriteInt32(deathMonth);
     ar.WriteInt32(deathDay);
-    ar.WriteString(category != nullptr ? category->name : categoryName);
+    ar.WriteString(category != nullptr ? std::string_view(category->name) : categoryName.view());
     ar.WriteFlag(hideBirth);
     ar.WriteFlag(hideDeath);
     ar.WriteFlag(hideAge);
@@ -146,14 +147,14 @@ void CPerson::Read(CArchiveReader& ar) {
         birth = CScaleYear(ar.ReadInt32(), 1);
         death = CScaleYear(ar.ReadInt32(), 1);
     }
-    name = ar.ReadString();
-    comment = ar.ReadString();
+    ar.ReadText(name);
+    ar.ReadText(comment);
     categoryColor = ar.ReadUInt32();
     reservedFlag1 = ar.ReadFlag();
     reservedFlag2 = ar.ReadFlag();
     kazoe = ar.ReadFlag();
     if (v >= 2) {
-        reading = ar.ReadString();
+        ar.ReadText(reading);
     }
     if (v >= 3) {
         birthUncertain = ar.ReadFlag();
@@ -167,7 +168,7 @@ void CPerson::Read(CArchiveReader& ar) {
         deathDay = ar.ReadInt32();
     }
     if (v >= 5) {
-        categoryName = ar.ReadString();
+        ar.ReadText(categoryName);
     }
     if (v >= 6) {
         hideBirth = ar.ReadFlag();
@@ -177,7 +178,7 @@ void CPerson::Read(CArchiveReader& ar) {
     UpdateBirthKey();
     UpdateDeathKey();
     if (v >= 7) {
-        birthNote = ar.ReadString();
-        deathNote = ar.ReadString();
+        ar.ReadText(birthNote);
+        ar.ReadText(deathNote);
     }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/CScaleYear.h"
+#include "model/CText.h"
 
 #include <cstdint>
 #include <limits>
@@ -21,32 +22,33 @@ public:
     static constexpr std::int64_t kLargestKey = std::numeric_limits<std::int64_t>::max();
     static constexpr std::int32_t kRecordVersion = 8;
 
-    // Declaration order is the order of the file record.
+    // Kept small: a document may hold millions. The file record's order is
+    // Write's; here the fields are packed, the texts in 16 bytes each.
     CScaleYear birth;
     CScaleYear death;  // unknown: living, or death not known
-    std::string name;
-    std::string comment;  // lines separated by CR LF
-    std::uint32_t categoryColor = 255;
-    bool reservedFlag1 = true;
-    bool reservedFlag2 = true;
-    bool kazoe = false;  // 数え年: one more than the completed years
-    std::string reading;
-    bool birthUncertain = false;
-    bool deathUncertain = false;
-    bool ageUncertain = false;
+    CText name;
+    CText comment;  // lines separated by CR LF
+    CText reading;
+    CText categoryName;
+    CText birthNote;
+    CText deathNote;
+    CColorKindPair* category = nullptr;
+    std::int64_t birthKey = kLargestKey;
+    std::int64_t deathKey = kLargestKey;
     std::int32_t birthMonth = -1;
     std::int32_t birthDay = -1;
     std::int32_t deathMonth = -1;
     std::int32_t deathDay = -1;
-    std::int64_t birthKey = kLargestKey;
-    std::int64_t deathKey = kLargestKey;
-    std::string categoryName;
-    CColorKindPair* category = nullptr;
+    std::uint32_t categoryColor = 255;
+    bool reservedFlag1 = true;
+    bool reservedFlag2 = true;
+    bool kazoe = false;  // 数え年: one more than the completed years
+    bool birthUncertain = false;
+    bool deathUncertain = false;
+    bool ageUncertain = false;
     bool hideBirth = false;
     bool hideDeath = false;
     bool hideAge = false;
-    std::string birthNote;
-    std::string deathNote;
 
     struct DateText {
         CScaleYear year{0, 1};
@@ -85,6 +87,6 @@ public:
 
 private:
     static std::string FormatDate(const CScaleYear& year, std::int32_t month, std::int32_t day,
-                                  const std::string& note, bool yearOnly);
+                                  std::string_view note, bool yearOnly);
     static std::int64_t DateKey(const CScaleYear& year, std::int32_t month, std::int32_t day);
 };

@@ -23,9 +23,11 @@
 #include <wx/menu.h>
 #include <wx/print.h>
 #include <wx/settings.h>
+#include <wx/timer.h>
 #include <wx/utils.h>
 
 #include <algorithm>
+#include <chrono>
 #include <limits>
 
 namespace {
@@ -121,6 +123,7 @@ bool CVitachronView::OnClose(bool) {
         canvas_->SetView(nullptr);
         canvas_->Refresh(false);
     }
+    measureTimer_.reset();
     tip_.reset();
     Activate(false);
     return true;
@@ -146,16 +149,61 @@ int CVitachronView::LeftMargin() {
 
 const CTimelineLayout& CVitachronView::Layout() {
     if (!layout_) {
-        layout_ = std::make_unique<CTimelineLayout>(Document()->Core(), fonts_, LeftMargin(), CurrentLocalYear());
-        if (canvas_ != nullptr) {
-            canvas_->SetContentSize(layout_->ContentWidth(), layout_->ContentHeight());
-        }
-        if (CNameView* names = Document()->NameView()) {
-            names->Canvas()->SetContentSize(layout_->NameListWidth(), 1);
+        const CVitachronDoc& core = Document()->Core();
+        const int currentYear = CurrentLocalYear();
+        measures_.Begin(core, CRowMeasures::Key{core.Settings(), fontGeneration_, currentYear, LeftMargin()});
+        layout_ = std::make_unique<CTimelineLayout>(core, fonts_, LeftMargin(), currentYear, measures_);
+        // An edit leaves a few people to measure: done at once, so that the
+        // extent never shrinks for a moment (and the view with it) while the
+        // person edited waits for the next slice.
+        constexpr std::size_t kAtOnce = 2000;
+        measures_.MeasureSome(core, layout_->Rows(), layout_->Names(), kAtOnce);
+        layout_->SetMeasuredWidths(measures_.WidestRow(), measures_.WidestName());
+        SetContentSizes();
+        if (!measures_.Done() && canvas_ != nullptr) {
+            if (!measureTimer_) {
+                measureTimer_ = std::make_unique<wxTimer>();
+                measureTimer_->Bind(wxEVT_TIMER, [this](wxTimerEvent&) { MeasureSlice(); });
+            }
+            // After the paint that asked for the layout: the rows in view first.
+            measureTimer_->StartOnce(1);
         }
     }
     return *layout_;
 }
+
+void CVitachronView::SetContentSizes() {
+    if (canvas_ != nullptr) {
+        canvas_->SetContentSize(layout_->ContentWidth(), layout_->ContentHeight());
+    }
+    if (CNameView* names = Document()->NameView()) {
+        names->Canvas()->SetContentSize(layout_->NameListWidth(), 1);
+    }
+}
+
+void CVitachronView::MeasureSlice() {
+    if (!layout_) {
+        return;  // the next layout starts measuring again
+    }
+    // Slices short enough that the window keeps answering the user.
+    constexpr auto kSlice = std::chrono::milliseconds(15);
+    constexpr std::size_t kRowsBetweenClockReads = 2000;
+    const auto until = std::chrono::steady_clock::now() + kSlice;
+    bool done = false;
+    while (!done && std::chrono::steady_clock::now() < until) {
+        done = measures_.MeasureSome(Document()->Core(), layout_->Rows(), layout_->Names(), kRowsBetweenClockReads);
+    }
+    if (!done) {
+        measureTimer_->StartOnce(1);
+        return;
+    }
+    // The extents only grow here, and the scroll position stays: what is
+    // in view does not move, the scroll bars take their final size.
+    layout_->SetMeasuredWidths(measures_.WidestRow(), measures_.WidestName());
+    SetContentSizes();
+}
+
+bool CVitachronView::MeasuringDone() const { return layout_ != nullptr && measures_.Done(); }
 
 CPaintArea CVitachronView::PaintArea() const {
     CPaintArea area;
@@ -193,6 +241,7 @@ void CVitachronView::Invalidate() { layout_.reset(); }
 
 void CVitachronView::RecreateFonts(int percent) {
     fonts_.Recreate(Document()->Core().Settings(), percent);
+    ++fontGeneration_;
     Invalidate();
     if (canvas_ != nullptr) {
         canvas_->Refresh(false);

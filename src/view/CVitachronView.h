@@ -6,6 +6,7 @@
 #pragma once
 
 #include "layout/CContextYear.h"
+#include "layout/CRowMeasures.h"
 #include "layout/CTimelineLayout.h"
 #include "view/CPaintArea.h"
 #include "view/CPatternCache.h"
@@ -18,6 +19,7 @@
 
 #include <memory>
 
+class wxTimer;
 class CScrollCanvas;
 class CTrackingTip;
 class CWxDocument;
@@ -54,8 +56,12 @@ public:
     static int MeasureLeftMargin(const wxWindow* window);
 
     void RecreateFonts(int percent);
-    // What was measured is dropped; the next paint measures again.
+    // The layout is dropped and made again at the next paint, without the
+    // measures of every row: those go on a slice at a time, and only for
+    // the people whose measured fields changed.
     void Invalidate();
+    // True once every row is measured and the scroll extent is final.
+    bool MeasuringDone() const;
     void RedrawNow();
 
     // Scrolls so the middle of the person's recorded life is in the middle of the window.
@@ -102,11 +108,17 @@ private:
     // Refuses (with its message) a printout that would have too many pages
     // on the paper chosen; true when printing may go on.
     bool CheckPageCount(CTimelinePrintout& printout);
+    // Measures rows for a slice of time; the extents grow once all are done.
+    void MeasureSlice();
+    void SetContentSizes();
 
     CScrollCanvas* canvas_ = nullptr;
     CViewFonts fonts_;
     CPatternCache patterns_;
     std::unique_ptr<CTimelineLayout> layout_;
+    CRowMeasures measures_;
+    int fontGeneration_ = 0;
+    std::unique_ptr<wxTimer> measureTimer_;
     std::unique_ptr<CTrackingTip> tip_;
     CContextPoint context_;
     int leftMargin_ = -1;
