@@ -162,7 +162,7 @@ void CGedcomWriter::Person(std::string& out, const CPerson& p, std::size_t numbe
     if (!p.comment.empty()) {
         Line(out, 1, "NOTE", p.comment);
     }
-    const std::string& category = p.category != nullptr ? p.category->name : p.categoryName;
+    const std::string_view category = p.category != nullptr ? std::string_view(p.category->name) : p.categoryName.view();
     if (!category.empty()) {
         Line(out, 1, kCategoryTag, category);
     }

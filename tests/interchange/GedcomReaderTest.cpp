@@ -70,7 +70,7 @@ TEST(GedcomReaderTest, CharacterSets) {
     const auto nameOf = [](std::string_view bytes) {
         Read r(bytes);
         EXPECT_TRUE(r.ok);
-        return r.Count() == 1 ? r.P(0).name : std::string("(none)");
+        return r.Count() == 1 ? r.P(0).name.str() : std::string("(none)");
     };
     // A byte order mark wins over CHAR.
     EXPECT_EQ(nameOf("\xEF\xBB\xBF" + Ged(Indi("Jos\xC3\xA9", "1900"), "ANSEL")), "Jos\xC3\xA9");
