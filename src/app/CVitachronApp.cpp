@@ -28,6 +28,7 @@
 #include "platform/CProgramPaths.h"
 #include "platform/CWxConfigProfile.h"
 #include "res/Strings.h"
+#include "view/CScrollCanvas.h"
 #include "view/WxConvert.h"
 
 #include <wx/config.h>
@@ -46,9 +47,8 @@ namespace PK = ProfileKeys;
 
 namespace {
 
-// Long enough for the first paint of every pane under a display server
-// without a window manager.
-constexpr int kScreenshotDelayMs = 1500;
+// A screenshot run whose window never paints still ends, this much later.
+constexpr int kScreenshotLimitMs = 30000;
 
 }  // namespace
 
@@ -161,31 +161,70 @@ bool CVitachronApp::OnInit() {
     }
     browser_->Start();
 
-    if (!commandLine_.screenshotFile.empty()) {
-        CallAfter([this] {
-            auto* timer = new wxTimer;
-            timer->Bind(wxEVT_TIMER, [this, timer](wxTimerEvent&) {
-                delete timer;
-                TakeScreenshotAndExit();
-            });
-            timer->StartOnce(kScreenshotDelayMs);
-        });
-    }
     // Over the window, once it is shown.
     if (!profileProblem.empty()) {
         CallAfter([this, profileProblem] { Report(profileProblem); });
     }
+    // Watching for the picture starts after the start's own message has
+    // begun to run: a dialog that is cancelled before it runs never ends,
+    // and the window would be closed under it.
+    if (!commandLine_.screenshotFile.empty()) {
+        CallAfter([this, frame] { ScreenshotOncePainted(*frame); });
+    }
     return true;
 }
 
-void CVitachronApp::TakeScreenshotAndExit() { EndScreenshotRun(0); }
+void CVitachronApp::ScreenshotOncePainted(CMainFrame& frame) {
+    screenshotPanes_ = {frame.NameCanvas(), frame.TimelineCanvas()};
+    for (wxWindow* pane : screenshotPanes_) {
+        pane->Bind(wxEVT_PAINT, [this, pane](wxPaintEvent& event) {
+            paintedPanes_.insert(pane);
+            event.Skip();
+        });
+        pane->Refresh();  // a pane that painted before we watched paints again
+    }
+    Bind(wxEVT_IDLE, &CVitachronApp::OnScreenshotIdle, this);
+    screenshotLimit_ = std::make_unique<wxTimer>();
+    screenshotLimit_->Bind(wxEVT_TIMER, [this](wxTimerEvent&) { TakeScreenshotAndExit(); });
+    screenshotLimit_->StartOnce(kScreenshotLimitMs);
+}
+
+void CVitachronApp::OnScreenshotIdle(wxIdleEvent& event) {
+    event.Skip();
+    // Idle after every pane with room to paint in has painted: what it
+    // painted is on the screen.
+    for (const wxWindow* pane : screenshotPanes_) {
+        const wxSize size = pane->GetClientSize();
+        if (!pane->IsShownOnScreen() || (size.x > 0 && size.y > 0 && paintedPanes_.count(pane) == 0)) {
+            return;
+        }
+    }
+    CallAfter([this] { TakeScreenshotAndExit(); });
+}
+
+void CVitachronApp::TakeScreenshotAndExit() {
+    if (screenshotTaken_) {
+        return;
+    }
+    screenshotTaken_ = true;
+    Unbind(wxEVT_IDLE, &CVitachronApp::OnScreenshotIdle, this);
+    if (screenshotLimit_) {
+        screenshotLimit_->Stop();
+    }
+    EndScreenshotRun(0);
+}
 
 void CVitachronApp::EndScreenshotRun(int attempt) {
     // A dialog may open another as it closes (a message after a cancelled
     // question): cancel again until none is left, within reason.
+    // The next attempt waits a little: a dialog's own loop ends only once
+    // control returns to it, which calls queued one after another never do.
     constexpr int kMaxAttempts = 20;
+    constexpr int kAttemptGapMs = 50;
     if (COpenDialogs::CancelAll() > 0 && attempt < kMaxAttempts) {
-        CallAfter([this, attempt] { EndScreenshotRun(attempt + 1); });
+        screenshotRetry_ = std::make_unique<wxTimer>();
+        screenshotRetry_->Bind(wxEVT_TIMER, [this, attempt](wxTimerEvent&) { EndScreenshotRun(attempt + 1); });
+        screenshotRetry_->StartOnce(kAttemptGapMs);
         return;
     }
     wxWindow* frame = GetTopWindow();

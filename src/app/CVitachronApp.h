@@ -1,6 +1,6 @@
 // The application object: sets up the profile, the document manager with
 // its template and recent files, the main window and the first document,
-// in the order the program has always started in.
+// in that order.
 #pragma once
 
 #include "app/CAppServices.h"
@@ -9,8 +9,14 @@
 #include <wx/app.h>
 
 #include <memory>
+#include <set>
+#include <vector>
 
+class CMainFrame;
 class CVitachronDocManager;
+class wxIdleEvent;
+class wxTimer;
+class wxWindow;
 
 class CVitachronApp : public wxApp {
 public:
@@ -37,6 +43,10 @@ private:
     wxString OpenProfile();
     // Tells the user, or the terminal when no window is shown.
     void Report(const wxString& message);
+    // A --screenshot run takes its picture once both panes have painted and
+    // the program is idle (or after a generous limit, should they never).
+    void ScreenshotOncePainted(CMainFrame& frame);
+    void OnScreenshotIdle(wxIdleEvent& event);
     void TakeScreenshotAndExit();
     // Ends a --screenshot run: first every dialog still open, then the
     // window, without saving or asking.
@@ -54,4 +64,9 @@ private:
     std::unique_ptr<CVitachronDocManager> manager_;
     CCommandLine commandLine_;
     int exitCode_ = 0;
+    std::vector<wxWindow*> screenshotPanes_;
+    std::set<const wxWindow*> paintedPanes_;
+    std::unique_ptr<wxTimer> screenshotLimit_;
+    std::unique_ptr<wxTimer> screenshotRetry_;
+    bool screenshotTaken_ = false;
 };
