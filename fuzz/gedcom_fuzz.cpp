@@ -54,8 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!Same(*whole.People()[i].person, *pieces.People()[i].person)) {
             std::abort();
         }
-        // GEDCOM has no way to write a "/" in a name that is not a surname's mark.
-        if (whole.People()[i].person->name.find('/') == std::string::npos) {
+        // GEDCOM has no way to write a "/" in a name or its reading that is
+        // not a surname's mark.
+        const CPerson& person = *whole.People()[i].person;
+        if (person.name.find('/') == std::string::npos && person.reading.find('/') == std::string::npos) {
             people.push_back(whole.People()[i].person.get());
         }
     }
