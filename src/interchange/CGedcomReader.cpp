@@ -540,7 +540,12 @@ void CGedcomReader::ProcessRaw(std::string_view raw, std::size_t lineNo, bool tr
         }
     }
     if (line->value.size() > limits_.maxTextBytes) {
-        line->value.resize(limits_.maxTextBytes);
+        // Whole characters only: a continuation may follow the cut.
+        std::size_t end = limits_.maxTextBytes;
+        while (end > 0 && (static_cast<unsigned char>(line->value[end]) & 0xC0) == 0x80) {
+            --end;
+        }
+        line->value.resize(end);
     }
     const bool continuation = line->tag == "CONC" || line->tag == "CONT";
     if (continuation && hasPending_ && line->level == pending_.level + 1) {

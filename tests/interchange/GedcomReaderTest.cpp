@@ -4,6 +4,7 @@
 // few thousand people in the manner of a genealogy program's export.
 #include "interchange/CGedcomDate.h"
 #include "interchange/CGedcomReader.h"
+#include "model/CUtf8.h"
 
 #include <gtest/gtest.h>
 
@@ -314,6 +315,15 @@ TEST(GedcomReaderTest, HostileSizesStayBounded) {
     ASSERT_EQ(longLine.Count(), 1u);
     EXPECT_LT(longLine.P(0).name.size(), 100u);
     EXPECT_NE(longLine.Report().find("1行が長すぎる"), std::string::npos);
+    // A value cut at the limit keeps whole characters, also when more follows.
+    std::string kana;
+    for (int i = 0; i < 30; ++i) {
+        kana += "あ";  // three bytes: 64 is no character boundary
+    }
+    Read cut(Ged(Indi("A", "1900", "1 NOTE " + kana + "\n2 CONC い")), limits);
+    ASSERT_EQ(cut.Count(), 1u);
+    EXPECT_TRUE(CUtf8::IsValid(cut.P(0).comment.view())) << cut.P(0).comment;
+    EXPECT_EQ(cut.P(0).comment.size(), 63u);
     // Note records beyond the limit are not kept; the report stops at its limit.
     Read notes(Ged("0 @N1@ NOTE a\n0 @N2@ NOTE b\n" + Indi("A", "1900", "1 NOTE @N2@\n") + "1 X\n1 X\n1 X\n1 X\n1 X\n1 X\n"),
                limits);
