@@ -40,7 +40,7 @@ std::string_view Trim(std::string_view s) {
 }
 
 bool IsPointer(std::string_view v) {
-    return v.size() >= 3 && v.front() == '@' && v.back() == '@' && v[1] != '#' &&
+    return v.size() >= 3 && v.front() == '@' && v.back() == '@' && v[1] != '#' && v[1] != '@' &&
            v.find(' ') == std::string_view::npos;
 }
 
@@ -484,6 +484,7 @@ void CGedcomReader::ProcessRaw(std::string_view raw, std::size_t lineNo, bool tr
     line->xref.clear();
     line->value.clear();
     line->truncated = false;
+    line->pointer = false;
     line->lineNo = lineNo;
     std::size_t i = 0;
     while (i < s.size() && i < 3 && s[i] >= '0' && s[i] <= '9') {
@@ -526,6 +527,8 @@ void CGedcomReader::ProcessRaw(std::string_view raw, std::size_t lineNo, bool tr
         return;
     }
     const std::string_view value = s.substr(std::min(i, s.size()));
+    // Decided before "@@" is undone: "@@a@" is the text "@a@".
+    line->pointer = IsPointer(Trim(value));
     // "@@" is one "@": everywhere in 5.5, only at the start in 7.0.
     if (value.find("@@") == std::string_view::npos) {
         line->value.assign(value);
@@ -675,7 +678,7 @@ void CGedcomReader::IndiLine(const Line& line) {
             b.events[e].present = true;
         } else if (line.tag == "NOTE") {
             const std::string_view v = Trim(line.value);
-            if (IsPointer(v)) {
+            if (line.pointer) {
                 b.notes.push_back({true, std::string(v), line.lineNo});
                 b.hasRef = true;
             } else {

@@ -98,6 +98,7 @@ private:
         std::string value;
         std::size_t lineNo = 0;
         bool truncated = false;
+        bool pointer = false;  // the value as written is "@id@", not an escaped text
     };
     struct Builder;
     void Split(std::string_view data);

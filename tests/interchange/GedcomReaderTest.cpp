@@ -201,6 +201,10 @@ TEST(GedcomReaderTest, NotesInlineAndReferenced) {
     EXPECT_EQ(r.P(0).comment, "inline\r\nrecord text\r\nsecond");
     EXPECT_NE(r.Report().find("12行目: 注記@N404@が見つかりませんでした。"), std::string::npos) << r.Report();
     EXPECT_NE(r.Report().find("NOTE.SOUR（1件、最初は15行目）"), std::string::npos) << r.Report();
+    // Escaped at-signs are text, even where the joined text looks like a pointer.
+    Read text(Ged("0 @I1@ INDI\n1 NAME A\n1 BIRT\n2 DATE 1900\n1 NOTE @@a\n2 CONT @@\n"));
+    ASSERT_TRUE(text.ok);
+    EXPECT_EQ(text.P(0).comment, "@a\r\n@");
 }
 
 TEST(GedcomReaderTest, DatesQualifiersAndCalendars) {
