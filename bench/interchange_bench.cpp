@@ -4,7 +4,7 @@
 // median of several runs; asserts nothing.
 //   interchange_bench [RUNS]
 #include "BenchCsv.h"
-#include "interchange/CBaseYearTransfer.h"
+#include "interchange/CBasePointYearTransfer.h"
 #include "interchange/CCsvTransfer.h"
 #include "interchange/CImportCSV.h"
 #include "model/CCp932.h"
@@ -103,9 +103,9 @@ int main(int argc, char** argv) {
     }
     const auto lbyDir = dir / "lby";
     std::filesystem::create_directory(lbyDir);
-    const auto targets = CBaseYearTransfer::ProposeTargets(chosen, lbyDir);
+    const auto targets = CBasePointYearTransfer::ProposeTargets(chosen, lbyDir);
     std::printf("\n.lby: %d files\n", kLbyFiles);
-    Print("convert people to files", Time(runs, [] {}, [&] { CBaseYearTransfer::Export(host, targets); }), "");
+    Print("convert people to files", Time(runs, [] {}, [&] { CBasePointYearTransfer::Export(host, targets); }), "");
 
     std::vector<std::filesystem::path> files;
     for (const auto& t : targets) {
@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
     }
     std::unique_ptr<CVitachronDoc> lbyDoc;
     Print("import files into an empty document", Time(runs, [&] { lbyDoc = std::make_unique<CVitachronDoc>(host, profile, std::filesystem::path()); }, [&] {
-              CBaseYearTransfer::Import(*lbyDoc, files);
+              CBasePointYearTransfer::Import(*lbyDoc, files);
           }),
           "");
 

@@ -3,8 +3,8 @@
 // and flags must come back. Texts must come back too, unless they hold bytes
 // code page 932 does not define: written back next to each other, such
 // bytes may pair up into a character on the next read.
-#include "interchange/CBaseYear.h"
-#include "interchange/CBaseYearTransfer.h"
+#include "interchange/CBasePointYear.h"
+#include "interchange/CBasePointYearTransfer.h"
 #include "model/CPerson.h"
 
 #include <cstdint>
@@ -26,30 +26,30 @@ bool HasByteEscape(std::string_view utf8) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    CBaseYear record;
-    if (record.Parse(std::string_view(reinterpret_cast<const char*>(data), size)) != CBaseYear::ParseResult::Ok) {
+    CBasePointYear record;
+    if (record.Parse(std::string_view(reinterpret_cast<const char*>(data), size)) != CBasePointYear::ParseResult::Ok) {
         return 0;
     }
     std::string saved;
-    if (record.Encode(saved) != CBaseYear::EncodeResult::Ok) {
+    if (record.Encode(saved) != CBasePointYear::EncodeResult::Ok) {
         std::abort();  // whatever was read can be written
     }
-    CBaseYear back;
-    if (back.Parse(saved) != CBaseYear::ParseResult::Ok || back.spanStart != record.spanStart ||
+    CBasePointYear back;
+    if (back.Parse(saved) != CBasePointYear::ParseResult::Ok || back.spanStart != record.spanStart ||
         back.spanEnd != record.spanEnd || back.countFromOne != record.countFromOne ||
         back.optionFlags != record.optionFlags) {
         std::abort();
     }
     if (!HasByteEscape(record.title) && !HasByteEscape(record.comment)) {
         std::string again;
-        if (!(back == record) || back.Encode(again) != CBaseYear::EncodeResult::Ok || again != saved) {
+        if (!(back == record) || back.Encode(again) != CBasePointYear::EncodeResult::Ok || again != saved) {
             std::abort();
         }
     }
 
-    const auto person = CBaseYearTransfer::ToPerson(record, 2024);
-    CBaseYear mapped;
-    if (CBaseYearTransfer::ToRecord(*person, mapped) != CBaseYearTransfer::MapResult::Ok ||
+    const auto person = CBasePointYearTransfer::ToPerson(record, 2024);
+    CBasePointYear mapped;
+    if (CBasePointYearTransfer::ToRecord(*person, mapped) != CBasePointYearTransfer::MapResult::Ok ||
         mapped.title != record.title || mapped.spanStart != record.spanStart || mapped.comment != record.comment) {
         std::abort();
     }

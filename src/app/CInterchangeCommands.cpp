@@ -7,12 +7,12 @@
 #include "dialogs/CDialogBadCsvMsg.h"
 #include "dialogs/CDialogExportFileSet.h"
 #include "dialogs/CDialogImportCheck.h"
-#include "dialogs/CDialogInputBaseYear.h"
-#include "dialogs/CDialogTransBaseYear.h"
+#include "dialogs/CDialogBasePointYearImport.h"
+#include "dialogs/CDialogBasePointYearExport.h"
 #include "dialogs/CFileChooser.h"
 #include "dialogs/CProgressDialog.h"
 #include "dialogs/MessageBox.h"
-#include "interchange/CBaseYearTransfer.h"
+#include "interchange/CBasePointYearTransfer.h"
 #include "interchange/CCsvTransfer.h"
 #include "model/CFileError.h"
 #include "model/CVitachronDoc.h"
@@ -53,10 +53,10 @@ CInterchangeCommands::CInterchangeCommands(CWxDocument& doc) : doc_(doc) {}
 void CInterchangeCommands::BindTo(wxEvtHandler& handler) {
     handler.Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnImportCsv(); }, Id::ImportCsv);
     handler.Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnExportCsv(); }, Id::ExportCsv);
-    handler.Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnImportBaseYear(); }, Id::ImportBaseYear);
-    handler.Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnExportBaseYear(); }, Id::ExportBaseYear);
+    handler.Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnImportBasePointYears(); }, Id::ImportBasePointYears);
+    handler.Bind(wxEVT_MENU, [this](wxCommandEvent&) { OnExportBasePointYears(); }, Id::ExportBasePointYears);
     handler.Bind(wxEVT_UPDATE_UI, &CInterchangeCommands::OnUpdateNeedsPeople, this, Id::ExportCsv);
-    handler.Bind(wxEVT_UPDATE_UI, &CInterchangeCommands::OnUpdateNeedsPeople, this, Id::ExportBaseYear);
+    handler.Bind(wxEVT_UPDATE_UI, &CInterchangeCommands::OnUpdateNeedsPeople, this, Id::ExportBasePointYears);
 }
 
 wxWindow* CInterchangeCommands::Parent() const { return doc_.Frame(); }
@@ -178,9 +178,9 @@ void CInterchangeCommands::OnExportCsv() {
     }
 }
 
-void CInterchangeCommands::OnImportBaseYear() {
+void CInterchangeCommands::OnImportBasePointYears() {
     const int currentYear = CurrentLocalYear();
-    CDialogInputBaseYear dialog(Parent(), Chooser());
+    CDialogBasePointYearImport dialog(Parent(), Chooser());
     if (dialog.ShowModal() != wxID_OK) {
         return;
     }
@@ -189,22 +189,22 @@ void CInterchangeCommands::OnImportBaseYear() {
     for (const wxString& path : dialog.Paths()) {
         files.push_back(ToPath(path));
     }
-    auto progress = ProgressFor(files.size() >= kProgressFiles, Parent(), Str::kInputBaseYearTitle,
+    auto progress = ProgressFor(files.size() >= kProgressFiles, Parent(), Str::kBasePointYearImportTitle,
                                 Str::kProgressReadingLby);
     if (progress) {
         progress->SetFinishingMessage(ToWx(Str::kProgressShowing));
     }
-    const CBaseYearImportResult result = CBaseYearTransfer::Import(doc_.Core(), files, currentYear, CallbackOf(progress));
+    const CBasePointYearImportResult result = CBasePointYearTransfer::Import(doc_.Core(), files, currentYear, CallbackOf(progress));
     progress.reset();
-    RecordAdded(Str::kUndoImportBaseYear, result.added);
+    RecordAdded(Str::kUndoImportBasePointYears, result.added);
 }
 
-void CInterchangeCommands::OnExportBaseYear() {
+void CInterchangeCommands::OnExportBasePointYears() {
     const CVitachronDoc& core = doc_.Core();
     if (core.People().empty()) {
         return;
     }
-    CDialogTransBaseYear pick(Parent(), core);
+    CDialogBasePointYearExport pick(Parent(), core);
     if (pick.ShowModal() != wxID_OK) {
         return;
     }
@@ -222,11 +222,11 @@ void CInterchangeCommands::OnExportBaseYear() {
     if (ec) {
         folder = ToPath(wxGetHomeDir());
     }
-    CDialogExportFileSet paths(Parent(), CBaseYearTransfer::ProposeTargets(chosen, folder), Chooser());
+    CDialogExportFileSet paths(Parent(), CBasePointYearTransfer::ProposeTargets(chosen, folder), Chooser());
     if (paths.ShowModal() != wxID_OK) {
         return;
     }
     auto progress = ProgressFor(paths.Targets().size() >= kProgressFiles, Parent(), Str::kExportFileSetTitle,
                                 Str::kProgressWritingLby);
-    CBaseYearTransfer::Export(doc_, paths.Targets(), CallbackOf(progress));
+    CBasePointYearTransfer::Export(doc_, paths.Targets(), CallbackOf(progress));
 }

@@ -43,8 +43,8 @@ public:
 
     void OnImportCsv();
     void OnExportCsv();
-    void OnImportBaseYear();
-    void OnExportBaseYear();
+    void OnImportBasePointYears();
+    void OnExportBasePointYears();
     // The exports need someone to export.
     void OnUpdateNeedsPeople(wxUpdateUIEvent& event);
 

@@ -3,7 +3,7 @@
 #include "app/CAppIcon.h"
 #include "app/CAppServices.h"
 #include "app/CDialogAbout.h"
-#include "app/CMySplitterWnd.h"
+#include "app/CMainSplitter.h"
 #include "app/CVitachronDocManager.h"
 #include "app/CWindowPlacement.h"
 #include "app/CWxDocument.h"
@@ -109,7 +109,7 @@ CMainFrame::CMainFrame(CVitachronDocManager& manager, const wxPoint& pos, const 
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     dataBar_ = new CBarDataEdit(this, *this);
-    splitter_ = new CMySplitterWnd(this, manager, leftWidth_);
+    splitter_ = new CMainSplitter(this, manager, leftWidth_);
     sizer->Add(dataBar_, 0, wxEXPAND);
     sizer->Add(splitter_, 1, wxEXPAND);
     SetSizer(sizer);
@@ -191,8 +191,8 @@ wxMenuBar* CMainFrame::BuildMenuBar() {
     file->Append(Id::FileSaveAs, text(Str::kMenuFileSaveAs));
     file->Append(Id::SaveAsImage, text(Str::kMenuSaveAsImage));
     file->AppendSeparator();
-    file->Append(Id::ImportBaseYear, text(Str::kMenuImportBaseYear));
-    file->Append(Id::ExportBaseYear, text(Str::kMenuExportBaseYear));
+    file->Append(Id::ImportBasePointYears, text(Str::kMenuImportBasePointYears));
+    file->Append(Id::ExportBasePointYears, text(Str::kMenuExportBasePointYears));
     file->AppendSeparator();
     file->Append(Id::ImportCsv, text(Str::kMenuImportCsv));
     file->Append(Id::ExportCsv, text(Str::kMenuExportCsv));

@@ -14,7 +14,7 @@
 struct CAppServices;
 class CBrowserSupport;
 class CLinkCommands;
-class CMySplitterWnd;
+class CMainSplitter;
 class CScrollCanvas;
 class CVitachronDocManager;
 class CWxDocument;
@@ -29,7 +29,7 @@ public:
     static CMainFrame* Create(CVitachronDocManager& manager);
 
     CBarDataEdit* DataBar() const { return dataBar_; }
-    CMySplitterWnd* Splitter() const { return splitter_; }
+    CMainSplitter* Splitter() const { return splitter_; }
     CScrollCanvas* NameCanvas() const;
     CScrollCanvas* TimelineCanvas() const;
     CWxDocument* Document() const;
@@ -91,7 +91,7 @@ private:
     CVitachronDocManager* manager_;
     CAppServices* services_;
     CBarDataEdit* dataBar_ = nullptr;
-    CMySplitterWnd* splitter_ = nullptr;
+    CMainSplitter* splitter_ = nullptr;
     int leftWidth_;
     bool yearOnly_;
     std::unique_ptr<CBrowserSupport> ownBrowser_;  // when the program gives none

@@ -27,7 +27,7 @@ Json FontJson(const CLogFont& f) {
                 {"faceName", f.faceName}};
 }
 
-Json PersonJson(const CPerson& p, const CColorKind& table, int currentYear) {
+Json PersonJson(const CPerson& p, const CCategoryTable& table, int currentYear) {
     Json j;
     j["birth"] = YearJson(p.birth);
     j["death"] = YearJson(p.death);
@@ -110,9 +110,9 @@ Json DocumentToJson(const CVitachronDoc& doc, int currentYear) {
     j["htmlPaths"] = doc.HtmlPaths();
 
     Json categories = Json::array();
-    const CColorKind& table = doc.CategoryTable();
+    const CCategoryTable& table = doc.CategoryTable();
     for (std::size_t i = 0; i < table.Size(); ++i) {
-        const CColorKindPair* c = table.At(i);
+        const CCategory* c = table.At(i);
         categories.push_back(Json{{"color", c->color}, {"name", c->name}, {"shared", c->shared}});
     }
     j["categories"] = std::move(categories);

@@ -3,7 +3,7 @@
 // through the console host; the last line of standard output sums up.
 #include "cli/CConsoleDocHost.h"
 #include "cli/Commands.h"
-#include "interchange/CBaseYearTransfer.h"
+#include "interchange/CBasePointYearTransfer.h"
 #include "interchange/CCsvTransfer.h"
 #include "model/CFileError.h"
 #include "model/CMemoryProfile.h"
@@ -152,7 +152,7 @@ int CmdImportLby(const CliArgs& args) {
         return 1;
     }
     const std::vector<std::filesystem::path> files(a.plain.begin() + 1, a.plain.end());
-    const CBaseYearImportResult result = CBaseYearTransfer::Import(*doc, files);
+    const CBasePointYearImportResult result = CBasePointYearTransfer::Import(*doc, files);
     if (!Save(*doc, a.plain[0])) {
         return 1;
     }
@@ -190,8 +190,8 @@ int CmdExportLby(const CliArgs& args) {
     for (const std::size_t row : rows) {
         chosen.push_back(people[row].get());
     }
-    const auto targets = CBaseYearTransfer::ProposeTargets(chosen, a.plain[1]);
-    const CBaseYearExportResult result = CBaseYearTransfer::Export(host, targets);
+    const auto targets = CBasePointYearTransfer::ProposeTargets(chosen, a.plain[1]);
+    const CBasePointYearExportResult result = CBasePointYearTransfer::Export(host, targets);
     std::cout << "written " << result.written << ", failed " << result.failed << '\n';
     return result.failed == 0 ? 0 : 1;
 }

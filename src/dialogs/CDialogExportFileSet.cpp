@@ -12,7 +12,7 @@
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
 
-CDialogExportFileSet::CDialogExportFileSet(wxWindow* parent, std::vector<CBaseYearTarget> targets,
+CDialogExportFileSet::CDialogExportFileSet(wxWindow* parent, std::vector<CBasePointYearTarget> targets,
                                            CFileChooser& chooser)
     : wxDialog(parent, wxID_ANY, ToWx(Str::kExportFileSetTitle), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
@@ -53,7 +53,7 @@ void CDialogExportFileSet::FillList() {
     list_->Freeze();
     list_->DeleteAllItems();
     long row = 0;
-    for (const CBaseYearTarget& target : targets_) {
+    for (const CBasePointYearTarget& target : targets_) {
         list_->InsertItem(row, ToWx(target.person->name));
         list_->SetItem(row, 1, ToWx(target.path));
         ++row;

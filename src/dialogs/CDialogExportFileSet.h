@@ -5,7 +5,7 @@
 // after "変換する".
 #pragma once
 
-#include "interchange/CBaseYearTransfer.h"
+#include "interchange/CBasePointYearTransfer.h"
 
 #include <wx/dialog.h>
 
@@ -17,9 +17,9 @@ class wxListCtrl;
 
 class CDialogExportFileSet : public wxDialog {
 public:
-    CDialogExportFileSet(wxWindow* parent, std::vector<CBaseYearTarget> targets, CFileChooser& chooser);
+    CDialogExportFileSet(wxWindow* parent, std::vector<CBasePointYearTarget> targets, CFileChooser& chooser);
 
-    const std::vector<CBaseYearTarget>& Targets() const { return targets_; }
+    const std::vector<CBasePointYearTarget>& Targets() const { return targets_; }
     wxListCtrl* List() const { return list_; }
 
 private:
@@ -27,7 +27,7 @@ private:
     void EnableRename();
     void OnRename(wxCommandEvent&);
 
-    std::vector<CBaseYearTarget> targets_;
+    std::vector<CBasePointYearTarget> targets_;
     CFileChooser* chooser_;
     wxListCtrl* list_;
     wxButton* rename_;

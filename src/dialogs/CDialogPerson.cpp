@@ -171,7 +171,7 @@ void CDialogPerson::PlaceAt(const CRectI& rect) {
 }
 
 int CDialogPerson::InitialCategoryIndex() const {
-    const CColorKindPair* category =
+    const CCategory* category =
         (person_ != nullptr && person_->category != nullptr) ? person_->category : doc_.DefaultCategory();
     return doc_.CategoryTable().IndexOf(category);
 }
@@ -192,14 +192,14 @@ void CDialogPerson::FillCategories(int selection) {
 }
 
 void CDialogPerson::ShowCategoryColor() {
-    std::uint32_t color = CColorKind::kUnsetColor;
+    std::uint32_t color = CCategoryTable::kUnsetColor;
     doc_.CategoryTable().ColorAt(category_->GetSelection(), color);
     swatch_->SetColor(color);
 }
 
-CColorKindPair* CDialogPerson::SelectedCategory() const {
+CCategory* CDialogPerson::SelectedCategory() const {
     const int selection = category_->GetSelection();
-    const CColorKind& table = doc_.CategoryTable();
+    const CCategoryTable& table = doc_.CategoryTable();
     if (selection >= 0 && static_cast<std::size_t>(selection) < table.Size()) {
         return table.At(static_cast<std::size_t>(selection));
     }

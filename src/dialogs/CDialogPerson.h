@@ -46,7 +46,7 @@ private:
     void FillCategories(int selection);
     void ShowCategoryColor();
     int InitialCategoryIndex() const;
-    CColorKindPair* SelectedCategory() const;
+    CCategory* SelectedCategory() const;
     void ToControls();
     void FromControls();
     // The whole check; on success the record to store.

@@ -1,7 +1,7 @@
 #include "dialogs/SettingsCommands.h"
 
 #include "dialogs/CDialogBaseYear.h"
-#include "dialogs/CDialogColorKind.h"
+#include "dialogs/CDialogCategoryTable.h"
 #include "dialogs/CDialogDisplaySet.h"
 #include "dialogs/CDialogSetColors.h"
 #include "dialogs/CDialogSetFont.h"
@@ -14,7 +14,7 @@
 #include "view/WxConvert.h"
 
 bool EditCategories(wxWindow* parent, CVitachronDoc& doc, int selectPosition, CColorChooser& chooser) {
-    CDialogColorKind dialog(parent, doc.CategoryTable(), selectPosition, chooser);
+    CDialogCategoryTable dialog(parent, doc.CategoryTable(), selectPosition, chooser);
     const bool closed = dialog.ShowModal() == wxID_OK;
     if (dialog.TableChanged()) {
         // Categories live in the document file: a change not marked would

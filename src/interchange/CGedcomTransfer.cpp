@@ -1,7 +1,7 @@
 #include "interchange/CGedcomTransfer.h"
 
 #include "interchange/CGedcomReader.h"
-#include "model/CColorKind.h"
+#include "model/CCategoryTable.h"
 #include "model/CDocHost.h"
 #include "model/CFileError.h"
 #include "model/CFileIO.h"
@@ -30,15 +30,15 @@ std::uint64_t Scaled(std::uint64_t done, std::uint64_t total, std::uint64_t from
 // from each other, the palette's first, then around the colour wheel.
 class ColorPicker {
 public:
-    explicit ColorPicker(const CColorKind& table) {
+    explicit ColorPicker(const CCategoryTable& table) {
         for (std::size_t i = 0; i < table.Size(); ++i) {
             used_.insert(table.At(i)->color);
         }
     }
 
     std::uint32_t Next() {
-        while (palette_ < CColorKind::PaletteSize()) {
-            const std::uint32_t c = CColorKind::PaletteColor(palette_++);
+        while (palette_ < CCategoryTable::PaletteSize()) {
+            const std::uint32_t c = CCategoryTable::PaletteColor(palette_++);
             if (used_.insert(c).second) {
                 return c;
             }
@@ -158,8 +158,8 @@ CGedcomImportResult CGedcomTransfer::AddPeople(CVitachronDoc& doc, CGedcomReader
     }
     // The categories first, each looked up or made once, so that adding the
     // people cannot fail half way and leave some added.
-    CColorKind& table = doc.CategoryTable();
-    std::unordered_map<std::string, CColorKindPair*> categories;
+    CCategoryTable& table = doc.CategoryTable();
+    std::unordered_map<std::string, CCategory*> categories;
     for (std::size_t i = 0; i < table.Size(); ++i) {
         categories.emplace(table.At(i)->name, table.At(i));  // the first of a name, as the table's lookup finds it
     }

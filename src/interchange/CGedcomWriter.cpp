@@ -2,7 +2,7 @@
 
 #include "interchange/CGedcomDate.h"
 #include "interchange/CGedcomReader.h"
-#include "model/CColorKindPair.h"
+#include "model/CCategory.h"
 #include "model/CPerson.h"
 
 namespace {

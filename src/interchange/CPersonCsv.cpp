@@ -3,7 +3,7 @@
 #include "model/CPerson.h"
 
 #include "interchange/CLineCSV.h"
-#include "model/CColorKindPair.h"
+#include "model/CCategory.h"
 
 namespace {
 

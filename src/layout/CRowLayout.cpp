@@ -1,6 +1,6 @@
 #include "layout/CRowLayout.h"
 
-#include "model/CColorKindPair.h"
+#include "model/CCategory.h"
 #include "model/CPerson.h"
 #include "model/CVitachronDoc.h"
 

@@ -4,9 +4,9 @@
 #include "dialogs/MessageBox.h"
 #include "links/CBrowserSupport.h"
 #include "links/CDbusLinkTransport.h"
-#include "links/CDialogIEWarn.h"
+#include "links/CDialogOldBrowserWarning.h"
 #include "links/CDialogURLFile.h"
-#include "links/CWebBrowser2.h"
+#include "links/CHtmlLinkWindow.h"
 #include "links/LinkProtocol.h"
 #include "model/CDocHost.h"
 #include "model/CProfile.h"
@@ -144,10 +144,10 @@ void CLinkCommands::OnSetHtmlUpdate(wxUpdateUIEvent& event) { event.Enable(host_
 
 void CLinkCommands::ShowHtml(const std::string& link) {
     if (browser_->MustWarn(link)) {
-        CDialogIEWarn warning(host_.frame, *browser_);
+        CDialogOldBrowserWarning warning(host_.frame, *browser_);
         warning.ShowModal();
     }
-    CWebBrowser2::Navigate2(ToWx(HtmlTarget(link, host_.contextYear())), CWebBrowser2::kTopWindow);
+    CHtmlLinkWindow::Navigate2(ToWx(HtmlTarget(link, host_.contextYear())), CHtmlLinkWindow::kTopWindow);
 }
 
 std::string CLinkCommands::HtmlTarget(const std::string& link, int year) { return link + "#" + std::to_string(year); }

@@ -1,6 +1,6 @@
 #include "model/CPeopleSorter.h"
 
-#include "model/CColorKindPair.h"
+#include "model/CCategory.h"
 #include "model/CCp932.h"
 #include "model/CPerson.h"
 
@@ -14,7 +14,7 @@ namespace {
 // Rank of each distinct category name in code page 932 order: grouping then
 // compares two integers instead of two names.
 std::vector<std::uint32_t> CategoryRanks(const std::vector<CPerson*>& order) {
-    std::map<const CColorKindPair*, std::u16string> keys;
+    std::map<const CCategory*, std::u16string> keys;
     for (const CPerson* p : order) {
         if (!keys.contains(p->category)) {
             keys.emplace(p->category, CCp932::SortKey(p->category != nullptr ? p->category->name : std::string()));
@@ -26,7 +26,7 @@ std::vector<std::uint32_t> CategoryRanks(const std::vector<CPerson*>& order) {
     }
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
-    std::map<const CColorKindPair*, std::uint32_t> rankOf;
+    std::map<const CCategory*, std::uint32_t> rankOf;
     for (const auto& [category, key] : keys) {
         rankOf[category] = static_cast<std::uint32_t>(std::lower_bound(names.begin(), names.end(), key) - names.begin());
     }

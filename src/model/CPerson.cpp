@@ -2,7 +2,7 @@
 
 #include "model/CArchiveReader.h"
 #include "model/CArchiveWriter.h"
-#include "model/CColorKindPair.h"
+#include "model/CCategory.h"
 #include "model/LenientText.h"
 #include "model/LocalTime.h"
 

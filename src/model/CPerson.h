@@ -14,7 +14,7 @@
 
 class CArchiveReader;
 class CArchiveWriter;
-class CColorKindPair;
+class CCategory;
 class CLineCSV;
 
 class CPerson {
@@ -32,7 +32,7 @@ public:
     CText categoryName;
     CText birthNote;
     CText deathNote;
-    CColorKindPair* category = nullptr;
+    CCategory* category = nullptr;
     std::int64_t birthKey = kLargestKey;
     std::int64_t deathKey = kLargestKey;
     std::int32_t birthMonth = -1;

@@ -61,7 +61,7 @@ CPersonInput CPersonInput::FromPerson(const CPerson& person) {
     return in;
 }
 
-CPersonInput::CheckResult CPersonInput::Check(const CPerson& base, CColorKindPair* category,
+CPersonInput::CheckResult CPersonInput::Check(const CPerson& base, CCategory* category,
                                               const YearZeroQuestion& confirmYearZero) {
     if (IsUnknownMark(birthText)) {
         birthUncertain = true;

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-class CColorKindPair;
+class CCategory;
 
 class CPersonInput {
 public:
@@ -41,7 +41,7 @@ public:
     // A date that is only "?" or "？" first turns into an empty text with its
     // uncertainty mark, here in the input too. On success the result is `base`
     // with every field the dialog edits replaced and its sort keys recomputed.
-    CheckResult Check(const CPerson& base, CColorKindPair* category, const YearZeroQuestion& confirmYearZero);
+    CheckResult Check(const CPerson& base, CCategory* category, const YearZeroQuestion& confirmYearZero);
 
     // "?" or the full-width "？" alone: an unknown, uncertain date.
     static bool IsUnknownMark(std::string_view text);

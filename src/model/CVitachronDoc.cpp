@@ -247,14 +247,14 @@ bool CVitachronDoc::AssignImportedCategory(CPerson& person, int rowIndex) {
         person.category = categoryTable_.At(static_cast<std::size_t>(i));
         return true;
     }
-    for (int k = 0; k < CColorKind::PaletteSize(); ++k) {
-        const std::uint32_t color = CColorKind::PaletteColor(k);
+    for (int k = 0; k < CCategoryTable::PaletteSize(); ++k) {
+        const std::uint32_t color = CCategoryTable::PaletteColor(k);
         if (categoryTable_.IndexOfColor(color) < 0) {
             person.category = categoryTable_.Add(color, person.categoryName, false);
             return true;
         }
     }
-    person.category = categoryTable_.Add(CColorKind::PaletteColor(rowIndex), person.categoryName, false);
+    person.category = categoryTable_.Add(CCategoryTable::PaletteColor(rowIndex), person.categoryName, false);
     return person.category != nullptr;
 }
 

@@ -3,7 +3,7 @@
 // of windows; what it must cause outside itself goes through CDocHost.
 #pragma once
 
-#include "model/CColorKind.h"
+#include "model/CCategoryTable.h"
 #include "model/CDocSettings.h"
 #include "model/CPerson.h"
 
@@ -78,9 +78,9 @@ public:
     void SetCurrentIndex(int row) { currentIndex_ = row; }
 
     // Categories.
-    CColorKind& CategoryTable() { return categoryTable_; }
-    const CColorKind& CategoryTable() const { return categoryTable_; }
-    CColorKindPair* DefaultCategory() const { return defaultCategory_; }
+    CCategoryTable& CategoryTable() { return categoryTable_; }
+    const CCategoryTable& CategoryTable() const { return categoryTable_; }
+    CCategory* DefaultCategory() const { return defaultCategory_; }
     void ResolveCategoryAfterLoad(CPerson& person);
     bool AssignImportedCategory(CPerson& person, int rowIndex);
     const std::filesystem::path& SharedCategoryFile() const { return sharedCategoryFile_; }
@@ -132,8 +132,8 @@ private:
     std::vector<CPerson*> displayOrder_;
     int currentIndex_ = -1;
     std::vector<std::string> searchHistory_;
-    CColorKind categoryTable_;
-    CColorKindPair* defaultCategory_ = nullptr;
+    CCategoryTable categoryTable_;
+    CCategory* defaultCategory_ = nullptr;
     std::vector<std::string> htmlPaths_;
     int htmlPathLimit_ = 5;
     std::string linkedDocument_;

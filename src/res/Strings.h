@@ -244,7 +244,7 @@ inline constexpr const char* kFieldReading = "ふりがな";
 inline constexpr const char* kFieldCategory = "分類";
 inline constexpr const char* kFieldComment = "補足説明";
 
-inline constexpr const char* kLbyNotBaseYear = "ファイル%sは、基点年データではありません";
+inline constexpr const char* kLbyNotBasePointYear = "ファイル%sは、基点年データではありません";
 inline constexpr const char* kLbyInvalid = "ファイル%sの内容が不正です";
 inline constexpr const char* kLbyReadFailed = "ファイル%sの読み込みに失敗しました";
 inline constexpr const char* kLbyWriteFailed = "ファイル%sの書き込みに失敗しました";
@@ -337,10 +337,10 @@ inline constexpr const char* kBadCsvIntro = "入力したCSVファイルのう�
 inline constexpr const char* kCsvAskUtf8 =
     "代わりにUTF-8（BOM付き）で書き出しますか？\n「いいえ」を選ぶと、ＣＳＶファイルは書き出しません。";
 inline constexpr const char* kLbyFilter = "Annalix・基点年(*.lby)|*.lby|All Files (*.*)|*.*";
-inline constexpr const char* kInputBaseYearTitle = "Annalix・基点年データ取り込み";
-inline constexpr const char* kInputBaseYearChoose = "ファイル選択...";
-inline constexpr const char* kInputBaseYearOk = "取り込む";
-inline constexpr const char* kTransBaseYearTitle = "Annalix・基点年データに変換";
+inline constexpr const char* kBasePointYearImportTitle = "Annalix・基点年データ取り込み";
+inline constexpr const char* kBasePointYearImportChoose = "ファイル選択...";
+inline constexpr const char* kBasePointYearImportOk = "取り込む";
+inline constexpr const char* kBasePointYearExportTitle = "Annalix・基点年データに変換";
 inline constexpr const char* kConvertButton = "変換する";
 inline constexpr const char* kExportFileSetTitle = "Annalix・基点年変換";
 inline constexpr const char* kExportFileSetRename = "ファイル名変更";
@@ -353,7 +353,7 @@ inline constexpr const char* kProgressWritingLby = "基点年データを書き�
 inline constexpr const char* kProgressShowing = "読み込んだデータを表示しています...";
 // Names of the undo steps of the imports.
 inline constexpr const char* kUndoImportCsv = "CSVファイルの読み込み";
-inline constexpr const char* kUndoImportBaseYear = "Annalixデータの取り込み";
+inline constexpr const char* kUndoImportBasePointYears = "Annalixデータの取り込み";
 // ---- end of interchange commands ------------------------------------------------
 
 // ---- Main window: menus, toolbar, status bar, data bar, messages ----------
@@ -368,8 +368,8 @@ inline constexpr const char* kMenuFileNew = "新規作成(&N)\tCtrl+N";
 inline constexpr const char* kMenuFileOpen = "開く(&O)...\tCtrl+O";
 inline constexpr const char* kMenuFileSave = "上書き保存(&S)\tCtrl+S";
 inline constexpr const char* kMenuFileSaveAs = "名前を付けて保存(&A)...";
-inline constexpr const char* kMenuImportBaseYear = "Annalixデータの取り込み...";
-inline constexpr const char* kMenuExportBaseYear = "Annalixデータへ変換...";
+inline constexpr const char* kMenuImportBasePointYears = "Annalixデータの取り込み...";
+inline constexpr const char* kMenuExportBasePointYears = "Annalixデータへ変換...";
 inline constexpr const char* kMenuImportCsv = "CSVファイルの読み込み";
 inline constexpr const char* kMenuExportCsv = "CSVファイルの書き込み";
 inline constexpr const char* kMenuPrint = "印刷(&P)...\tCtrl+P";

@@ -46,8 +46,8 @@ inline constexpr int SortDeathEarliest = 22788;  // 没年の早い順
 inline constexpr int SortDeathLatest = 22789;    // 没年の遅い順
 inline constexpr int SortNameReversed = 22790;   // 50音逆順
 inline constexpr int ViewDataBar = 22791;        // データ操作バー(&D)
-inline constexpr int ImportBaseYear = 22793;     // Annalixデータの取り込み...
-inline constexpr int ExportBaseYear = 22794;     // Annalixデータへ変換...
+inline constexpr int ImportBasePointYears = 22793;     // Annalixデータの取り込み...
+inline constexpr int ExportBasePointYears = 22794;     // Annalixデータへ変換...
 inline constexpr int BaseYearSettings = 22795;   // 基準年設定(&B)
 inline constexpr int YearWidthNormal = 22798;    // 通常
 inline constexpr int YearWidthWide = 22800;      // 拡大
@@ -129,11 +129,11 @@ inline constexpr int RangeStart = 1001;
 inline constexpr int RangeEnd = 1002;
 
 // ---- Category dialogs --------------------------------------------------------
-// CDialogColorKind (template 149); its "閉じる(&C)" button is wxID_OK.
+// CDialogCategoryTable (template 149); its "閉じる(&C)" button is wxID_OK.
 inline constexpr int CategoryList = 1060;
 inline constexpr int CategoryAdd = 1061;     // 追加...
 inline constexpr int CategoryChange = 1010;  // 変更...
-// CDialogColorKindPair (template 150).
+// CDialogCategory (template 150).
 inline constexpr int CategoryName = 1063;
 inline constexpr int CategorySwatch = 1012;
 inline constexpr int CategoryColorChange = 1062;  // 色変更...
@@ -220,17 +220,17 @@ inline constexpr int GedcomImportGrouping = 1131;  // 分類: file, surname, sex
 inline constexpr int GedcomImportKazoe = 1132;     // 数え年として設定する
 // CDialogGedcomReport.
 inline constexpr int GedcomReportText = 1133;  // what the import did not use
-// CDialogInputBaseYear (template 140); its "取り込む" is wxID_OK.
-inline constexpr int InputBaseYearFiles = 1030;   // the chosen file names
-inline constexpr int InputBaseYearChoose = 1031;  // ファイル選択...
-// CDialogTransBaseYear (template 141): the list is DataList (1008), "変換する" wxID_OK.
+// CDialogBasePointYearImport (template 140); its "取り込む" is wxID_OK.
+inline constexpr int BasePointYearFiles = 1030;   // the chosen file names
+inline constexpr int BasePointYearChoose = 1031;  // ファイル選択...
+// CDialogBasePointYearExport (template 141): the list is DataList (1008), "変換する" wxID_OK.
 // CDialogExportFileSet (template 144): list DataList (1008), "変換する" wxID_OK.
 inline constexpr int ExportFileSetRename = 1035;  // ファイル名変更
 
 // ---- Link dialogs ---------------------------------------------------------------
 inline constexpr int UrlFileChoose = 1088;        // CDialogURLFile: ファイル選択
 inline constexpr int UrlFileCombo = 1089;         // CDialogURLFile: the link, history newest first
-inline constexpr int BrowserWarnDontShow = 1090;  // CDialogIEWarn: 次回からこのメッセージを表示しない
-inline constexpr int BrowserWarnIcon = 1091;      // CDialogIEWarn: the exclamation icon
+inline constexpr int BrowserWarnDontShow = 1090;  // CDialogOldBrowserWarning: 次回からこのメッセージを表示しない
+inline constexpr int BrowserWarnIcon = 1091;      // CDialogOldBrowserWarning: the exclamation icon
 
 }  // namespace Id

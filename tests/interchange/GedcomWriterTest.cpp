@@ -3,7 +3,7 @@
 #include "interchange/CGedcomReader.h"
 #include "interchange/CGedcomTransfer.h"
 #include "interchange/CGedcomWriter.h"
-#include "model/CColorKind.h"
+#include "model/CCategoryTable.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
 #include "support/core/CRecordingHost.h"

@@ -1,7 +1,7 @@
-#include "interchange/CBaseYearTransfer.h"
+#include "interchange/CBasePointYearTransfer.h"
 #include "interchange/CImportCSV.h"
 #include "interchange/CLineCSV.h"
-#include "model/CColorKindPair.h"
+#include "model/CCategory.h"
 #include "model/CPerson.h"
 
 #include <gtest/gtest.h>
@@ -89,8 +89,8 @@ TEST(CPersonCsv, ADeathPastThe32BitRangeIsNoLivingPerson) {
     ASSERT_TRUE(p);
     EXPECT_FALSE(p->death.IsUnknown());
     EXPECT_EQ(ToText(*p), "1900,2147483640,a,,,");
-    CBaseYear record;
-    ASSERT_EQ(CBaseYearTransfer::ToRecord(*p, record), CBaseYearTransfer::MapResult::Ok);
+    CBasePointYear record;
+    ASSERT_EQ(CBasePointYearTransfer::ToRecord(*p, record), CBasePointYearTransfer::MapResult::Ok);
     EXPECT_EQ(record.spanEnd, 2147483640);
 }
 
@@ -117,7 +117,7 @@ TEST(CPersonCsv, WritesDatesNotesAndMarks) {
     p.deathNote = "[不明]";  // no death year: no note either
     EXPECT_EQ(ToText(p), "1900/10/1[頃]?,,\"Doe, John\",,,");
 
-    CColorKindPair category(0x123456, "政治", false);
+    CCategory category(0x123456, "政治", false);
     CPerson q;
     q.birthNote = "[推定]";  // written although the year is unknown
     q.birthUncertain = true;

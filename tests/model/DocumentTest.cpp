@@ -231,7 +231,7 @@ TEST_F(DocumentTest, ImportedCategoriesByNameThenFreePaletteColourThenRowIndex) 
     CPerson first;
     first.categoryName = "c0";
     ASSERT_TRUE(doc.AssignImportedCategory(first, 0));
-    EXPECT_EQ(first.category->color, CColorKind::PaletteColor(0));
+    EXPECT_EQ(first.category->color, CCategoryTable::PaletteColor(0));
     CPerson again;
     again.categoryName = "c0";
     doc.AssignImportedCategory(again, 7);
@@ -242,18 +242,18 @@ TEST_F(DocumentTest, ImportedCategoriesByNameThenFreePaletteColourThenRowIndex) 
         CPerson p;
         p.categoryName = "c" + std::to_string(i);
         doc.AssignImportedCategory(p, i);
-        EXPECT_EQ(p.category->color, CColorKind::PaletteColor(i));
+        EXPECT_EQ(p.category->color, CCategoryTable::PaletteColor(i));
     }
     CPerson nineteenth;
     nineteenth.categoryName = "c18";
     ASSERT_TRUE(doc.AssignImportedCategory(nineteenth, 40));
-    EXPECT_EQ(nineteenth.category->color, CColorKind::PaletteColor(40 % 18));
+    EXPECT_EQ(nineteenth.category->color, CCategoryTable::PaletteColor(40 % 18));
     EXPECT_EQ(nineteenth.category->name, "c18");
 }
 
 TEST_F(DocumentTest, LoadedPeopleFindTheirCategoryByColourAndName) {
     CVitachronDoc doc(host, profile, {});
-    CColorKindPair* named = doc.CategoryTable().Add(32768, "文化", false);
+    CCategory* named = doc.CategoryTable().Add(32768, "文化", false);
     CPerson exact;
     exact.categoryColor = 32768;
     exact.categoryName = "文化";

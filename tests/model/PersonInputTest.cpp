@@ -1,6 +1,6 @@
 #include "model/CPersonInput.h"
 
-#include "model/CColorKindPair.h"
+#include "model/CCategory.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +98,7 @@ TEST(CPersonInput, AcceptedRecordReplacesEditedFieldsAndKeepsTheRest) {
     base.categoryName = "old";
     base.reservedFlag1 = false;
     base.name = "before";
-    CColorKindPair category(0x00FF00, "武将", false);
+    CCategory category(0x00FF00, "武将", false);
 
     CPersonInput in = Dates("1600[頃]/3", "1650/10/2");
     in.name = "信長";

@@ -6,18 +6,18 @@
 #include "dialogs/CDialogBaseYear.h"
 #include "dialogs/CDialogBaseYearColor.h"
 #include "dialogs/CDialogCalcFromAge.h"
-#include "dialogs/CDialogColorKind.h"
-#include "dialogs/CDialogColorKindPair.h"
+#include "dialogs/CDialogCategoryTable.h"
+#include "dialogs/CDialogCategory.h"
 #include "dialogs/CDialogDataModify.h"
 #include "dialogs/CDialogDisplaySet.h"
 #include "dialogs/CDialogExportFileSet.h"
 #include "dialogs/CDialogImportCheck.h"
-#include "dialogs/CDialogInputBaseYear.h"
+#include "dialogs/CDialogBasePointYearImport.h"
 #include "dialogs/CDialogPerson.h"
 #include "dialogs/CDialogRangeYear.h"
 #include "dialogs/CDialogSetColors.h"
 #include "dialogs/CDialogSetFont.h"
-#include "dialogs/CDialogTransBaseYear.h"
+#include "dialogs/CDialogBasePointYearExport.h"
 #include "model/CDirectPeopleEditor.h"
 #include "model/CVitachronDoc.h"
 #include "res/Strings.h"
@@ -110,16 +110,16 @@ protected:
              [&] { return std::make_unique<CDialogBaseYear>(nullptr, doc, CBaseYearValues::Of(doc.Settings()), colors); },
              {}},
             {"base year color", [&] { return std::make_unique<CDialogBaseYearColor>(nullptr, doc, colors); }, {}},
-            {"categories", [&] { return std::make_unique<CDialogColorKind>(nullptr, doc.CategoryTable(), 0, colors); },
+            {"categories", [&] { return std::make_unique<CDialogCategoryTable>(nullptr, doc.CategoryTable(), 0, colors); },
              {}},
-            {"category", [&] { return std::make_unique<CDialogColorKindPair>(nullptr, 0x00FF00, "武将", colors); }, {}},
+            {"category", [&] { return std::make_unique<CDialogCategory>(nullptr, 0x00FF00, "武将", colors); }, {}},
             {"people", [&] { return std::make_unique<CDialogDataModify>(nullptr, doc, editor); }, {}},
             {"colors", [&] { return std::make_unique<CDialogSetColors>(nullptr, doc, colors); }, {}},
             {"fonts", [&] { return std::make_unique<CDialogSetFont>(nullptr, doc, fonts, 96.0); }, {}},
-            {"convert", [&] { return std::make_unique<CDialogTransBaseYear>(nullptr, doc); }, {}},
+            {"convert", [&] { return std::make_unique<CDialogBasePointYearExport>(nullptr, doc); }, {}},
             {"file names",
-             [&] { return std::make_unique<CDialogExportFileSet>(nullptr, std::vector<CBaseYearTarget>{}, files); }, {}},
-            {"import base year", [&] { return std::make_unique<CDialogInputBaseYear>(nullptr, files); }, {}},
+             [&] { return std::make_unique<CDialogExportFileSet>(nullptr, std::vector<CBasePointYearTarget>{}, files); }, {}},
+            {"import base year", [&] { return std::make_unique<CDialogBasePointYearImport>(nullptr, files); }, {}},
             {"import check", [] { return std::make_unique<CDialogImportCheck>(nullptr, "/tmp/a.csv"); }, {}},
             {"bad csv", [] { return std::make_unique<CDialogBadCsvMsg>(nullptr, "1,2"); }, {}},
             {"about", [] { return std::make_unique<CDialogAbout>(nullptr); }, {}},

@@ -10,7 +10,7 @@
 #include "app/CWxDocument.h"
 #include "dialogs/CDialogGedcomReport.h"
 #include "dialogs/CDialogImportGedcom.h"
-#include "model/CColorKindPair.h"
+#include "model/CCategory.h"
 #include "model/CVitachronDoc.h"
 #include "res/ids.h"
 #include "support/core/CScratchDir.h"

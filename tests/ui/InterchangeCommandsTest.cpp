@@ -11,8 +11,8 @@
 #include "dialogs/CDialogBadCsvMsg.h"
 #include "dialogs/CDialogExportFileSet.h"
 #include "dialogs/CDialogImportCheck.h"
-#include "dialogs/CDialogInputBaseYear.h"
-#include "dialogs/CDialogTransBaseYear.h"
+#include "dialogs/CDialogBasePointYearImport.h"
+#include "dialogs/CDialogBasePointYearExport.h"
 #include "dialogs/CProgressDialog.h"
 #include "model/CVitachronDoc.h"
 #include "res/ids.h"
@@ -310,13 +310,13 @@ TEST_F(InterchangeCommands, AnUnreadableCsvChangesNothingAndAUtf8OneIsReadAsUtf8
 
 TEST_F(InterchangeCommands, CsvExportIsOfferedWithPeopleOnlyAndProposesTheDocumentsName) {
     EXPECT_FALSE(Enabled(Id::ExportCsv));
-    EXPECT_FALSE(Enabled(Id::ExportBaseYear));
+    EXPECT_FALSE(Enabled(Id::ExportBasePointYears));
     EXPECT_TRUE(Enabled(Id::ImportCsv));
-    EXPECT_TRUE(Enabled(Id::ImportBaseYear));
+    EXPECT_TRUE(Enabled(Id::ImportBasePointYears));
     AddPerson("源頼朝", 1147, 1199);
     Refresh();
     EXPECT_TRUE(Enabled(Id::ExportCsv));
-    EXPECT_TRUE(Enabled(Id::ExportBaseYear));
+    EXPECT_TRUE(Enabled(Id::ExportBasePointYears));
 
     Doc().SetFilename(ToWx((dir / "年表.vtc").string()));
     Doc().Modify(false);
@@ -392,8 +392,8 @@ TEST_F(InterchangeCommands, BaseYearFilesAreReadInTheOrderChosenOnePersonEach) {
 
     // Cancelled: nothing.
     Answer({a});
-    wxTEST_DIALOG(Command(Id::ImportBaseYear), CDriveDialog<CDialogInputBaseYear>([](CDialogInputBaseYear& d) {
-                      Click(d, Id::InputBaseYearChoose);
+    wxTEST_DIALOG(Command(Id::ImportBasePointYears), CDriveDialog<CDialogBasePointYearImport>([](CDialogBasePointYearImport& d) {
+                      Click(d, Id::BasePointYearChoose);
                       Click(d, wxID_CANCEL);
                   }));
     EXPECT_TRUE(Core().People().empty());
@@ -403,16 +403,16 @@ TEST_F(InterchangeCommands, BaseYearFilesAreReadInTheOrderChosenOnePersonEach) {
     Answer({});  // a selection cancelled adds nothing
     Answer({a, bad, b});
     wxString failure;
-    wxTEST_DIALOG(Command(Id::ImportBaseYear), CDriveDialog<CDialogInputBaseYear>([&](CDialogInputBaseYear& d) {
+    wxTEST_DIALOG(Command(Id::ImportBasePointYears), CDriveDialog<CDialogBasePointYearImport>([&](CDialogBasePointYearImport& d) {
                       EXPECT_EQ(d.GetTitle(), ToWx("Annalix・基点年データ取り込み"));
-                      EXPECT_EQ(Ctrl<wxButton>(d, Id::InputBaseYearChoose)->GetLabel(), ToWx("ファイル選択..."));
+                      EXPECT_EQ(Ctrl<wxButton>(d, Id::BasePointYearChoose)->GetLabel(), ToWx("ファイル選択..."));
                       EXPECT_EQ(Ctrl<wxButton>(d, wxID_OK)->GetLabel(), ToWx("取り込む"));
                       EXPECT_FALSE(Ctrl<wxButton>(d, wxID_OK)->IsEnabled());
-                      Click(d, Id::InputBaseYearChoose);
+                      Click(d, Id::BasePointYearChoose);
                       EXPECT_TRUE(Ctrl<wxButton>(d, wxID_OK)->IsEnabled());
-                      Click(d, Id::InputBaseYearChoose);
-                      Click(d, Id::InputBaseYearChoose);
-                      EXPECT_EQ(TextOf(d, Id::InputBaseYearFiles), "a.lby\na.lby\nbad.lby\nb.lby\n");
+                      Click(d, Id::BasePointYearChoose);
+                      Click(d, Id::BasePointYearChoose);
+                      EXPECT_EQ(TextOf(d, Id::BasePointYearFiles), "a.lby\na.lby\nbad.lby\nb.lby\n");
                       Screenshot(d, "input-base-year");
                       Click(d, wxID_OK);
                   }),
@@ -448,7 +448,7 @@ TEST_F(InterchangeCommands, ConversionWritesOneFilePerChosenPersonWithRenamesAnd
     wxString failure;
     wxString done;
     wxTEST_DIALOG(
-        Command(Id::ExportBaseYear), CDriveDialog<CDialogTransBaseYear>([&](CDialogTransBaseYear& d) {
+        Command(Id::ExportBasePointYears), CDriveDialog<CDialogBasePointYearExport>([&](CDialogBasePointYearExport& d) {
             EXPECT_EQ(d.GetTitle(), ToWx("Annalix・基点年データに変換"));
             auto& list = *Ctrl<wxListCtrl>(d, Id::DataList);
             ASSERT_EQ(list.GetItemCount(), 3);
@@ -497,7 +497,7 @@ TEST_F(InterchangeCommands, ConversionWritesOneFilePerChosenPersonWithRenamesAnd
     EXPECT_FALSE(Doc().IsModified());
 
     // Without a rename the second Nobu overwrites the first, unasked.
-    wxTEST_DIALOG(Command(Id::ExportBaseYear), CDriveDialog<CDialogTransBaseYear>([&](CDialogTransBaseYear& d) {
+    wxTEST_DIALOG(Command(Id::ExportBasePointYears), CDriveDialog<CDialogBasePointYearExport>([&](CDialogBasePointYearExport& d) {
                       auto& list = *Ctrl<wxListCtrl>(d, Id::DataList);
                       ClickIntoList(list, 0);
                       Select(list, {0, 2});
@@ -513,7 +513,7 @@ TEST_F(InterchangeCommands, ConvertingWithNothingSelectedWritesNothingButStillCo
     AddPerson("Nobu", 1534, 1582);
     Refresh();
     wxString done;
-    wxTEST_DIALOG(Command(Id::ExportBaseYear), CDriveDialog<CDialogTransBaseYear>([&](CDialogTransBaseYear& d) {
+    wxTEST_DIALOG(Command(Id::ExportBasePointYears), CDriveDialog<CDialogBasePointYearExport>([&](CDialogBasePointYearExport& d) {
                       auto& list = *Ctrl<wxListCtrl>(d, Id::DataList);
                       ClickIntoList(list, 0);
                       Select(list, {});
@@ -528,10 +528,10 @@ TEST_F(InterchangeCommands, ConvertingWithNothingSelectedWritesNothingButStillCo
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
 
     // Cancelling either dialog ends the command without a word.
-    wxTEST_DIALOG(Command(Id::ExportBaseYear), CDriveDialog<CDialogTransBaseYear>([](CDialogTransBaseYear& d) {
+    wxTEST_DIALOG(Command(Id::ExportBasePointYears), CDriveDialog<CDialogBasePointYearExport>([](CDialogBasePointYearExport& d) {
                       Click(d, wxID_CANCEL);
                   }));
-    wxTEST_DIALOG(Command(Id::ExportBaseYear), CDriveDialog<CDialogTransBaseYear>([&](CDialogTransBaseYear& d) {
+    wxTEST_DIALOG(Command(Id::ExportBasePointYears), CDriveDialog<CDialogBasePointYearExport>([&](CDialogBasePointYearExport& d) {
                       ClickIntoList(*Ctrl<wxListCtrl>(d, Id::DataList), 0);
                       Click(d, wxID_OK);
                   }),
@@ -647,7 +647,7 @@ TEST_F(InterchangeCommands, ManyBaseYearFilesShowTheirProgressAndAStoppedConvers
     Refresh();
     {
         CProgressWatch watch(true);
-        wxTEST_DIALOG(Command(Id::ExportBaseYear), CDriveDialog<CDialogTransBaseYear>([&](CDialogTransBaseYear& d) {
+        wxTEST_DIALOG(Command(Id::ExportBasePointYears), CDriveDialog<CDialogBasePointYearExport>([&](CDialogBasePointYearExport& d) {
                           auto& list = *Ctrl<wxListCtrl>(d, Id::DataList);
                           ClickIntoList(list, 0);
                           for (long row = 0; row < list.GetItemCount(); ++row) {
@@ -668,8 +668,8 @@ TEST_F(InterchangeCommands, ManyBaseYearFilesShowTheirProgressAndAStoppedConvers
     const wxString one = Write("one.lby", Lby("甲", 1900, 1950));
     Answer(std::vector<wxString>(count, one));
     CProgressWatch watch(false);
-    wxTEST_DIALOG(Command(Id::ImportBaseYear), CDriveDialog<CDialogInputBaseYear>([](CDialogInputBaseYear& d) {
-                      Click(d, Id::InputBaseYearChoose);
+    wxTEST_DIALOG(Command(Id::ImportBasePointYears), CDriveDialog<CDialogBasePointYearImport>([](CDialogBasePointYearImport& d) {
+                      Click(d, Id::BasePointYearChoose);
                       Click(d, wxID_OK);
                   }));
     EXPECT_TRUE(watch.shown);

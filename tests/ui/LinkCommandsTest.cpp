@@ -2,10 +2,10 @@
 #include "TestDialogs.h"
 
 #include "links/CBrowserSupport.h"
-#include "links/CDialogIEWarn.h"
+#include "links/CDialogOldBrowserWarning.h"
 #include "links/CDialogURLFile.h"
 #include "links/CLinkCommands.h"
-#include "links/CWebBrowser2.h"
+#include "links/CHtmlLinkWindow.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
 #include "res/ids.h"
@@ -46,12 +46,12 @@ private:
     wxString text_;
 };
 
-class CAnswerWarning : public wxExpectModalBase<CDialogIEWarn, CAnswerWarning> {
+class CAnswerWarning : public wxExpectModalBase<CDialogOldBrowserWarning, CAnswerWarning> {
 public:
     explicit CAnswerWarning(bool dontShowAgain) : dontShow_(dontShowAgain) {}
 
 protected:
-    int OnInvoked(CDialogIEWarn* dialog) const override {
+    int OnInvoked(CDialogOldBrowserWarning* dialog) const override {
         dialog->DontShowAgain()->SetValue(dontShow_);
         dialog->Accept();
         return wxID_OK;
@@ -100,7 +100,7 @@ wxString AnchorTop(int year) {
 int CountBrowserWindows() {
     int n = 0;
     for (wxWindow* w : wxTopLevelWindows) {
-        n += dynamic_cast<CWebBrowser2*>(w) != nullptr && !w->IsBeingDeleted();
+        n += dynamic_cast<CHtmlLinkWindow*>(w) != nullptr && !w->IsBeingDeleted();
     }
     return n;
 }
@@ -134,7 +134,7 @@ protected:
 
     void TearDown() override {
         links.reset();
-        if (CWebBrowser2* w = CWebBrowser2::Find(CWebBrowser2::kTopWindow)) {
+        if (CHtmlLinkWindow* w = CHtmlLinkWindow::Find(CHtmlLinkWindow::kTopWindow)) {
             w->Destroy();
         }
         frame->Destroy();
@@ -158,7 +158,7 @@ protected:
     }
 
     wxWebView* BrowserView() {
-        CWebBrowser2* w = CWebBrowser2::Find(CWebBrowser2::kTopWindow);
+        CHtmlLinkWindow* w = CHtmlLinkWindow::Find(CHtmlLinkWindow::kTopWindow);
         return w ? w->View() : nullptr;
     }
 };
@@ -261,7 +261,7 @@ TEST_F(LinkCommandsTest, ALocalPageOpensInTheTopWindowScrolledToTheYearAndLaterL
     const auto page = WriteYearPage();
     const std::string link = "file://" + page.string();
     links->ShowHtml(link);
-    CWebBrowser2* first = CWebBrowser2::Find(CWebBrowser2::kTopWindow);
+    CHtmlLinkWindow* first = CHtmlLinkWindow::Find(CHtmlLinkWindow::kTopWindow);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->GetName(), "topWindow");
     first->SetSize(0, 0, 800, 600);
@@ -290,7 +290,7 @@ TEST_F(LinkCommandsTest, ALocalPageOpensInTheTopWindowScrolledToTheYearAndLaterL
 
     contextYear = 1600;
     links->ShowHtml(link);
-    EXPECT_EQ(CWebBrowser2::Find(CWebBrowser2::kTopWindow), first);
+    EXPECT_EQ(CHtmlLinkWindow::Find(CHtmlLinkWindow::kTopWindow), first);
     EXPECT_EQ(CountBrowserWindows(), 1);
     const wxString top1600 = AnchorTop(1600);
     EXPECT_EQ(WaitForScript(view, top1600, "0"), "0");

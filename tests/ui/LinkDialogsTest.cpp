@@ -2,7 +2,7 @@
 #include "TestDialogs.h"
 
 #include "links/CBrowserSupport.h"
-#include "links/CDialogIEWarn.h"
+#include "links/CDialogOldBrowserWarning.h"
 #include "links/CDialogURLFile.h"
 #include "model/CMemoryProfile.h"
 #include "model/ProfileKeys.h"
@@ -107,7 +107,7 @@ TEST_F(LinkDialogsTest, TheButtonsReadLikeThoseOfEveryOtherDialog) {
     EXPECT_EQ(link.FindWindow(wxID_CANCEL)->GetLabel(), wxString::FromUTF8("ｷｬﾝｾﾙ"));
 
     CBrowserSupport browser(profile);
-    CDialogIEWarn warning(frame, browser);
+    CDialogOldBrowserWarning warning(frame, browser);
     ASSERT_NE(warning.FindWindow(wxID_OK), nullptr);
     EXPECT_EQ(warning.FindWindow(wxID_OK)->GetLabel(), "OK");
     EXPECT_EQ(warning.FindWindow(wxID_CANCEL), nullptr) << "the warning has nothing to cancel";
@@ -128,7 +128,7 @@ TEST_F(LinkDialogsTest, TheWarningShowsItsTextAndOnlyOkWithTheBoxCheckedStopsItF
     browser.Start([] { return std::nullopt; });
     ASSERT_TRUE(browser.WarnOldBrowser());
     {
-        CDialogIEWarn dialog(frame, browser);
+        CDialogOldBrowserWarning dialog(frame, browser);
         EXPECT_EQ(dialog.GetTitle(), wxString::FromUTF8("古いInternet Explorerの検出"));
         EXPECT_NE(dynamic_cast<wxStaticBitmap*>(wxWindow::FindWindowById(Id::BrowserWarnIcon, &dialog)), nullptr);
         EXPECT_EQ(dialog.DontShowAgain()->GetId(), Id::BrowserWarnDontShow);
@@ -139,7 +139,7 @@ TEST_F(LinkDialogsTest, TheWarningShowsItsTextAndOnlyOkWithTheBoxCheckedStopsItF
     }
     {
         // Escape closes without counting the box.
-        CDialogIEWarn dialog(frame, browser);
+        CDialogOldBrowserWarning dialog(frame, browser);
         dialog.DontShowAgain()->SetValue(true);
         dialog.Show();
         PrepareTyping(dialog);
@@ -148,7 +148,7 @@ TEST_F(LinkDialogsTest, TheWarningShowsItsTextAndOnlyOkWithTheBoxCheckedStopsItF
         EXPECT_TRUE(browser.WarnOldBrowser());
         EXPECT_FALSE(profile.Has(ProfileKeys::kMessage, ProfileKeys::kMessageIE));
     }
-    CDialogIEWarn dialog(frame, browser);
+    CDialogOldBrowserWarning dialog(frame, browser);
     dialog.DontShowAgain()->SetValue(true);
     dialog.Accept();
     EXPECT_FALSE(browser.WarnOldBrowser());

@@ -5,7 +5,7 @@
 #include "app/CBarDataEdit.h"
 #include "app/CDialogAbout.h"
 #include "app/CMainFrame.h"
-#include "app/CMySplitterWnd.h"
+#include "app/CMainSplitter.h"
 #include "app/CVitachronApp.h"
 #include "app/CVitachronDocManager.h"
 #include "app/CWxDocument.h"
@@ -78,7 +78,7 @@ TEST_F(MainFrame, MenusCarryTheirTextsAndAcceleratorsAndLaterFeaturesAreGreyed) 
         EXPECT_NE(Item(id), nullptr) << id;
     }
     UpdateUi();
-    for (const int id : {Id::ExportCsv, Id::ExportBaseYear}) {  // nobody to export yet
+    for (const int id : {Id::ExportCsv, Id::ExportBasePointYears}) {  // nobody to export yet
         EXPECT_FALSE(Item(id)->IsEnabled()) << id;
     }
     EXPECT_FALSE(Item(wxID_UNDO)->IsEnabled());  // nothing done yet
@@ -89,7 +89,7 @@ TEST_F(MainFrame, MenusCarryTheirTextsAndAcceleratorsAndLaterFeaturesAreGreyed) 
     for (const int id : {Id::FileNew, Id::FileOpen, Id::FileSave, Id::SortName, Id::Zoom150, Id::HelpContents,
                          Id::AddPerson, Id::EditPeople, Id::YearRange, Id::ColorSettings, Id::FontSettings,
                          Id::FilePrint, Id::FilePrintPreview, Id::FilePrintSetup, Id::SaveAsImage,
-                         Id::ImportCsv, Id::ImportBaseYear}) {
+                         Id::ImportCsv, Id::ImportBasePointYears}) {
         EXPECT_TRUE(Item(id)->IsEnabled()) << id;
     }
 }

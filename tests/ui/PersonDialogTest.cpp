@@ -66,7 +66,7 @@ protected:
     CMemoryProfile profile;
     CVitachronDoc doc{host, profile, {}};
     CDirectPeopleEditor editor{doc};
-    CColorKindPair* warlord = nullptr;
+    CCategory* warlord = nullptr;
 };
 
 }  // namespace
@@ -305,7 +305,7 @@ TEST_F(PersonDialogTest, CategoryButtonOpensTheEditorAndRefillsTheList) {
     EXPECT_EQ(choice.GetString(1), wxString::FromUTF8("文人"));
     EXPECT_EQ(choice.GetSelection(), 0);
     EXPECT_EQ(Text(dlg, Id::PersonName), wxString::FromUTF8("途中")) << "typing survives";
-    CColorKind reread;
+    CCategoryTable reread;
     reread.LoadShared(table);
     EXPECT_GE(reread.IndexOfName("文人"), 0) << "shared categories are written to the table file";
     std::filesystem::remove(table);

@@ -1,4 +1,4 @@
-#include "interchange/CBaseYearTransfer.h"
+#include "interchange/CBasePointYearTransfer.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
 #include "support/core/CRecordingHost.h"
@@ -16,7 +16,7 @@ std::string LbyFile(const std::string& title, int start, int end, const std::str
                  "\r\n1\r\n0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n" + comment);
 }
 
-class BaseYearTransferTest : public ::testing::Test {
+class BasePointYearTransferTest : public ::testing::Test {
 protected:
     CScratchDir dir;
     CRecordingHost host;
@@ -26,15 +26,15 @@ protected:
 
 }  // namespace
 
-TEST(CBaseYearTransferMapping, PersonToRecord) {
+TEST(CBasePointYearTransferMapping, PersonToRecord) {
     CPerson p;
     p.name = "Nobu";
     p.SetBirth(CScaleYear(1534));
     p.kazoe = true;
     p.comment = "a\r\nb";
-    CBaseYear r;
+    CBasePointYear r;
     r.optionFlags.fill(true);
-    ASSERT_EQ(CBaseYearTransfer::ToRecord(p, r), CBaseYearTransfer::MapResult::Ok);
+    ASSERT_EQ(CBasePointYearTransfer::ToRecord(p, r), CBasePointYearTransfer::MapResult::Ok);
     EXPECT_EQ(r.title, "Nobu");
     EXPECT_EQ(r.spanStart, 1534);
     EXPECT_EQ(r.spanEnd, 2147483647) << "living";
@@ -44,25 +44,25 @@ TEST(CBaseYearTransferMapping, PersonToRecord) {
 
     p.SetBirth(CScaleYear::Unknown());
     p.SetDeath(CScaleYear(123, 1000));  // a coarse year, in plain years
-    ASSERT_EQ(CBaseYearTransfer::ToRecord(p, r), CBaseYearTransfer::MapResult::Ok);
+    ASSERT_EQ(CBasePointYearTransfer::ToRecord(p, r), CBasePointYearTransfer::MapResult::Ok);
     EXPECT_EQ(r.spanStart, 2147483647);
     EXPECT_EQ(r.spanEnd, 123000);
 
     p.SetBirth(CScaleYear(-1380000000, 10));  // beyond 32 bits
-    EXPECT_EQ(CBaseYearTransfer::ToRecord(p, r), CBaseYearTransfer::MapResult::BirthOutOfRange);
+    EXPECT_EQ(CBasePointYearTransfer::ToRecord(p, r), CBasePointYearTransfer::MapResult::BirthOutOfRange);
     p.SetBirth(CScaleYear(1));
     p.SetDeath(CScaleYear(214748365, 10));  // 2147483650
-    EXPECT_EQ(CBaseYearTransfer::ToRecord(p, r), CBaseYearTransfer::MapResult::DeathOutOfRange);
+    EXPECT_EQ(CBasePointYearTransfer::ToRecord(p, r), CBasePointYearTransfer::MapResult::DeathOutOfRange);
 }
 
-TEST(CBaseYearTransferMapping, RecordToPersonUsesTheCurrentYearForTheEnd) {
-    CBaseYear r;
+TEST(CBasePointYearTransferMapping, RecordToPersonUsesTheCurrentYearForTheEnd) {
+    CBasePointYear r;
     r.title = "t";
     r.spanStart = 1900;
     r.spanEnd = kThisYear;
     r.countFromOne = true;
     r.comment = "c";
-    auto died = CBaseYearTransfer::ToPerson(r, kThisYear);
+    auto died = CBasePointYearTransfer::ToPerson(r, kThisYear);
     EXPECT_TRUE(died->death.SameFields(CScaleYear(kThisYear))) << "died this year";
     EXPECT_EQ(died->deathKey, static_cast<std::int64_t>(kThisYear) * 10000);
     EXPECT_TRUE(died->birth.SameFields(CScaleYear(1900)));
@@ -72,21 +72,21 @@ TEST(CBaseYearTransferMapping, RecordToPersonUsesTheCurrentYearForTheEnd) {
     EXPECT_EQ(died->name, "t");
 
     r.spanEnd = kThisYear + 1;
-    EXPECT_TRUE(CBaseYearTransfer::ToPerson(r, kThisYear)->death.IsUnknown()) << "a future end is no death";
+    EXPECT_TRUE(CBasePointYearTransfer::ToPerson(r, kThisYear)->death.IsUnknown()) << "a future end is no death";
     r.spanStart = 2147483647;
-    const auto unknown = CBaseYearTransfer::ToPerson(r, kThisYear);
+    const auto unknown = CBasePointYearTransfer::ToPerson(r, kThisYear);
     EXPECT_TRUE(unknown->birth.IsUnknown());
     EXPECT_EQ(unknown->birthKey, CPerson::kLargestKey);
     EXPECT_FALSE(unknown->hideBirth || unknown->birthUncertain);
 }
 
-TEST_F(BaseYearTransferTest, ImportAddsOnePersonPerReadableFileAndSkipsTheRest) {
+TEST_F(BasePointYearTransferTest, ImportAddsOnePersonPerReadableFileAndSkipsTheRest) {
     const auto a = dir.Write("a.lby", LbyFile("甲", 1900, 1950, "x\\r\\ny"));
     const auto b = dir.Write("b.lby", LbyFile("乙", 1920, kThisYear + 5));
     const auto bad = dir.Write("bad.lby", "not a base-point year\r\n");
     host.modified = false;
 
-    const auto r = CBaseYearTransfer::Import(doc, {a, bad, b, a, dir / "gone.lby"}, kThisYear);
+    const auto r = CBasePointYearTransfer::Import(doc, {a, bad, b, a, dir / "gone.lby"}, kThisYear);
     EXPECT_EQ(r.added, 3u);
     EXPECT_EQ(r.failed, 2u);
     ASSERT_EQ(doc.People().size(), 3u);
@@ -105,16 +105,16 @@ TEST_F(BaseYearTransferTest, ImportAddsOnePersonPerReadableFileAndSkipsTheRest) 
     EXPECT_TRUE(host.modified);
 }
 
-TEST_F(BaseYearTransferTest, ImportOfNothingReadableStillRefreshes) {
+TEST_F(BasePointYearTransferTest, ImportOfNothingReadableStillRefreshes) {
     host.modified = false;
     const int updates = host.updates;
-    const auto r = CBaseYearTransfer::Import(doc, {dir / "gone.lby"}, kThisYear);
+    const auto r = CBasePointYearTransfer::Import(doc, {dir / "gone.lby"}, kThisYear);
     EXPECT_EQ(r.added, 0u);
     EXPECT_TRUE(host.modified);
     EXPECT_GT(host.updates, updates);
 }
 
-TEST_F(BaseYearTransferTest, ExportWritesOneFilePerPersonAndGoesOnAfterFailures) {
+TEST_F(BasePointYearTransferTest, ExportWritesOneFilePerPersonAndGoesOnAfterFailures) {
     CPerson nobu;
     nobu.name = "Nobu";
     nobu.SetBirth(CScaleYear(1534));
@@ -133,14 +133,14 @@ TEST_F(BaseYearTransferTest, ExportWritesOneFilePerPersonAndGoesOnAfterFailures)
     twin.name = "Nobu";
     twin.SetBirth(CScaleYear(1600));
 
-    const auto targets = CBaseYearTransfer::ProposeTargets({&nobu, &slash, &living, &huge, &twin}, dir.Path());
+    const auto targets = CBasePointYearTransfer::ProposeTargets({&nobu, &slash, &living, &huge, &twin}, dir.Path());
     ASSERT_EQ(targets.size(), 5u);
     EXPECT_EQ(targets[0].path, (dir / "Nobu.lby").string());
     EXPECT_EQ(targets[1].path, (dir / "../escape.lby").string());
     EXPECT_TRUE(targets[1].nameNotFileName);
     EXPECT_FALSE(targets[0].nameNotFileName);
 
-    const auto r = CBaseYearTransfer::Export(host, targets);
+    const auto r = CBasePointYearTransfer::Export(host, targets);
     EXPECT_EQ(r.written, 3u);
     EXPECT_EQ(r.failed, 2u);
     EXPECT_FALSE(std::filesystem::exists(dir.Path().parent_path() / "escape.lby"));
@@ -154,7 +154,7 @@ TEST_F(BaseYearTransferTest, ExportWritesOneFilePerPersonAndGoesOnAfterFailures)
                   "ファイルの変換が完了しました"}));
 
     // A living person's file imports as a person without a death year.
-    ASSERT_EQ(CBaseYearTransfer::Import(doc, {dir / "今.lby"}, kThisYear).added, 1u);
+    ASSERT_EQ(CBasePointYearTransfer::Import(doc, {dir / "今.lby"}, kThisYear).added, 1u);
     EXPECT_TRUE(doc.People()[0]->death.IsUnknown());
     EXPECT_TRUE(doc.People()[0]->birth.SameFields(CScaleYear(1990)));
 
@@ -162,24 +162,24 @@ TEST_F(BaseYearTransferTest, ExportWritesOneFilePerPersonAndGoesOnAfterFailures)
     auto renamed = targets[1];
     renamed.SetPath((dir / "renamed.lby").string());
     host.messages.clear();
-    EXPECT_EQ(CBaseYearTransfer::Export(host, {renamed}).written, 1u);
+    EXPECT_EQ(CBasePointYearTransfer::Export(host, {renamed}).written, 1u);
     EXPECT_TRUE(std::filesystem::exists(dir / "renamed.lby"));
 }
 
-TEST_F(BaseYearTransferTest, ExportOfNoTargetsOnlyAnnouncesCompletion) {
-    const auto r = CBaseYearTransfer::Export(host, {});
+TEST_F(BasePointYearTransferTest, ExportOfNoTargetsOnlyAnnouncesCompletion) {
+    const auto r = CBasePointYearTransfer::Export(host, {});
     EXPECT_EQ(r.written + r.failed, 0u);
     EXPECT_EQ(host.messages, (std::vector<std::string>{"ファイルの変換が完了しました"}));
 }
 
-TEST_F(BaseYearTransferTest, AStoppedImportAddsNothingAndAStoppedExportKeepsWhatItWrote) {
+TEST_F(BasePointYearTransferTest, AStoppedImportAddsNothingAndAStoppedExportKeepsWhatItWrote) {
     const auto a = dir.Write("a.lby", LbyFile("甲", 1900, 1950));
     const auto bad = dir.Write("bad.lby", "no\r\n");
     host.modified = false;
     const int updates = host.updates;
 
     std::vector<std::pair<std::uint64_t, std::uint64_t>> seen;
-    auto r = CBaseYearTransfer::Import(doc, {a, bad, a}, kThisYear, [&](std::uint64_t d, std::uint64_t t) {
+    auto r = CBasePointYearTransfer::Import(doc, {a, bad, a}, kThisYear, [&](std::uint64_t d, std::uint64_t t) {
         seen.emplace_back(d, t);
         return d < 3;  // the last report comes after every file is read
     });
@@ -190,7 +190,7 @@ TEST_F(BaseYearTransferTest, AStoppedImportAddsNothingAndAStoppedExportKeepsWhat
     EXPECT_FALSE(host.modified);
     EXPECT_EQ(host.messages.size(), 1u) << "the unreadable file was reported before the stop";
 
-    r = CBaseYearTransfer::Import(doc, {a, bad, a}, kThisYear, [](std::uint64_t, std::uint64_t) { return true; });
+    r = CBasePointYearTransfer::Import(doc, {a, bad, a}, kThisYear, [](std::uint64_t, std::uint64_t) { return true; });
     EXPECT_FALSE(r.cancelled);
     EXPECT_EQ(r.added, 2u);
     EXPECT_EQ(doc.People().size(), 2u);
@@ -201,8 +201,8 @@ TEST_F(BaseYearTransferTest, AStoppedImportAddsNothingAndAStoppedExportKeepsWhat
     CPerson q = p;
     q.name = "y";
     host.messages.clear();
-    const auto targets = CBaseYearTransfer::ProposeTargets({&p, &q}, dir.Path());
-    const auto w = CBaseYearTransfer::Export(host, targets, [](std::uint64_t d, std::uint64_t) { return d < 1; });
+    const auto targets = CBasePointYearTransfer::ProposeTargets({&p, &q}, dir.Path());
+    const auto w = CBasePointYearTransfer::Export(host, targets, [](std::uint64_t d, std::uint64_t) { return d < 1; });
     EXPECT_TRUE(w.cancelled);
     EXPECT_EQ(w.written, 1u);
     EXPECT_TRUE(std::filesystem::exists(dir / "x.lby"));

@@ -1,4 +1,4 @@
-#include "dialogs/CDialogColorKindPair.h"
+#include "dialogs/CDialogCategory.h"
 
 #include "dialogs/CColorChooser.h"
 #include "dialogs/CColorStatic.h"
@@ -13,7 +13,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-CDialogColorKindPair::CDialogColorKindPair(wxWindow* parent, std::uint32_t color, const std::string& name,
+CDialogCategory::CDialogCategory(wxWindow* parent, std::uint32_t color, const std::string& name,
                                            CColorChooser& chooser)
     : wxDialog(parent, wxID_ANY, ToWx(Str::kCategoryPairTitle)), chooser_(chooser), color_(color), name_(name) {
     auto* grid = new wxFlexGridSizer(2, wxSize(8, 8));
@@ -40,19 +40,19 @@ CDialogColorKindPair::CDialogColorKindPair(wxWindow* parent, std::uint32_t color
     SetSizerAndFit(top);
     CentreOnParent();
 
-    Bind(wxEVT_BUTTON, &CDialogColorKindPair::OnChangeColor, this, Id::CategoryColorChange);
-    Bind(wxEVT_BUTTON, &CDialogColorKindPair::OnOk, this, wxID_OK);
+    Bind(wxEVT_BUTTON, &CDialogCategory::OnChangeColor, this, Id::CategoryColorChange);
+    Bind(wxEVT_BUTTON, &CDialogCategory::OnOk, this, wxID_OK);
     nameField_->SetFocus();
 }
 
-void CDialogColorKindPair::OnChangeColor(wxCommandEvent&) {
+void CDialogCategory::OnChangeColor(wxCommandEvent&) {
     if (const auto chosen = chooser_.Choose(this, color_, nullptr)) {
         color_ = *chosen;
         swatch_->SetColor(color_);
     }
 }
 
-void CDialogColorKindPair::OnOk(wxCommandEvent&) {
+void CDialogCategory::OnOk(wxCommandEvent&) {
     const std::string name = FromWx(nameField_->GetValue());
     if (name.empty()) {
         ShowMessageBox(ToWx(Str::kCategoryNameMissing), wxOK | wxICON_EXCLAMATION, this);

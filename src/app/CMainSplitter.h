@@ -8,9 +8,9 @@
 class CScrollCanvas;
 class wxDocManager;
 
-class CMySplitterWnd : public wxSplitterWindow {
+class CMainSplitter : public wxSplitterWindow {
 public:
-    CMySplitterWnd(wxWindow* parent, wxDocManager& manager, int leftWidth);
+    CMainSplitter(wxWindow* parent, wxDocManager& manager, int leftWidth);
 
     CScrollCanvas* NamePane() const { return names_; }
     CScrollCanvas* TimelinePane() const { return timeline_; }

@@ -1,4 +1,4 @@
-#include "links/CWebBrowser2.h"
+#include "links/CHtmlLinkWindow.h"
 
 #include "res/Strings.h"
 #include "view/WxConvert.h"
@@ -7,7 +7,7 @@
 #include <wx/utils.h>
 #include <wx/webview.h>
 
-CWebBrowser2::CWebBrowser2(const wxString& targetFrameName)
+CHtmlLinkWindow::CHtmlLinkWindow(const wxString& targetFrameName)
     : wxFrame(nullptr, wxID_ANY, ToWx(Str::kAppName), wxDefaultPosition, wxSize(900, 700), wxDEFAULT_FRAME_STYLE,
               targetFrameName) {
     view_ = wxWebView::New(this, wxID_ANY);
@@ -19,9 +19,9 @@ CWebBrowser2::CWebBrowser2(const wxString& targetFrameName)
     });
 }
 
-CWebBrowser2* CWebBrowser2::Find(const wxString& targetFrameName) {
+CHtmlLinkWindow* CHtmlLinkWindow::Find(const wxString& targetFrameName) {
     for (wxWindow* w : wxTopLevelWindows) {
-        auto* browser = dynamic_cast<CWebBrowser2*>(w);
+        auto* browser = dynamic_cast<CHtmlLinkWindow*>(w);
         if (browser && !browser->IsBeingDeleted() && browser->GetName() == targetFrameName) {
             return browser;
         }
@@ -29,7 +29,7 @@ CWebBrowser2* CWebBrowser2::Find(const wxString& targetFrameName) {
     return nullptr;
 }
 
-void CWebBrowser2::Navigate(const wxString& url) {
+void CHtmlLinkWindow::Navigate(const wxString& url) {
     // The same address again (another look at the same year) would be
     // ignored as a jump to where the page already is: load it afresh.
     if (view_->GetCurrentURL() == url) {
@@ -39,13 +39,13 @@ void CWebBrowser2::Navigate(const wxString& url) {
     }
 }
 
-bool CWebBrowser2::Navigate2(const wxString& url, const wxString& targetFrameName) {
+bool CHtmlLinkWindow::Navigate2(const wxString& url, const wxString& targetFrameName) {
     if (!wxWebView::IsBackendAvailable(wxWebViewBackendDefault)) {
         return wxLaunchDefaultBrowser(url);
     }
-    CWebBrowser2* browser = Find(targetFrameName);
+    CHtmlLinkWindow* browser = Find(targetFrameName);
     if (browser == nullptr) {
-        browser = new CWebBrowser2(targetFrameName);
+        browser = new CHtmlLinkWindow(targetFrameName);
     }
     browser->Navigate(url);
     browser->Show();

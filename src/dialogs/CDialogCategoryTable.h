@@ -10,19 +10,19 @@
 #include <memory>
 
 class CColorChooser;
-class CColorKind;
+class CCategoryTable;
 class wxListCtrl;
 class wxListEvent;
 
-class CDialogColorKind : public wxDialog {
+class CDialogCategoryTable : public wxDialog {
 public:
     // ShowModal() gives wxID_OK for "閉じる(&C)": the opener then refills its
     // category list and writes "color.tbl". Esc and the close box give
     // wxID_CANCEL; the table keeps every change made but the pending toggles.
-    CDialogColorKind(wxWindow* parent, CColorKind& table, int selectPosition, CColorChooser& chooser);
+    CDialogCategoryTable(wxWindow* parent, CCategoryTable& table, int selectPosition, CColorChooser& chooser);
     // The same with the platform's colour chooser.
-    CDialogColorKind(wxWindow* parent, CColorKind& table, int selectPosition);
-    ~CDialogColorKind() override;
+    CDialogCategoryTable(wxWindow* parent, CCategoryTable& table, int selectPosition);
+    ~CDialogCategoryTable() override;
 
     // Whether anything in the table changed while the dialog was open.
     bool TableChanged() const { return changed_; }
@@ -41,7 +41,7 @@ private:
     void OnClose(wxCommandEvent& event);
     void OnCharHook(wxKeyEvent& event);
 
-    CColorKind& table_;
+    CCategoryTable& table_;
     std::unique_ptr<CColorChooser> ownChooser_;
     CColorChooser* chooser_;
     wxListCtrl* list_ = nullptr;

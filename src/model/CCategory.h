@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string>
 
-class CColorKindPair {
+class CCategory {
 public:
-    CColorKindPair(std::uint32_t c, std::string n, bool s) : color(c), name(std::move(n)), shared(s) {}
-    CColorKindPair(const CColorKindPair&) = delete;
-    CColorKindPair& operator=(const CColorKindPair&) = delete;
+    CCategory(std::uint32_t c, std::string n, bool s) : color(c), name(std::move(n)), shared(s) {}
+    CCategory(const CCategory&) = delete;
+    CCategory& operator=(const CCategory&) = delete;
 
     std::uint32_t color;  // 0x00BBGGRR
     std::string name;     // may be empty: the unset category, shown as "未設定"
@@ -21,6 +21,6 @@ public:
     std::string DisplayName() const;
 
 private:
-    friend class CColorKind;
+    friend class CCategoryTable;
     std::size_t position_ = 0;  // in its table, so that finding it takes no search
 };

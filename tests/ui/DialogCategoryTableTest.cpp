@@ -1,5 +1,5 @@
-#include "dialogs/CDialogColorKind.h"
-#include "dialogs/CDialogColorKindPair.h"
+#include "dialogs/CDialogCategoryTable.h"
+#include "dialogs/CDialogCategory.h"
 #include "dialogs/SettingsCommands.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class CDialogColorKindTest : public ::testing::Test {
+class CDialogCategoryTableTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = fs::temp_directory_path() / ("vitachron-colorkind-" + std::to_string(::getpid()) + "-" +
@@ -40,7 +40,7 @@ protected:
         s << in.rdbuf();
         return s.str();
     }
-    CColorKind& Table() { return doc->CategoryTable(); }
+    CCategoryTable& Table() { return doc->CategoryTable(); }
 
     static wxListCtrl& List(wxWindow& d) { return *Ctrl<wxListCtrl>(d, Id::CategoryList); }
     static wxString Cell(wxWindow& d, long row, int column) { return List(d).GetItemText(row, column); }
@@ -50,10 +50,10 @@ protected:
 
     // Adds through "追加..." with the given colour and name, answering the
     // sharing question.
-    void AddCategory(CDialogColorKind& d, std::uint32_t color, const wxString& name, int shareAnswer) {
+    void AddCategory(CDialogCategoryTable& d, std::uint32_t color, const wxString& name, int shareAnswer) {
         chooser.Pick(color);
         wxString question;
-        wxTEST_DIALOG(Click(d, Id::CategoryAdd), CDriveDialog<CDialogColorKindPair>([&](CDialogColorKindPair& p) {
+        wxTEST_DIALOG(Click(d, Id::CategoryAdd), CDriveDialog<CDialogCategory>([&](CDialogCategory& p) {
                           Click(p, Id::CategoryColorChange);
                           EnterText(p, Id::CategoryName, name);
                           Click(p, wxID_OK);
@@ -71,9 +71,9 @@ protected:
 
 }  // namespace
 
-TEST_F(CDialogColorKindTest, ListsEveryCategoryWithColourTextAndUnsetName) {
+TEST_F(CDialogCategoryTableTest, ListsEveryCategoryWithColourTextAndUnsetName) {
     Table().Add(0x804020, "家族", true);
-    CDialogColorKind d(nullptr, Table(), 1, chooser);
+    CDialogCategoryTable d(nullptr, Table(), 1, chooser);
     ASSERT_EQ(List(d).GetItemCount(), 2);
     EXPECT_EQ(Cell(d, 0, 0), wxString::FromUTF8("未設定"));
     EXPECT_EQ(Cell(d, 0, 1), "#ff0000");
@@ -84,12 +84,12 @@ TEST_F(CDialogColorKindTest, ListsEveryCategoryWithColourTextAndUnsetName) {
     EXPECT_EQ(List(d).GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), 1);
 }
 
-TEST_F(CDialogColorKindTest, AddingTheProposedValuesTwiceMakesOneRedCategoryNamedUnset) {
-    CDialogColorKind d(nullptr, Table(), 0, chooser);
+TEST_F(CDialogCategoryTableTest, AddingTheProposedValuesTwiceMakesOneRedCategoryNamedUnset) {
+    CDialogCategoryTable d(nullptr, Table(), 0, chooser);
     d.Show();
     for (int attempt = 0; attempt < 2; ++attempt) {
         wxString question;
-        wxTEST_DIALOG(Click(d, Id::CategoryAdd), CDriveDialog<CDialogColorKindPair>([](CDialogColorKindPair& p) {
+        wxTEST_DIALOG(Click(d, Id::CategoryAdd), CDriveDialog<CDialogCategory>([](CDialogCategory& p) {
                           EXPECT_EQ(TextOf(p, Id::CategoryName), wxString::FromUTF8("未設定"));
                           Click(p, wxID_OK);
                       }),
@@ -106,11 +106,11 @@ TEST_F(CDialogColorKindTest, AddingTheProposedValuesTwiceMakesOneRedCategoryName
     EXPECT_TRUE(d.TableChanged());
 }
 
-TEST_F(CDialogColorKindTest, CheckBoxesReachTheTableOnCloseButNotOnEsc) {
+TEST_F(CDialogCategoryTableTest, CheckBoxesReachTheTableOnCloseButNotOnEsc) {
     Table().Add(0x00FF00, "友人", false);
     bool closed = true;
     wxTEST_DIALOG(closed = EditCategories(nullptr, *doc, 0, chooser),
-                  CDriveDialog<CDialogColorKind>([&](CDialogColorKind& d) {
+                  CDriveDialog<CDialogCategoryTable>([&](CDialogCategoryTable& d) {
                       List(d).CheckItem(1, true);
                       PrepareTyping(List(d));
                       wxUIActionSimulator().Char(WXK_ESCAPE);
@@ -122,7 +122,7 @@ TEST_F(CDialogColorKindTest, CheckBoxesReachTheTableOnCloseButNotOnEsc) {
     EXPECT_EQ(host.modifiedCalls, 0) << "nothing changed";
 
     wxTEST_DIALOG(closed = EditCategories(nullptr, *doc, 0, chooser),
-                  CDriveDialog<CDialogColorKind>([&](CDialogColorKind& d) {
+                  CDriveDialog<CDialogCategoryTable>([&](CDialogCategoryTable& d) {
                       List(d).CheckItem(1, true);
                       Click(d, wxID_OK);
                   }));
@@ -132,8 +132,8 @@ TEST_F(CDialogColorKindTest, CheckBoxesReachTheTableOnCloseButNotOnEsc) {
     EXPECT_TRUE(host.modified);
 }
 
-TEST_F(CDialogColorKindTest, TheCloseBoxCancelsLikeEsc) {
-    CDialogColorKind d(nullptr, Table(), 0, chooser);
+TEST_F(CDialogCategoryTableTest, TheCloseBoxCancelsLikeEsc) {
+    CDialogCategoryTable d(nullptr, Table(), 0, chooser);
     d.Show();
     List(d).CheckItem(0, true);
     d.Close();
@@ -142,10 +142,10 @@ TEST_F(CDialogColorKindTest, TheCloseBoxCancelsLikeEsc) {
     EXPECT_FALSE(Table().At(0)->shared);
 }
 
-TEST_F(CDialogColorKindTest, ASharedCategorySurvivesIntoANewDocumentOnlyAfterClose) {
+TEST_F(CDialogCategoryTableTest, ASharedCategorySurvivesIntoANewDocumentOnlyAfterClose) {
     // Added and shared, but the dialog is left with Esc: the table has it,
     // the file does not.
-    wxTEST_DIALOG(EditCategories(nullptr, *doc, 0, chooser), CDriveDialog<CDialogColorKind>([&](CDialogColorKind& d) {
+    wxTEST_DIALOG(EditCategories(nullptr, *doc, 0, chooser), CDriveDialog<CDialogCategoryTable>([&](CDialogCategoryTable& d) {
                       AddCategory(d, 0xC08000, wxString::FromUTF8("家族"), wxYES);
                       EXPECT_EQ(List(d).GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), 1);
                       PrepareTyping(List(d));
@@ -162,7 +162,7 @@ TEST_F(CDialogColorKindTest, ASharedCategorySurvivesIntoANewDocumentOnlyAfterClo
     }
 
     wxTEST_DIALOG(EditCategories(nullptr, *doc, 1, chooser),
-                  CDriveDialog<CDialogColorKind>([&](CDialogColorKind& d) { Click(d, wxID_OK); }));
+                  CDriveDialog<CDialogCategoryTable>([&](CDialogCategoryTable& d) { Click(d, wxID_OK); }));
     EXPECT_EQ(SharedFileText(), "12615680,\x89\xC6\x91\xB0\r\n");  // code page 932
 
     CVitachronDoc fresh(host, profile, SharedFile());
@@ -173,9 +173,9 @@ TEST_F(CDialogColorKindTest, ASharedCategorySurvivesIntoANewDocumentOnlyAfterClo
     EXPECT_EQ(fresh.DefaultCategory(), fresh.CategoryTable().At(1));
 }
 
-TEST_F(CDialogColorKindTest, RenamingInPlaceToEmptyShowsUnsetAndSynchronisesTheBoxes) {
+TEST_F(CDialogCategoryTableTest, RenamingInPlaceToEmptyShowsUnsetAndSynchronisesTheBoxes) {
     Table().Add(0x00FF00, "友人", false);
-    CDialogColorKind d(nullptr, Table(), 1, chooser);
+    CDialogCategoryTable d(nullptr, Table(), 1, chooser);
     d.Show();
     List(d).CheckItem(0, true);  // renaming is one of the moments the boxes count
 
@@ -200,10 +200,10 @@ TEST_F(CDialogColorKindTest, RenamingInPlaceToEmptyShowsUnsetAndSynchronisesTheB
     EXPECT_EQ(Table().At(0)->name, "");
 }
 
-TEST_F(CDialogColorKindTest, ChangingMayMakeTwoEqualCategoriesAndNeedsASelectedRow) {
+TEST_F(CDialogCategoryTableTest, ChangingMayMakeTwoEqualCategoriesAndNeedsASelectedRow) {
     Table().Add(0x00FF00, "友人", false);
     Table().Add(0x0000FF, "敵", false);
-    CDialogColorKind d(nullptr, Table(), -1, chooser);
+    CDialogCategoryTable d(nullptr, Table(), -1, chooser);
     d.Show();
 
     Click(d, Id::CategoryChange);  // no row selected: no dialog opens
@@ -219,7 +219,7 @@ TEST_F(CDialogColorKindTest, ChangingMayMakeTwoEqualCategoriesAndNeedsASelectedR
             activated.m_itemIndex = 1;
             List(d).ProcessWindowEvent(activated);
         },
-        CDriveDialog<CDialogColorKindPair>([](CDialogColorKindPair& p) {
+        CDriveDialog<CDialogCategory>([](CDialogCategory& p) {
             EXPECT_EQ(TextOf(p, Id::CategoryName), wxString::FromUTF8("友人"));
             Click(p, Id::CategoryColorChange);
             EnterText(p, Id::CategoryName, wxString::FromUTF8("敵"));
@@ -235,16 +235,16 @@ TEST_F(CDialogColorKindTest, ChangingMayMakeTwoEqualCategoriesAndNeedsASelectedR
     // The button acts on the selected row; a cancelled change leaves it.
     Select(d, 0);
     wxTEST_DIALOG(Click(d, Id::CategoryChange),
-                  CDriveDialog<CDialogColorKindPair>([](CDialogColorKindPair& p) {
+                  CDriveDialog<CDialogCategory>([](CDialogCategory& p) {
                       // Accepting the shown "未設定" stores that text as the name.
                       Click(p, wxID_OK);
                   }));
     EXPECT_EQ(Table().At(0)->name, "未設定");
 }
 
-TEST(CDialogColorKindPair, RefusesAnEmptyNameAndKeepsTheColourChosen) {
+TEST(CDialogCategory, RefusesAnEmptyNameAndKeepsTheColourChosen) {
     CFakeColorChooser chooser;
-    CDialogColorKindPair p(nullptr, 0x123456, "家族", chooser);
+    CDialogCategory p(nullptr, 0x123456, "家族", chooser);
     p.Show();
     chooser.Cancel();
     Click(p, Id::CategoryColorChange);
@@ -266,14 +266,14 @@ TEST(CDialogColorKindPair, RefusesAnEmptyNameAndKeepsTheColourChosen) {
     EXPECT_EQ(p.Color(), 0x654321u);
 }
 
-TEST_F(CDialogColorKindTest, AColorTblThatCannotBeWrittenIsReported) {
+TEST_F(CDialogCategoryTableTest, AColorTblThatCannotBeWrittenIsReported) {
     const fs::path blocker = dir / "not-a-folder";
     std::ofstream(blocker) << "x";
     CVitachronDoc blocked(host, profile, blocker / "color.tbl");
     wxString text;
     bool closed = false;
     wxTEST_DIALOG(closed = EditCategories(nullptr, blocked, 0, chooser),
-                  CDriveDialog<CDialogColorKind>([&](CDialogColorKind& d) {
+                  CDriveDialog<CDialogCategoryTable>([&](CDialogCategoryTable& d) {
                       List(d).CheckItem(0, true);
                       Click(d, wxID_OK);
                   }),

@@ -1,4 +1,4 @@
-#include "interchange/CBaseYear.h"
+#include "interchange/CBasePointYear.h"
 #include "support/core/CRecordingHost.h"
 #include "support/core/CScratchDir.h"
 #include "support/interchange/Cp932Text.h"
@@ -11,7 +11,7 @@
 
 namespace {
 
-class BaseYearTest : public ::testing::Test {
+class BasePointYearTest : public ::testing::Test {
 protected:
     // Loads bytes from a file of the scratch folder; the record and the messages stay for inspection.
     bool LoadBytes(const std::string& bytes) {
@@ -21,7 +21,7 @@ protected:
 
     CScratchDir dir;
     CRecordingHost host;
-    CBaseYear record;
+    CBasePointYear record;
     std::filesystem::path file;
 };
 
@@ -29,7 +29,7 @@ const std::string kWorkedExample = Cp932("[基点年],5\r\nNobu\r\n1534\r\n1582\
 
 }  // namespace
 
-TEST_F(BaseYearTest, WorkedExampleWritesAndReadsByteForByte) {
+TEST_F(BasePointYearTest, WorkedExampleWritesAndReadsByteForByte) {
     record.filePath = (dir / "Nobu.lby").string();
     record.title = "Nobu";
     record.spanStart = 1534;
@@ -38,13 +38,13 @@ TEST_F(BaseYearTest, WorkedExampleWritesAndReadsByteForByte) {
     ASSERT_TRUE(record.Save(host));
     EXPECT_EQ(CScratchDir::Read(dir / "Nobu.lby"), kWorkedExample);
 
-    CBaseYear back;
+    CBasePointYear back;
     ASSERT_TRUE(back.Load(dir / "Nobu.lby", host));
     EXPECT_EQ(back, record);
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(BaseYearTest, TheVersionDecidesHowManyFlagLinesComeBeforeTheComment) {
+TEST_F(BasePointYearTest, TheVersionDecidesHowManyFlagLinesComeBeforeTheComment) {
     // No version: lines 1 to 5, then line 6 is the comment.
     ASSERT_TRUE(LoadBytes(Cp932("[基点年]\r\n題\r\n-5\r\n10\r\n1\r\nthe comment\r\nignored")));
     EXPECT_EQ(record.title, "題");
@@ -68,7 +68,7 @@ TEST_F(BaseYearTest, TheVersionDecidesHowManyFlagLinesComeBeforeTheComment) {
     EXPECT_EQ(record.comment, "");
 }
 
-TEST_F(BaseYearTest, HeaderMarkerIsComparedExactlyAfterTrimming) {
+TEST_F(BasePointYearTest, HeaderMarkerIsComparedExactlyAfterTrimming) {
     EXPECT_TRUE(LoadBytes(Cp932(" \t[基点年] ,5\r\nt\r\n1\r\n2\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n")));
     EXPECT_TRUE(LoadBytes(Cp932("\"[基点年]\" junk,5\r\nt\r\n1\r\n2\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n")));
     // The version is a plain number or nothing: "x" reads as 0 flags.
@@ -82,7 +82,7 @@ TEST_F(BaseYearTest, HeaderMarkerIsComparedExactlyAfterTrimming) {
     }
 }
 
-TEST_F(BaseYearTest, FilesThatEndTooEarlyOrCannotBeReadAreReportedWithTheirPath) {
+TEST_F(BasePointYearTest, FilesThatEndTooEarlyOrCannotBeReadAreReportedWithTheirPath) {
     record.title = "unchanged";
     // Version 5 ending after line 9: two flags missing.
     EXPECT_FALSE(LoadBytes(Cp932("[基点年],5\r\nt\r\n1\r\n2\r\n0\r\n0\r\n0\r\n0\r\n0")));
@@ -114,12 +114,12 @@ TEST_F(BaseYearTest, FilesThatEndTooEarlyOrCannotBeReadAreReportedWithTheirPath)
 
     // Huge files are not read at all.
     const auto huge = dir.Write("huge.lby", Cp932("[基点年]\r\nt\r\n1\r\n2\r\n0\r\n"));
-    std::filesystem::resize_file(huge, CBaseYear::kMaxFileBytes + 1);
+    std::filesystem::resize_file(huge, CBasePointYear::kMaxFileBytes + 1);
     EXPECT_FALSE(record.Load(huge, host));
     EXPECT_EQ(host.messages.back(), "ファイル" + huge.string() + "の読み込みに失敗しました\nファイルが大きすぎます（16MBまで）。");
 }
 
-TEST_F(BaseYearTest, RelativePathsAreTakenFromTheCurrentDirectory) {
+TEST_F(BasePointYearTest, RelativePathsAreTakenFromTheCurrentDirectory) {
     dir.Write("rel.lby", kWorkedExample);
     const auto before = std::filesystem::current_path();
     std::filesystem::current_path(dir.Path());
@@ -129,7 +129,7 @@ TEST_F(BaseYearTest, RelativePathsAreTakenFromTheCurrentDirectory) {
     EXPECT_EQ(record.filePath, (dir / "rel.lby").string());
 }
 
-TEST_F(BaseYearTest, CommentEscapesSurviveAWriteAndARead) {
+TEST_F(BasePointYearTest, CommentEscapesSurviveAWriteAndARead) {
     record.filePath = (dir / "c.lby").string();
     record.title = "表ソ能ア";
     record.spanStart = -2147483647 - 1;
@@ -142,7 +142,7 @@ TEST_F(BaseYearTest, CommentEscapesSurviveAWriteAndARead) {
     EXPECT_EQ(CScratchDir::Read(dir / "c.lby"),
               Cp932("[基点年],5\r\n表ソ能ア\r\n-2147483648\r\n2147483647\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"
                     "say \"\"hi\"\"\\r\\nnext\\r\\nlast typed\\r\\nend"));
-    CBaseYear back;
+    CBasePointYear back;
     ASSERT_TRUE(back.Load(dir / "c.lby", host));
     EXPECT_EQ(back.title, "表ソ能ア");
     EXPECT_EQ(back.spanStart, -2147483647 - 1);
@@ -150,14 +150,14 @@ TEST_F(BaseYearTest, CommentEscapesSurviveAWriteAndARead) {
     EXPECT_EQ(back.comment, "say \"hi\"\r\nnext\r\nlast typed\r\nend");
 }
 
-TEST_F(BaseYearTest, NumbersReadAsPlainIntegers) {
+TEST_F(BasePointYearTest, NumbersReadAsPlainIntegers) {
     ASSERT_TRUE(LoadBytes(Cp932("[基点年]\r\nt\r\n  +42abc\r\n99999999999\r\n-3\r\n")));
     EXPECT_EQ(record.spanStart, 42);
     EXPECT_EQ(record.spanEnd, 2147483647) << "saturates rather than wraps";
     EXPECT_TRUE(record.countFromOne);
 }
 
-TEST_F(BaseYearTest, RecordsTheFileCannotHoldAreNotWrittenAndKeepTheOldFile) {
+TEST_F(BasePointYearTest, RecordsTheFileCannotHoldAreNotWrittenAndKeepTheOldFile) {
     const auto path = dir.Write("x.lby", "old");
     record.filePath = path.string();
 

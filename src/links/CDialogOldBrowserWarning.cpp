@@ -1,4 +1,4 @@
-#include "links/CDialogIEWarn.h"
+#include "links/CDialogOldBrowserWarning.h"
 
 #include "dialogs/DialogSupport.h"
 #include "links/CBrowserSupport.h"
@@ -12,7 +12,7 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
-CDialogIEWarn::CDialogIEWarn(wxWindow* parent, CBrowserSupport& browser)
+CDialogOldBrowserWarning::CDialogOldBrowserWarning(wxWindow* parent, CBrowserSupport& browser)
     : wxDialog(parent, wxID_ANY, ToWx(Str::kBrowserWarnTitle)), browser_(&browser) {
     auto* icon = new wxStaticBitmap(this, Id::BrowserWarnIcon, wxArtProvider::GetBitmap(wxART_WARNING, wxART_MESSAGE_BOX));
     auto* text = new wxStaticText(this, wxID_ANY, ToWx(Str::kBrowserWarnText));
@@ -28,7 +28,7 @@ CDialogIEWarn::CDialogIEWarn(wxWindow* parent, CBrowserSupport& browser)
     SetSizerAndFit(sizer);
     CentreOnParent();
 
-    Bind(wxEVT_BUTTON, &CDialogIEWarn::OnOk, this, wxID_OK);
+    Bind(wxEVT_BUTTON, &CDialogOldBrowserWarning::OnOk, this, wxID_OK);
     // Escape and the close box only close: without a Cancel button wx would
     // otherwise press OK for them, and the box would count.
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
@@ -41,12 +41,12 @@ CDialogIEWarn::CDialogIEWarn(wxWindow* parent, CBrowserSupport& browser)
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { EndDialog(wxID_CANCEL); });
 }
 
-void CDialogIEWarn::OnOk(wxCommandEvent&) {
+void CDialogOldBrowserWarning::OnOk(wxCommandEvent&) {
     Accept();
     EndModal(wxID_OK);
 }
 
-void CDialogIEWarn::Accept() {
+void CDialogOldBrowserWarning::Accept() {
     if (dontShow_->IsChecked()) {
         browser_->DisableBrowserWarning();
     }

@@ -1,6 +1,6 @@
 #include "model/CArchiveReader.h"
 #include "model/CArchiveWriter.h"
-#include "model/CColorKind.h"
+#include "model/CCategoryTable.h"
 #include "model/CCp932.h"
 #include "model/CFileIO.h"
 
@@ -23,10 +23,10 @@ std::filesystem::path TempDir() {
 
 }  // namespace
 
-TEST(CColorKind, AddNeverDuplicatesAColourAndNamePair) {
-    CColorKind t;
-    CColorKindPair* a = t.Add(255, "武将", false);
-    CColorKindPair* b = t.Add(255, "武将", true);
+TEST(CCategoryTable, AddNeverDuplicatesAColourAndNamePair) {
+    CCategoryTable t;
+    CCategory* a = t.Add(255, "武将", false);
+    CCategory* b = t.Add(255, "武将", true);
     EXPECT_EQ(a, b);
     EXPECT_FALSE(b->shared);  // the existing category keeps its flag
     t.Add(255, "文化", false);
@@ -45,8 +45,8 @@ TEST(CColorKind, AddNeverDuplicatesAColourAndNamePair) {
 
 // Enough categories for the lookup tables to grow many times; each lookup
 // finds the first category of its kind, also after a category was changed.
-TEST(CColorKind, LookupsFindTheFirstOfTheirKindAmongManyAndAfterChanges) {
-    CColorKind t;
+TEST(CCategoryTable, LookupsFindTheFirstOfTheirKindAmongManyAndAfterChanges) {
+    CCategoryTable t;
     constexpr std::uint32_t kCount = 5000;
     const auto name = [](std::uint32_t i) { return "分類" + std::to_string(i % 2500); };
     for (std::uint32_t i = 0; i < kCount; ++i) {
@@ -63,7 +63,7 @@ TEST(CColorKind, LookupsFindTheFirstOfTheirKindAmongManyAndAfterChanges) {
     EXPECT_EQ(t.IndexOfName("分類2500"), -1);
     EXPECT_EQ(t.IndexOfColor(1000), -1);
     EXPECT_EQ(t.IndexOf(t.At(4321)), 4321);
-    CColorKind other;
+    CCategoryTable other;
     EXPECT_EQ(t.IndexOf(other.UnsetCategory()), -1) << "a category of another table";
 
     // Changed to the pair of a later category: both stay, and the first is found.
@@ -72,7 +72,7 @@ TEST(CColorKind, LookupsFindTheFirstOfTheirKindAmongManyAndAfterChanges) {
     EXPECT_EQ(t.IndexOfName(name(1500)), 2);
     EXPECT_EQ(t.IndexOfName(name(2)), 2502);
     EXPECT_EQ(t.IndexOfColor(2), 1002);
-    const CColorKindPair* added = t.Add(2, name(2), false);
+    const CCategory* added = t.Add(2, name(2), false);
     ASSERT_EQ(t.Size(), kCount + 1) << "the old pair is free again";
     EXPECT_EQ(added, t.At(kCount));
 
@@ -81,9 +81,9 @@ TEST(CColorKind, LookupsFindTheFirstOfTheirKindAmongManyAndAfterChanges) {
     EXPECT_EQ(t.IndexOf(t.UnsetCategory()), 0);
 }
 
-TEST(CColorKind, UnsetCategoryIsRedWithoutNameAndShownAsMisettei) {
-    CColorKind t;
-    CColorKindPair* unset = t.UnsetCategory();
+TEST(CCategoryTable, UnsetCategoryIsRedWithoutNameAndShownAsMisettei) {
+    CCategoryTable t;
+    CCategory* unset = t.UnsetCategory();
     EXPECT_EQ(unset->color, 255u);
     EXPECT_EQ(unset->name, "");
     EXPECT_FALSE(unset->shared);
@@ -93,17 +93,17 @@ TEST(CColorKind, UnsetCategoryIsRedWithoutNameAndShownAsMisettei) {
     EXPECT_EQ(t.DisplayNames(), std::vector<std::string>{"未設定"});
 }
 
-TEST(CColorKind, PaletteHasEighteenColoursAndWraps) {
-    EXPECT_EQ(CColorKind::PaletteSize(), 18);
-    EXPECT_EQ(CColorKind::PaletteColor(0), 8421631u);
-    EXPECT_EQ(CColorKind::PaletteColor(10), 16711680u);
-    EXPECT_EQ(CColorKind::PaletteColor(17), 16711808u);
-    EXPECT_EQ(CColorKind::PaletteColor(18), 8421631u);
-    EXPECT_EQ(CColorKind::PaletteColor(-1), 16711808u);
+TEST(CCategoryTable, PaletteHasEighteenColoursAndWraps) {
+    EXPECT_EQ(CCategoryTable::PaletteSize(), 18);
+    EXPECT_EQ(CCategoryTable::PaletteColor(0), 8421631u);
+    EXPECT_EQ(CCategoryTable::PaletteColor(10), 16711680u);
+    EXPECT_EQ(CCategoryTable::PaletteColor(17), 16711808u);
+    EXPECT_EQ(CCategoryTable::PaletteColor(18), 8421631u);
+    EXPECT_EQ(CCategoryTable::PaletteColor(-1), 16711808u);
 }
 
-TEST(CColorKind, SharedFileLinesAreReadLeniently) {
-    CColorKind t;
+TEST(CCategoryTable, SharedFileLinesAreReadLeniently) {
+    CCategoryTable t;
     t.LoadSharedText(Cp932("255,武将\r\n255,武将 \r\nno comma here\r\n,黒\r\n32768,名前に,カンマ\r\n-1,白?\r\n12abc,x\r\n"));
     ASSERT_EQ(t.Size(), 5u);
     EXPECT_EQ(t.At(0)->name, "武将");  // the trailing blank went, so the two lines merged
@@ -115,20 +115,20 @@ TEST(CColorKind, SharedFileLinesAreReadLeniently) {
     EXPECT_EQ(t.At(4)->color, 12u);
 }
 
-TEST(CColorKind, SavesOnlySharedCategoriesInTableOrder) {
-    CColorKind t;
+TEST(CCategoryTable, SavesOnlySharedCategoriesInTableOrder) {
+    CCategoryTable t;
     t.Add(255, "", false);
     t.Add(32768, "文化", true);
     t.Add(16711680, "政治", false);
     t.Add(4227327, "学者", true);
     EXPECT_EQ(t.SharedText(), Cp932("32768,文化\r\n4227327,学者\r\n"));
-    CColorKind none;
+    CCategoryTable none;
     none.Add(1, "x", false);
     EXPECT_EQ(none.SharedText(), "");
 
     const auto dir = TempDir();
     ASSERT_TRUE(t.SaveShared(dir / "color.tbl"));
-    CColorKind reread;
+    CCategoryTable reread;
     reread.LoadShared(dir / "color.tbl");
     ASSERT_EQ(reread.Size(), 2u);
     EXPECT_EQ(reread.At(1)->name, "学者");
@@ -136,22 +136,22 @@ TEST(CColorKind, SavesOnlySharedCategoriesInTableOrder) {
     std::filesystem::remove_all(dir);
 }
 
-TEST(CColorKind, MissingSharedFileLeavesTheTableAlone) {
-    CColorKind t;
+TEST(CCategoryTable, MissingSharedFileLeavesTheTableAlone) {
+    CCategoryTable t;
     t.Add(1, "a", false);
     t.LoadShared("/nonexistent/vitachron/color.tbl");
     EXPECT_EQ(t.Size(), 1u);
 }
 
-TEST(CColorKind, DocumentBlockMergesWithSharedCategories) {
-    CColorKind written;
+TEST(CCategoryTable, DocumentBlockMergesWithSharedCategories) {
+    CCategoryTable written;
     written.Add(255, "", false);
     written.Add(32768, "文化", false);
     CArchiveWriter w;
     written.Write(w);
     EXPECT_EQ(w.Bytes().substr(0, 8), std::string("\x01\x00\x00\x00\x02\x00\x00\x00", 8));
 
-    CColorKind table;
+    CCategoryTable table;
     table.Add(32768, "文化", true);  // from color.tbl
     CArchiveReader r(w.Bytes());
     table.Read(r);

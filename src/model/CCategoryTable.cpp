@@ -1,4 +1,4 @@
-#include "model/CColorKind.h"
+#include "model/CCategoryTable.h"
 
 #include "model/CArchiveReader.h"
 #include "model/CArchiveWriter.h"
@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr std::array<std::uint32_t, CColorKind::kPaletteSize> kPalette = {
+constexpr std::array<std::uint32_t, CCategoryTable::kPaletteSize> kPalette = {
     8421631, 4210816, 0,        65535,    32768,    4227327,  32896,    65280,    16744576,
     16776960, 16711680, 8421440, 12615680, 12632256, 12615935, 12615808, 8388736, 16711808,
 };
@@ -32,15 +32,15 @@ std::uint64_t Tagged(std::uint64_t hash, std::size_t position) {
 
 }  // namespace
 
-std::string CColorKindPair::ColorText() const {
+std::string CCategory::ColorText() const {
     char buf[8];
     std::snprintf(buf, sizeof buf, "#%02x%02x%02x", color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
     return buf;
 }
 
-std::string CColorKindPair::DisplayName() const { return name.empty() ? std::string(Str::kUnsetCategory) : name; }
+std::string CCategory::DisplayName() const { return name.empty() ? std::string(Str::kUnsetCategory) : name; }
 
-CColorKindPair* CColorKind::Add(std::uint32_t color, const std::string& name, bool shared) {
+CCategory* CCategoryTable::Add(std::uint32_t color, const std::string& name, bool shared) {
     Reserve(entries_.size() + 1);
     const std::uint64_t hash = HashOf(Key::Pair, color, name);
     const std::size_t slot = Probe(byPair_, Key::Pair, hash, color, name);
@@ -48,7 +48,7 @@ CColorKindPair* CColorKind::Add(std::uint32_t color, const std::string& name, bo
         return entries_[(byPair_[slot] & 0xFFFFFFFFu) - 1].get();
     }
     const std::size_t position = entries_.size();
-    entries_.push_back(std::make_unique<CColorKindPair>(color, name, shared));
+    entries_.push_back(std::make_unique<CCategory>(color, name, shared));
     entries_.back()->position_ = position;
     byPair_[slot] = Tagged(hash, position);
     if (!byColor_.empty()) {
@@ -58,14 +58,14 @@ CColorKindPair* CColorKind::Add(std::uint32_t color, const std::string& name, bo
     return entries_.back().get();
 }
 
-void CColorKind::Clear() {
+void CCategoryTable::Clear() {
     entries_.clear();
     byPair_.clear();
     byColor_.clear();
     byName_.clear();
 }
 
-void CColorKind::SetAt(std::size_t index, std::uint32_t color, std::string name) {
+void CCategoryTable::SetAt(std::size_t index, std::uint32_t color, std::string name) {
     if (index >= entries_.size()) {
         return;
     }
@@ -75,7 +75,7 @@ void CColorKind::SetAt(std::size_t index, std::uint32_t color, std::string name)
     Reindex(entries_.size());
 }
 
-std::uint64_t CColorKind::HashOf(Key key, std::uint32_t color, std::string_view name) {
+std::uint64_t CCategoryTable::HashOf(Key key, std::uint32_t color, std::string_view name) {
     switch (key) {
     case Key::Color:
         return Mix(color);
@@ -87,7 +87,7 @@ std::uint64_t CColorKind::HashOf(Key key, std::uint32_t color, std::string_view 
     return Mix(std::hash<std::string_view>{}(name) + color);
 }
 
-std::size_t CColorKind::Probe(const Slots& table, Key key, std::uint64_t hash, std::uint32_t color,
+std::size_t CCategoryTable::Probe(const Slots& table, Key key, std::uint64_t hash, std::uint32_t color,
                               std::string_view name) const {
     const std::size_t mask = table.size() - 1;
     const std::uint64_t tag = hash & 0xFFFFFFFF00000000ull;
@@ -97,7 +97,7 @@ std::size_t CColorKind::Probe(const Slots& table, Key key, std::uint64_t hash, s
             return slot;
         }
         if ((v & 0xFFFFFFFF00000000ull) == tag) {
-            const CColorKindPair& e = *entries_[(v & 0xFFFFFFFFu) - 1];
+            const CCategory& e = *entries_[(v & 0xFFFFFFFFu) - 1];
             if ((key == Key::Name || e.color == color) && (key == Key::Color || e.name == name)) {
                 return slot;
             }
@@ -105,7 +105,7 @@ std::size_t CColorKind::Probe(const Slots& table, Key key, std::uint64_t hash, s
     }
 }
 
-int CColorKind::Find(const Slots& table, Key key, std::uint32_t color, std::string_view name) const {
+int CCategoryTable::Find(const Slots& table, Key key, std::uint32_t color, std::string_view name) const {
     if (table.empty()) {
         return -1;
     }
@@ -113,8 +113,8 @@ int CColorKind::Find(const Slots& table, Key key, std::uint32_t color, std::stri
     return v == 0 ? -1 : static_cast<int>((v & 0xFFFFFFFFu) - 1);
 }
 
-void CColorKind::Insert(Slots& table, Key key, std::size_t position) const {
-    const CColorKindPair& added = *entries_[position];
+void CCategoryTable::Insert(Slots& table, Key key, std::size_t position) const {
+    const CCategory& added = *entries_[position];
     const std::uint64_t hash = HashOf(key, added.color, added.name);
     const std::size_t slot = Probe(table, key, hash, added.color, added.name);
     if (table[slot] == 0) {  // otherwise an earlier category of the same kind is the one found
@@ -122,13 +122,13 @@ void CColorKind::Insert(Slots& table, Key key, std::size_t position) const {
     }
 }
 
-void CColorKind::Reserve(std::size_t count) {
+void CCategoryTable::Reserve(std::size_t count) {
     if (2 * count > byPair_.size()) {
         Reindex(count);
     }
 }
 
-void CColorKind::Reindex(std::size_t capacity) {
+void CCategoryTable::Reindex(std::size_t capacity) {
     std::size_t size = 64;
     while (size < 2 * capacity) {
         size *= 2;
@@ -141,7 +141,7 @@ void CColorKind::Reindex(std::size_t capacity) {
     byName_ = Slots();
 }
 
-void CColorKind::MakeColorAndNameTables() const {
+void CCategoryTable::MakeColorAndNameTables() const {
     if (!byColor_.empty() || byPair_.empty()) {
         return;
     }
@@ -153,21 +153,21 @@ void CColorKind::MakeColorAndNameTables() const {
     }
 }
 
-int CColorKind::IndexOf(std::uint32_t color, std::string_view name) const {
+int CCategoryTable::IndexOf(std::uint32_t color, std::string_view name) const {
     return Find(byPair_, Key::Pair, color, name);
 }
 
-int CColorKind::IndexOfColor(std::uint32_t color) const {
+int CCategoryTable::IndexOfColor(std::uint32_t color) const {
     MakeColorAndNameTables();
     return Find(byColor_, Key::Color, color, {});
 }
 
-int CColorKind::IndexOfName(std::string_view name) const {
+int CCategoryTable::IndexOfName(std::string_view name) const {
     MakeColorAndNameTables();
     return Find(byName_, Key::Name, 0, name);
 }
 
-int CColorKind::IndexOf(const CColorKindPair* category) const {
+int CCategoryTable::IndexOf(const CCategory* category) const {
     if (category == nullptr || category->position_ >= entries_.size() ||
         entries_[category->position_].get() != category) {
         return -1;  // not one of this table's
@@ -175,7 +175,7 @@ int CColorKind::IndexOf(const CColorKindPair* category) const {
     return static_cast<int>(category->position_);
 }
 
-bool CColorKind::ColorAt(int index, std::uint32_t& color) const {
+bool CCategoryTable::ColorAt(int index, std::uint32_t& color) const {
     if (index < 0 || static_cast<std::size_t>(index) >= entries_.size()) {
         return false;
     }
@@ -183,13 +183,13 @@ bool CColorKind::ColorAt(int index, std::uint32_t& color) const {
     return true;
 }
 
-void CColorKind::SetSharedAt(int index, bool shared) {
+void CCategoryTable::SetSharedAt(int index, bool shared) {
     if (index >= 0 && static_cast<std::size_t>(index) < entries_.size()) {
         entries_[static_cast<std::size_t>(index)]->shared = shared;
     }
 }
 
-std::vector<std::string> CColorKind::DisplayNames() const {
+std::vector<std::string> CCategoryTable::DisplayNames() const {
     std::vector<std::string> names;
     names.reserve(entries_.size());
     for (const auto& e : entries_) {
@@ -198,21 +198,21 @@ std::vector<std::string> CColorKind::DisplayNames() const {
     return names;
 }
 
-std::uint32_t CColorKind::PaletteColor(int i) {
+std::uint32_t CCategoryTable::PaletteColor(int i) {
     const int n = kPaletteSize;
     return kPalette[static_cast<std::size_t>(((i % n) + n) % n)];
 }
 
-CColorKindPair* CColorKind::UnsetCategory() { return Add(kUnsetColor, std::string(), false); }
+CCategory* CCategoryTable::UnsetCategory() { return Add(kUnsetColor, std::string(), false); }
 
-void CColorKind::LoadShared(const std::filesystem::path& file) {
+void CCategoryTable::LoadShared(const std::filesystem::path& file) {
     std::string bytes;
     if (CFileIO::TryReadFile(file, bytes, kMaxSharedFileBytes)) {
         LoadSharedText(bytes);
     }
 }
 
-void CColorKind::LoadSharedText(std::string_view bytes) {
+void CCategoryTable::LoadSharedText(std::string_view bytes) {
     const std::string text = CCp932::Decode(bytes);
     std::string_view rest = text;
     while (!rest.empty()) {
@@ -229,7 +229,7 @@ void CColorKind::LoadSharedText(std::string_view bytes) {
     }
 }
 
-std::string CColorKind::SharedText() const {
+std::string CCategoryTable::SharedText() const {
     std::string out;
     for (const auto& e : entries_) {
         if (e->shared) {
@@ -242,7 +242,7 @@ std::string CColorKind::SharedText() const {
     return out;
 }
 
-bool CColorKind::SaveShared(const std::filesystem::path& file) const {
+bool CCategoryTable::SaveShared(const std::filesystem::path& file) const {
     try {
         CFileIO::WriteFileAtomically(file, SharedText());
         return true;
@@ -251,7 +251,7 @@ bool CColorKind::SaveShared(const std::filesystem::path& file) const {
     }
 }
 
-void CColorKind::Write(CArchiveWriter& ar) const {
+void CCategoryTable::Write(CArchiveWriter& ar) const {
     ar.WriteInt32(1);
     ar.WriteInt32(static_cast<std::int32_t>(entries_.size()));
     for (const auto& e : entries_) {
@@ -260,7 +260,7 @@ void CColorKind::Write(CArchiveWriter& ar) const {
     }
 }
 
-void CColorKind::Read(CArchiveReader& ar) {
+void CCategoryTable::Read(CArchiveReader& ar) {
     ar.ReadInt32();  // block version, not used
     const std::int32_t count = ar.ReadInt32();
     if (count <= 0) {

@@ -1,4 +1,4 @@
-#include "dialogs/CDialogTransBaseYear.h"
+#include "dialogs/CDialogBasePointYearExport.h"
 
 #include "dialogs/DialogSupport.h"
 #include "res/Strings.h"
@@ -10,8 +10,8 @@
 
 #include <algorithm>
 
-CDialogTransBaseYear::CDialogTransBaseYear(wxWindow* parent, const CVitachronDoc& doc)
-    : CDialogDataToList(parent, doc, ToWx(Str::kTransBaseYearTitle), false) {
+CDialogBasePointYearExport::CDialogBasePointYearExport(wxWindow* parent, const CVitachronDoc& doc)
+    : CDialogDataToList(parent, doc, ToWx(Str::kBasePointYearExportTitle), false) {
     // Converting waits for the first person chosen.
     wxSizer* buttons = CreateOkCancelButtons(this, {.okLabel = Str::kConvertButton, .okIsDefault = false,
                                                     .arrangement = ButtonArrangement::Column});
@@ -40,19 +40,19 @@ CDialogTransBaseYear::CDialogTransBaseYear(wxWindow* parent, const CVitachronDoc
         event.Skip();
     };
     List()->Bind(wxEVT_LIST_ITEM_SELECTED, onSelection);
-    Bind(wxEVT_BUTTON, &CDialogTransBaseYear::OnConvert, this, wxID_OK);
+    Bind(wxEVT_BUTTON, &CDialogBasePointYearExport::OnConvert, this, wxID_OK);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndDialogWith(*this, wxID_CANCEL); }, wxID_CANCEL);
     List()->SetFocus();
 }
 
-void CDialogTransBaseYear::EnableConvert() {
+void CDialogBasePointYearExport::EnableConvert() {
     if (!convert_->IsEnabled()) {
         convert_->Enable();
         convert_->SetDefault();
     }
 }
 
-void CDialogTransBaseYear::OnConvert(wxCommandEvent&) {
+void CDialogBasePointYearExport::OnConvert(wxCommandEvent&) {
     chosen_.clear();
     for (const long row : SelectedRows()) {
         chosen_.push_back(static_cast<std::size_t>(row));

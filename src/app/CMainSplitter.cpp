@@ -1,11 +1,11 @@
-#include "app/CMySplitterWnd.h"
+#include "app/CMainSplitter.h"
 
 #include "res/ids.h"
 #include "view/CScrollCanvas.h"
 
 #include <wx/docview.h>
 
-CMySplitterWnd::CMySplitterWnd(wxWindow* parent, wxDocManager& manager, int leftWidth)
+CMainSplitter::CMainSplitter(wxWindow* parent, wxDocManager& manager, int leftWidth)
     : wxSplitterWindow(parent, Id::Splitter, wxDefaultPosition, wxDefaultSize, wxSP_LIVE_UPDATE | wxSP_3D),
       manager_(&manager),
       names_(new CScrollCanvas(this, Id::NamePane, wxHSCROLL)),
@@ -13,10 +13,10 @@ CMySplitterWnd::CMySplitterWnd(wxWindow* parent, wxDocManager& manager, int left
     SetMinimumPaneSize(1);
     SetSashGravity(0.0);
     SplitVertically(names_, timeline_, leftWidth);
-    Bind(wxEVT_SPLITTER_SASH_POS_CHANGED, &CMySplitterWnd::OnSashMoved, this);
+    Bind(wxEVT_SPLITTER_SASH_POS_CHANGED, &CMainSplitter::OnSashMoved, this);
 }
 
-void CMySplitterWnd::OnSashMoved(wxSplitterEvent& event) {
+void CMainSplitter::OnSashMoved(wxSplitterEvent& event) {
     if (wxDocument* doc = manager_->GetCurrentDocument()) {
         doc->Modify(true);
     }

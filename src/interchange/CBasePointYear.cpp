@@ -1,4 +1,4 @@
-#include "interchange/CBaseYear.h"
+#include "interchange/CBasePointYear.h"
 
 #include "interchange/FormatText.h"
 #include "model/CCp932.h"
@@ -121,7 +121,7 @@ std::string CharText(char32_t c) {
 
 }  // namespace
 
-CBaseYear::ParseResult CBaseYear::Parse(std::string_view bytes) {
+CBasePointYear::ParseResult CBasePointYear::Parse(std::string_view bytes) {
     LineReader lines(bytes);
     std::string_view line;
     if (!lines.Next(line)) {
@@ -132,11 +132,11 @@ CBaseYear::ParseResult CBaseYear::Parse(std::string_view bytes) {
     std::string field;
     HeaderField(header, pos, field);
     if (field != kMarker) {
-        return ParseResult::NotBaseYear;
+        return ParseResult::NotBasePointYear;
     }
     const int version = HeaderField(header, pos, field) ? LeadingInt32(field) : 0;
 
-    CBaseYear r = *this;
+    CBasePointYear r = *this;
     if (!lines.Next(line) || line.find('\0') != std::string_view::npos) {
         return ParseResult::Invalid;
     }
@@ -172,7 +172,7 @@ CBaseYear::ParseResult CBaseYear::Parse(std::string_view bytes) {
     return ParseResult::Ok;
 }
 
-CBaseYear::EncodeResult CBaseYear::Encode(std::string& bytes, EncodeProblem* problem) const {
+CBasePointYear::EncodeResult CBasePointYear::Encode(std::string& bytes, EncodeProblem* problem) const {
     const auto fail = [&](EncodeResult result, const char* field, char32_t c) {
         if (problem != nullptr) {
             *problem = EncodeProblem{field, c};
@@ -203,7 +203,7 @@ CBaseYear::EncodeResult CBaseYear::Encode(std::string& bytes, EncodeProblem* pro
     return EncodeResult::Ok;
 }
 
-bool CBaseYear::Load(const std::filesystem::path& path, CDocHost& messages) {
+bool CBasePointYear::Load(const std::filesystem::path& path, CDocHost& messages) {
     std::error_code ec;
     const std::filesystem::path full = path.is_relative() ? std::filesystem::absolute(path, ec) : path;
     filePath = (ec ? path : full).string();
@@ -221,8 +221,8 @@ bool CBaseYear::Load(const std::filesystem::path& path, CDocHost& messages) {
         return false;
     }
     switch (Parse(bytes)) {
-    case ParseResult::NotBaseYear:
-        return report(Str::kLbyNotBaseYear);
+    case ParseResult::NotBasePointYear:
+        return report(Str::kLbyNotBasePointYear);
     case ParseResult::Invalid:
         return report(Str::kLbyInvalid);
     case ParseResult::Ok:
@@ -231,7 +231,7 @@ bool CBaseYear::Load(const std::filesystem::path& path, CDocHost& messages) {
     return true;
 }
 
-bool CBaseYear::Save(CDocHost& messages) {
+bool CBasePointYear::Save(CDocHost& messages) {
     std::string message = FormatText(Str::kLbyWriteFailed, {filePath});
     std::string bytes;
     EncodeProblem problem;

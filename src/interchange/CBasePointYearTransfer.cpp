@@ -1,4 +1,4 @@
-#include "interchange/CBaseYearTransfer.h"
+#include "interchange/CBasePointYearTransfer.h"
 
 #include "interchange/FormatText.h"
 #include "model/CDocHost.h"
@@ -36,8 +36,8 @@ bool IsFileName(const std::string& name) {
 
 }  // namespace
 
-CBaseYearTransfer::MapResult CBaseYearTransfer::ToRecord(const CPerson& person, CBaseYear& record) {
-    CBaseYear r;
+CBasePointYearTransfer::MapResult CBasePointYearTransfer::ToRecord(const CPerson& person, CBasePointYear& record) {
+    CBasePointYear r;
     r.filePath = record.filePath;
     r.title = person.name;
     if (!PlainYear(person.birth, r.spanStart)) {
@@ -52,7 +52,7 @@ CBaseYearTransfer::MapResult CBaseYearTransfer::ToRecord(const CPerson& person, 
     return MapResult::Ok;
 }
 
-std::unique_ptr<CPerson> CBaseYearTransfer::ToPerson(const CBaseYear& record, int currentYear) {
+std::unique_ptr<CPerson> CBasePointYearTransfer::ToPerson(const CBasePointYear& record, int currentYear) {
     auto person = std::make_unique<CPerson>();
     person->name = record.title;
     person->SetBirth(CScaleYear(record.spanStart, 1));
@@ -63,14 +63,14 @@ std::unique_ptr<CPerson> CBaseYearTransfer::ToPerson(const CBaseYear& record, in
     return person;
 }
 
-CBaseYearImportResult CBaseYearTransfer::Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files,
+CBasePointYearImportResult CBasePointYearTransfer::Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files,
                                                 int currentYear) {
     return Import(doc, files, currentYear, ProgressCallback{});
 }
 
-CBaseYearImportResult CBaseYearTransfer::Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files,
+CBasePointYearImportResult CBasePointYearTransfer::Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files,
                                                 int currentYear, const ProgressCallback& progress) {
-    CBaseYearImportResult result;
+    CBasePointYearImportResult result;
     std::vector<std::unique_ptr<CPerson>> people;
     people.reserve(files.size());
     for (std::size_t i = 0; i < files.size(); ++i) {
@@ -78,7 +78,7 @@ CBaseYearImportResult CBaseYearTransfer::Import(CVitachronDoc& doc, const std::v
             result.cancelled = true;
             return result;
         }
-        CBaseYear record;
+        CBasePointYear record;
         if (!record.Load(files[i], doc.Host())) {
             ++result.failed;
             continue;
@@ -98,13 +98,13 @@ CBaseYearImportResult CBaseYearTransfer::Import(CVitachronDoc& doc, const std::v
     return result;
 }
 
-CBaseYearImportResult CBaseYearTransfer::Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files) {
+CBasePointYearImportResult CBasePointYearTransfer::Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files) {
     return Import(doc, files, CurrentLocalYear());
 }
 
-std::vector<CBaseYearTarget> CBaseYearTransfer::ProposeTargets(const std::vector<const CPerson*>& people,
+std::vector<CBasePointYearTarget> CBasePointYearTransfer::ProposeTargets(const std::vector<const CPerson*>& people,
                                                                const std::filesystem::path& folder) {
-    std::vector<CBaseYearTarget> targets;
+    std::vector<CBasePointYearTarget> targets;
     targets.reserve(people.size());
     std::string prefix = folder.string();
     if (prefix.empty() || prefix.back() != std::filesystem::path::preferred_separator) {
@@ -116,26 +116,26 @@ std::vector<CBaseYearTarget> CBaseYearTransfer::ProposeTargets(const std::vector
     return targets;
 }
 
-CBaseYearExportResult CBaseYearTransfer::Export(CDocHost& messages, const std::vector<CBaseYearTarget>& targets) {
+CBasePointYearExportResult CBasePointYearTransfer::Export(CDocHost& messages, const std::vector<CBasePointYearTarget>& targets) {
     return Export(messages, targets, ProgressCallback{});
 }
 
-CBaseYearExportResult CBaseYearTransfer::Export(CDocHost& messages, const std::vector<CBaseYearTarget>& targets,
+CBasePointYearExportResult CBasePointYearTransfer::Export(CDocHost& messages, const std::vector<CBasePointYearTarget>& targets,
                                                 const ProgressCallback& progress) {
-    CBaseYearExportResult result;
+    CBasePointYearExportResult result;
     for (std::size_t i = 0; i < targets.size(); ++i) {
         if (progress && !progress(i, targets.size())) {
             result.cancelled = true;
             return result;
         }
-        const CBaseYearTarget& target = targets[i];
+        const CBasePointYearTarget& target = targets[i];
         const std::string failed = FormatText(Str::kLbyWriteFailed, {target.path});
         if (target.nameNotFileName) {
             messages.ShowMessage(failed + "\n" + Str::kLbyNameNotFileName, CDocHost::MessageKind::Error);
             ++result.failed;
             continue;
         }
-        CBaseYear record;
+        CBasePointYear record;
         record.filePath = target.path;
         const MapResult mapped = ToRecord(*target.person, record);
         if (mapped != MapResult::Ok) {

@@ -12,9 +12,9 @@
 class CVitachronDoc;
 class wxButton;
 
-class CDialogTransBaseYear : public CDialogDataToList {
+class CDialogBasePointYearExport : public CDialogDataToList {
 public:
-    CDialogTransBaseYear(wxWindow* parent, const CVitachronDoc& doc);
+    CDialogBasePointYearExport(wxWindow* parent, const CVitachronDoc& doc);
 
     // After "変換する": the stored positions of the selected people, ascending
     // (possibly none).

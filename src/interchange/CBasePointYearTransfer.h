@@ -12,7 +12,7 @@
 //   comment          comment        copied                  copied
 #pragma once
 
-#include "interchange/CBaseYear.h"
+#include "interchange/CBasePointYear.h"
 #include "interchange/ProgressCallback.h"
 
 #include <cstddef>
@@ -26,7 +26,7 @@ class CPerson;
 class CVitachronDoc;
 
 // One file of a conversion: who goes into it and where.
-struct CBaseYearTarget {
+struct CBasePointYearTarget {
     const CPerson* person = nullptr;
     std::string path;
     // The name holds a path separator, so the proposed path would lead out of
@@ -40,48 +40,48 @@ struct CBaseYearTarget {
     }
 };
 
-struct CBaseYearImportResult {
+struct CBasePointYearImportResult {
     std::size_t added = 0;
     std::size_t failed = 0;  // files that could not be loaded (each reported)
     bool cancelled = false;  // stopped through the progress callback: nothing was added
 };
 
-struct CBaseYearExportResult {
+struct CBasePointYearExportResult {
     std::size_t written = 0;
     std::size_t failed = 0;  // files that could not be written (each reported)
     bool cancelled = false;  // stopped through the progress callback after the files written
 };
 
-class CBaseYearTransfer {
+class CBasePointYearTransfer {
 public:
     enum class MapResult { Ok, BirthOutOfRange, DeathOutOfRange };
 
     // A year with more digits than the file's 32 bits hold cannot be mapped.
-    static MapResult ToRecord(const CPerson& person, CBaseYear& record);
+    static MapResult ToRecord(const CPerson& person, CBasePointYear& record);
     // The person has no category yet; the import gives it the document's default.
-    static std::unique_ptr<CPerson> ToPerson(const CBaseYear& record, int currentYear);
+    static std::unique_ptr<CPerson> ToPerson(const CBasePointYear& record, int currentYear);
 
     // Loads every file in order and appends one person per file that loads;
     // the others have reported themselves and are skipped. The document is
     // refreshed (and so marked modified) also when no file could be read.
-    static CBaseYearImportResult Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files,
+    static CBasePointYearImportResult Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files,
                                         int currentYear);
-    static CBaseYearImportResult Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files);
+    static CBasePointYearImportResult Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files);
     // The same, telling progress the files done. Every file is read before
     // the first person is added, so a stop asked for by progress leaves the
     // document as it was (no refresh either).
-    static CBaseYearImportResult Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files,
+    static CBasePointYearImportResult Import(CVitachronDoc& doc, const std::vector<std::filesystem::path>& files,
                                         int currentYear, const ProgressCallback& progress);
 
     // For each person: folder, separator, the name as it stands, ".lby".
-    static std::vector<CBaseYearTarget> ProposeTargets(const std::vector<const CPerson*>& people,
+    static std::vector<CBasePointYearTarget> ProposeTargets(const std::vector<const CPerson*>& people,
                                                        const std::filesystem::path& folder);
     // Writes each target, an existing file overwritten without asking; a
     // failing file is reported and the next one goes on. Ends with the
     // completion message, also when some files failed.
-    static CBaseYearExportResult Export(CDocHost& messages, const std::vector<CBaseYearTarget>& targets);
+    static CBasePointYearExportResult Export(CDocHost& messages, const std::vector<CBasePointYearTarget>& targets);
     // The same, telling progress the files done. A stop asked for by progress
     // keeps the files already written and skips the completion message.
-    static CBaseYearExportResult Export(CDocHost& messages, const std::vector<CBaseYearTarget>& targets,
+    static CBasePointYearExportResult Export(CDocHost& messages, const std::vector<CBasePointYearTarget>& targets,
                                         const ProgressCallback& progress);
 };

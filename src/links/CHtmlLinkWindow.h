@@ -9,7 +9,7 @@
 
 class wxWebView;
 
-class CWebBrowser2 : public wxFrame {
+class CHtmlLinkWindow : public wxFrame {
 public:
     static constexpr const char* kTopWindow = "topWindow";
 
@@ -19,12 +19,12 @@ public:
     static bool Navigate2(const wxString& url, const wxString& targetFrameName);
 
     // The open browser window of that name, if there is one.
-    static CWebBrowser2* Find(const wxString& targetFrameName);
+    static CHtmlLinkWindow* Find(const wxString& targetFrameName);
 
     wxWebView* View() const { return view_; }
 
 private:
-    explicit CWebBrowser2(const wxString& targetFrameName);
+    explicit CHtmlLinkWindow(const wxString& targetFrameName);
     void Navigate(const wxString& url);
 
     wxWebView* view_ = nullptr;

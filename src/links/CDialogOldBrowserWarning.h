@@ -8,9 +8,9 @@
 class CBrowserSupport;
 class wxCheckBox;
 
-class CDialogIEWarn : public wxDialog {
+class CDialogOldBrowserWarning : public wxDialog {
 public:
-    CDialogIEWarn(wxWindow* parent, CBrowserSupport& browser);
+    CDialogOldBrowserWarning(wxWindow* parent, CBrowserSupport& browser);
 
     wxCheckBox* DontShowAgain() const { return dontShow_; }
     // What OK does before closing.

@@ -1,4 +1,4 @@
-#include "dialogs/CDialogInputBaseYear.h"
+#include "dialogs/CDialogBasePointYearImport.h"
 
 #include "dialogs/CFileChooser.h"
 #include "dialogs/DialogSupport.h"
@@ -11,28 +11,28 @@
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
-CDialogInputBaseYear::CDialogInputBaseYear(wxWindow* parent, CFileChooser& chooser)
-    : wxDialog(parent, wxID_ANY, ToWx(Str::kInputBaseYearTitle), wxDefaultPosition, wxDefaultSize,
+CDialogBasePointYearImport::CDialogBasePointYearImport(wxWindow* parent, CFileChooser& chooser)
+    : wxDialog(parent, wxID_ANY, ToWx(Str::kBasePointYearImportTitle), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       chooser_(&chooser) {
-    names_ = new wxTextCtrl(this, Id::InputBaseYearFiles, wxEmptyString, wxDefaultPosition, FromDIP(wxSize(300, 160)),
+    names_ = new wxTextCtrl(this, Id::BasePointYearFiles, wxEmptyString, wxDefaultPosition, FromDIP(wxSize(300, 160)),
                             wxTE_MULTILINE | wxTE_READONLY | wxTE_DONTWRAP | wxHSCROLL);
-    auto* choose = new wxButton(this, Id::InputBaseYearChoose, ToWx(Str::kInputBaseYearChoose));
+    auto* choose = new wxButton(this, Id::BasePointYearChoose, ToWx(Str::kBasePointYearImportChoose));
     // OK waits for the first files chosen.
-    wxSizer* buttons = CreateOkCancelButtons(this, {.okLabel = Str::kInputBaseYearOk, .okIsDefault = false,
+    wxSizer* buttons = CreateOkCancelButtons(this, {.okLabel = Str::kBasePointYearImportOk, .okIsDefault = false,
                                                     .arrangement = ButtonArrangement::Column});
     ok_ = static_cast<wxButton*>(FindWindow(wxID_OK));
     ok_->Disable();
     SetSizerAndFit(CreateSideColumnLayout(names_, choose, buttons));
     CentreOnParent();
 
-    Bind(wxEVT_BUTTON, &CDialogInputBaseYear::OnChoose, this, Id::InputBaseYearChoose);
+    Bind(wxEVT_BUTTON, &CDialogBasePointYearImport::OnChoose, this, Id::BasePointYearChoose);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndDialogWith(*this, wxID_OK); }, wxID_OK);
     Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndDialogWith(*this, wxID_CANCEL); }, wxID_CANCEL);
     choose->SetFocus();
 }
 
-void CDialogInputBaseYear::OnChoose(wxCommandEvent&) {
+void CDialogBasePointYearImport::OnChoose(wxCommandEvent&) {
     CFileChooser::Request request;
     request.parent = this;
     request.title = ToWx(Str::kOpenTitle);

@@ -6,7 +6,7 @@
 // through SetAt only, which keeps the lookups right.
 #pragma once
 
-#include "model/CColorKindPair.h"
+#include "model/CCategory.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -18,18 +18,18 @@
 class CArchiveReader;
 class CArchiveWriter;
 
-class CColorKind {
+class CCategoryTable {
 public:
     static constexpr std::uint32_t kUnsetColor = 255;  // pure red
     static constexpr int kPaletteSize = 18;
 
-    CColorKind() = default;
-    CColorKind(CColorKind&&) = default;
-    CColorKind& operator=(CColorKind&&) = default;
+    CCategoryTable() = default;
+    CCategoryTable(CCategoryTable&&) = default;
+    CCategoryTable& operator=(CCategoryTable&&) = default;
 
     // The existing category with this colour and name (its shared flag
     // untouched), or a new one appended.
-    CColorKindPair* Add(std::uint32_t color, const std::string& name, bool shared);
+    CCategory* Add(std::uint32_t color, const std::string& name, bool shared);
     void Clear();
 
     // The first category with this colour and name, this colour, or this
@@ -37,21 +37,21 @@ public:
     int IndexOf(std::uint32_t color, std::string_view name) const;
     int IndexOfColor(std::uint32_t color) const;
     int IndexOfName(std::string_view name) const;
-    int IndexOf(const CColorKindPair* category) const;
+    int IndexOf(const CCategory* category) const;
     bool ColorAt(int index, std::uint32_t& color) const;
     void SetSharedAt(int index, bool shared);
     // Changing may make two categories equal; only adding refuses that.
     void SetAt(std::size_t index, std::uint32_t color, std::string name);
 
     std::size_t Size() const { return entries_.size(); }
-    CColorKindPair* At(std::size_t i) const { return entries_[i].get(); }
+    CCategory* At(std::size_t i) const { return entries_[i].get(); }
     std::vector<std::string> DisplayNames() const;
 
     static std::uint32_t PaletteColor(int i);
     static int PaletteSize() { return kPaletteSize; }
 
     // The category (255, ""), added unshared when missing.
-    CColorKindPair* UnsetCategory();
+    CCategory* UnsetCategory();
 
     // "color.tbl": one "colour,name" line per shared category, code page 932.
     // A missing or unreadable file changes nothing, nor does one that is not
@@ -88,7 +88,7 @@ private:
     void Reserve(std::size_t count);
     void Reindex(std::size_t capacity);
 
-    std::vector<std::unique_ptr<CColorKindPair>> entries_;
+    std::vector<std::unique_ptr<CCategory>> entries_;
     Slots byPair_;
     // Caches of byPair_'s categories, empty until first used.
     mutable Slots byColor_;

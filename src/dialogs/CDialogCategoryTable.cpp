@@ -1,11 +1,11 @@
-#include "dialogs/CDialogColorKind.h"
+#include "dialogs/CDialogCategoryTable.h"
 
 #include "dialogs/CColorChooser.h"
-#include "dialogs/CDialogColorKindPair.h"
+#include "dialogs/CDialogCategory.h"
 #include "dialogs/CWxColorChooser.h"
 #include "dialogs/DialogSupport.h"
 #include "dialogs/MessageBox.h"
-#include "model/CColorKind.h"
+#include "model/CCategoryTable.h"
 #include "res/Strings.h"
 #include "res/ids.h"
 #include "view/WxConvert.h"
@@ -17,12 +17,12 @@
 
 #include <algorithm>
 
-CDialogColorKind::CDialogColorKind(wxWindow* parent, CColorKind& table, int selectPosition, CColorChooser& chooser)
+CDialogCategoryTable::CDialogCategoryTable(wxWindow* parent, CCategoryTable& table, int selectPosition, CColorChooser& chooser)
     : wxDialog(parent, wxID_ANY, ToWx(Str::kCategoryDialogTitle)), table_(table), chooser_(&chooser) {
     Build(selectPosition);
 }
 
-CDialogColorKind::CDialogColorKind(wxWindow* parent, CColorKind& table, int selectPosition)
+CDialogCategoryTable::CDialogCategoryTable(wxWindow* parent, CCategoryTable& table, int selectPosition)
     : wxDialog(parent, wxID_ANY, ToWx(Str::kCategoryDialogTitle)),
       table_(table),
       ownChooser_(std::make_unique<CWxColorChooser>()),
@@ -30,7 +30,7 @@ CDialogColorKind::CDialogColorKind(wxWindow* parent, CColorKind& table, int sele
     Build(selectPosition);
 }
 
-void CDialogColorKind::Build(int selectPosition) {
+void CDialogCategoryTable::Build(int selectPosition) {
     list_ = new wxListCtrl(this, Id::CategoryList, wxDefaultPosition, FromDIP(wxSize(200, 240)),
                            wxLC_REPORT | wxLC_SINGLE_SEL | wxLC_EDIT_LABELS | wxLC_NO_SORT_HEADER | wxBORDER_SUNKEN);
     list_->EnableCheckBoxes();
@@ -59,24 +59,24 @@ void CDialogColorKind::Build(int selectPosition) {
     // Without a cancel button wx would turn Esc and the close box into the
     // affirmative "閉じる(&C)", which would keep the toggles; both must cancel.
     SetEscapeId(wxID_NONE);
-    Bind(wxEVT_CHAR_HOOK, &CDialogColorKind::OnCharHook, this);
+    Bind(wxEVT_CHAR_HOOK, &CDialogCategoryTable::OnCharHook, this);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { EndDialogWith(*this, wxID_CANCEL); });
-    Bind(wxEVT_BUTTON, &CDialogColorKind::OnAdd, this, Id::CategoryAdd);
-    Bind(wxEVT_BUTTON, &CDialogColorKind::OnChange, this, Id::CategoryChange);
-    Bind(wxEVT_BUTTON, &CDialogColorKind::OnClose, this, wxID_OK);
-    list_->Bind(wxEVT_LIST_ITEM_ACTIVATED, &CDialogColorKind::OnActivated, this);
-    list_->Bind(wxEVT_LIST_END_LABEL_EDIT, &CDialogColorKind::OnEndLabelEdit, this);
+    Bind(wxEVT_BUTTON, &CDialogCategoryTable::OnAdd, this, Id::CategoryAdd);
+    Bind(wxEVT_BUTTON, &CDialogCategoryTable::OnChange, this, Id::CategoryChange);
+    Bind(wxEVT_BUTTON, &CDialogCategoryTable::OnClose, this, wxID_OK);
+    list_->Bind(wxEVT_LIST_ITEM_ACTIVATED, &CDialogCategoryTable::OnActivated, this);
+    list_->Bind(wxEVT_LIST_END_LABEL_EDIT, &CDialogCategoryTable::OnEndLabelEdit, this);
 
     Fill(selectPosition);
     list_->SetFocus();
 }
 
-CDialogColorKind::~CDialogColorKind() = default;
+CDialogCategoryTable::~CDialogCategoryTable() = default;
 
-void CDialogColorKind::Fill(int select) {
+void CDialogCategoryTable::Fill(int select) {
     list_->DeleteAllItems();
     for (std::size_t i = 0; i < table_.Size(); ++i) {
-        const CColorKindPair& category = *table_.At(i);
+        const CCategory& category = *table_.At(i);
         const long row = list_->InsertItem(static_cast<long>(i), ToWx(category.DisplayName()));
         list_->SetItem(row, 1, ToWx(category.ColorText()));
         list_->CheckItem(row, category.shared);
@@ -88,7 +88,7 @@ void CDialogColorKind::Fill(int select) {
     }
 }
 
-void CDialogColorKind::SyncSharedFlags() {
+void CDialogCategoryTable::SyncSharedFlags() {
     for (long row = 0; row < list_->GetItemCount(); ++row) {
         const bool shared = list_->IsItemChecked(row);
         if (table_.At(static_cast<std::size_t>(row))->shared != shared) {
@@ -98,37 +98,37 @@ void CDialogColorKind::SyncSharedFlags() {
     }
 }
 
-long CDialogColorKind::SelectedRow() const { return list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); }
+long CDialogCategoryTable::SelectedRow() const { return list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); }
 
-void CDialogColorKind::OnAdd(wxCommandEvent&) {
+void CDialogCategoryTable::OnAdd(wxCommandEvent&) {
     SyncSharedFlags();
-    CDialogColorKindPair pair(this, CColorKind::kUnsetColor, std::string(), *chooser_);
+    CDialogCategory pair(this, CCategoryTable::kUnsetColor, std::string(), *chooser_);
     if (pair.ShowModal() != wxID_OK) {
         return;
     }
     const bool shared = ShowMessageBox(ToWx(Str::kCategoryShareQuestion), wxYES_NO | wxICON_NONE, this) == wxYES;
     const std::size_t before = table_.Size();
-    const CColorKindPair* category = table_.Add(pair.Color(), pair.Name(), shared);
+    const CCategory* category = table_.Add(pair.Color(), pair.Name(), shared);
     changed_ = changed_ || table_.Size() != before;
     Fill(table_.IndexOf(category));
 }
 
-void CDialogColorKind::OnChange(wxCommandEvent&) {
+void CDialogCategoryTable::OnChange(wxCommandEvent&) {
     const long row = SelectedRow();
     if (row >= 0) {
         ChangeRow(row);
     }
 }
 
-void CDialogColorKind::OnActivated(wxListEvent& event) { ChangeRow(event.GetIndex()); }
+void CDialogCategoryTable::OnActivated(wxListEvent& event) { ChangeRow(event.GetIndex()); }
 
-void CDialogColorKind::ChangeRow(long row) {
+void CDialogCategoryTable::ChangeRow(long row) {
     if (row < 0 || static_cast<std::size_t>(row) >= table_.Size()) {
         return;
     }
     SyncSharedFlags();
-    const CColorKindPair& category = *table_.At(static_cast<std::size_t>(row));
-    CDialogColorKindPair pair(this, category.color, category.name, *chooser_);
+    const CCategory& category = *table_.At(static_cast<std::size_t>(row));
+    CDialogCategory pair(this, category.color, category.name, *chooser_);
     if (pair.ShowModal() != wxID_OK) {
         return;
     }
@@ -138,7 +138,7 @@ void CDialogColorKind::ChangeRow(long row) {
     Fill(static_cast<int>(row));
 }
 
-void CDialogColorKind::OnEndLabelEdit(wxListEvent& event) {
+void CDialogCategoryTable::OnEndLabelEdit(wxListEvent& event) {
     const long row = event.GetIndex();
     if (event.IsEditCancelled() || row < 0 || static_cast<std::size_t>(row) >= table_.Size()) {
         return;
@@ -153,12 +153,12 @@ void CDialogColorKind::OnEndLabelEdit(wxListEvent& event) {
     CallAfter([this, row] { Fill(static_cast<int>(row)); });
 }
 
-void CDialogColorKind::OnClose(wxCommandEvent&) {
+void CDialogCategoryTable::OnClose(wxCommandEvent&) {
     SyncSharedFlags();
     EndDialogWith(*this, wxID_OK);
 }
 
-void CDialogColorKind::OnCharHook(wxKeyEvent& event) {
+void CDialogCategoryTable::OnCharHook(wxKeyEvent& event) {
     // Esc while a label is being edited cancels the edit, not the dialog.
     if (event.GetKeyCode() == WXK_ESCAPE && !event.HasAnyModifiers() && list_->GetEditControl() == nullptr) {
         EndDialogWith(*this, wxID_CANCEL);

@@ -12,9 +12,9 @@ class CFileChooser;
 class wxButton;
 class wxTextCtrl;
 
-class CDialogInputBaseYear : public wxDialog {
+class CDialogBasePointYearImport : public wxDialog {
 public:
-    CDialogInputBaseYear(wxWindow* parent, CFileChooser& chooser);
+    CDialogBasePointYearImport(wxWindow* parent, CFileChooser& chooser);
 
     // Full paths, in the order chosen.
     const std::vector<wxString>& Paths() const { return paths_; }

@@ -11,10 +11,10 @@ class CColorChooser;
 class CColorStatic;
 class wxTextCtrl;
 
-class CDialogColorKindPair : public wxDialog {
+class CDialogCategory : public wxDialog {
 public:
     // An empty name is shown as "未設定", and OK then keeps that text.
-    CDialogColorKindPair(wxWindow* parent, std::uint32_t color, const std::string& name, CColorChooser& chooser);
+    CDialogCategory(wxWindow* parent, std::uint32_t color, const std::string& name, CColorChooser& chooser);
 
     const std::string& Name() const { return name_; }
     std::uint32_t Color() const { return color_; }

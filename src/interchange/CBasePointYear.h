@@ -14,8 +14,6 @@
 // host's messages with the file's path, as the user sees them.
 #pragma once
 
-#include "interchange/CTableBase.h"
-
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -24,13 +22,15 @@
 
 class CDocHost;
 
-class CBaseYear : public CTableBase {
+class CBasePointYear {
 public:
     static constexpr int kFormatVersion = 5;
     static constexpr const char* kMarker = "[基点年]";
     // A larger file is not a base-point year, and is not read into memory.
     static constexpr std::size_t kMaxFileBytes = 16 * 1024 * 1024;
 
+    std::string filePath;  // empty while not yet known
+    std::string title;
     std::int32_t spanStart = 0;
     std::int32_t spanEnd = 0;  // 2147483647: not given (a living person)
     bool countFromOne = false;  // the span's first year counts as 1 (数え年)
@@ -46,7 +46,7 @@ public:
 
     // The file's content without touching the disk: for Load and Save, tests
     // and the fuzzer.
-    enum class ParseResult { Ok, NotBaseYear, Invalid };
+    enum class ParseResult { Ok, NotBasePointYear, Invalid };
     ParseResult Parse(std::string_view bytes);
     enum class EncodeResult { Ok, TitleLineBreak, Unencodable };
     struct EncodeProblem {
@@ -55,7 +55,7 @@ public:
     };
     EncodeResult Encode(std::string& bytes, EncodeProblem* problem = nullptr) const;
 
-    friend bool operator==(const CBaseYear& a, const CBaseYear& b) {
+    friend bool operator==(const CBasePointYear& a, const CBasePointYear& b) {
         return a.title == b.title && a.spanStart == b.spanStart && a.spanEnd == b.spanEnd &&
                a.countFromOne == b.countFromOne && a.comment == b.comment && a.optionFlags == b.optionFlags;
     }
