@@ -11,7 +11,7 @@
 #include "app/CVitachronDocManager.h"
 #include "app/CVitachronDocTemplate.h"
 #include "app/CWxDocument.h"
-#include "dialogs/CFileChooser.h"
+#include "wxsupport/CFileChooser.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
 #include "platform/CFontSetup.h"

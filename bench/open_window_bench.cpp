@@ -15,7 +15,7 @@
 #include "app/CVitachronDocManager.h"
 #include "app/CVitachronDocTemplate.h"
 #include "app/CWxDocument.h"
-#include "dialogs/CWxFileChooser.h"
+#include "wxsupport/CWxFileChooser.h"
 #include "model/CMemoryProfile.h"
 #include "model/CNullDocHost.h"
 #include "platform/CFontSetup.h"

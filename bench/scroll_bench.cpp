@@ -10,7 +10,7 @@
 #include "app/CVitachronDocManager.h"
 #include "app/CVitachronDocTemplate.h"
 #include "app/CWxDocument.h"
-#include "dialogs/CWxFileChooser.h"
+#include "wxsupport/CWxFileChooser.h"
 #include "model/CMemoryProfile.h"
 #include "platform/CFontSetup.h"
 #include "view/CNameView.h"

@@ -1,9 +1,9 @@
 #include "app/CBarDataEdit.h"
 
-#include "dialogs/MessageBox.h"
+#include "wxsupport/MessageBox.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

@@ -1,8 +1,8 @@
 #include "app/CCommandLine.h"
 
-#include "interchange/FormatText.h"
+#include "model/FormatText.h"
 #include "res/Strings.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include "VitachronBuild.h"
 

@@ -6,14 +6,14 @@
 #include "app/CWxDocument.h"
 #include "dialogs/CDialogGedcomReport.h"
 #include "dialogs/CDialogImportGedcom.h"
-#include "dialogs/CFileChooser.h"
+#include "wxsupport/CFileChooser.h"
 #include "dialogs/CProgressDialog.h"
 #include "interchange/CGedcomTransfer.h"
 #include "model/CVitachronDoc.h"
 #include "model/LocalTime.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/cmdproc.h>
 #include <wx/event.h>

@@ -9,9 +9,9 @@
 #include "dialogs/CDialogImportCheck.h"
 #include "dialogs/CDialogBasePointYearImport.h"
 #include "dialogs/CDialogBasePointYearExport.h"
-#include "dialogs/CFileChooser.h"
+#include "wxsupport/CFileChooser.h"
 #include "dialogs/CProgressDialog.h"
-#include "dialogs/MessageBox.h"
+#include "wxsupport/MessageBox.h"
 #include "interchange/CBasePointYearTransfer.h"
 #include "interchange/CCsvTransfer.h"
 #include "model/CFileError.h"
@@ -19,7 +19,7 @@
 #include "model/LocalTime.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/cmdproc.h>
 #include <wx/event.h>

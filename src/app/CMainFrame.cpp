@@ -1,22 +1,22 @@
 #include "app/CMainFrame.h"
 
-#include "app/CAppIcon.h"
+#include "wxsupport/CAppIcon.h"
 #include "app/CAppServices.h"
-#include "app/CDialogAbout.h"
+#include "dialogs/CDialogAbout.h"
 #include "app/CMainSplitter.h"
 #include "app/CVitachronDocManager.h"
 #include "app/CWindowPlacement.h"
 #include "app/CWxDocument.h"
-#include "dialogs/MessageBox.h"
+#include "wxsupport/MessageBox.h"
 #include "links/CBrowserSupport.h"
-#include "links/CLinkCommands.h"
+#include "app/CLinkCommands.h"
 #include "model/CProfile.h"
 #include "model/InitialSettings.h"
 #include "model/ProfileKeys.h"
 #include "res/Strings.h"
 #include "res/ids.h"
 #include "view/CVitachronView.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/artprov.h>
 #include <wx/combobox.h>
@@ -318,6 +318,20 @@ CScrollCanvas* CMainFrame::TimelineCanvas() const { return splitter_->TimelinePa
 CWxDocument* CMainFrame::Document() const { return manager_->Document(); }
 
 int CMainFrame::LeftPaneWidth() const { return splitter_->GetSashPosition(); }
+
+bool CMainFrame::HideDataBar() {
+    if (!dataBar_->IsShown()) {
+        return false;
+    }
+    dataBar_->Hide();
+    Layout();
+    return true;
+}
+
+void CMainFrame::ShowDataBar() {
+    dataBar_->Show();
+    Layout();
+}
 
 void CMainFrame::ApplyLeftWidth(int width) {
     // A width of 0 is "not set"; applying it would collapse the name list, and

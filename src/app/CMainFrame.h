@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/CBarDataEdit.h"
+#include "view/CViewFrame.h"
 
 #include <wx/docview.h>
 
@@ -21,7 +22,7 @@ class CWxDocument;
 class wxMenu;
 class wxMenuBar;
 
-class CMainFrame : public wxDocParentFrame, public CBarDataEdit::Owner {
+class CMainFrame : public wxDocParentFrame, public CBarDataEdit::Owner, public CViewFrame {
 public:
     static constexpr int kDefaultLeftWidth = 150;
 
@@ -30,12 +31,17 @@ public:
 
     CBarDataEdit* DataBar() const { return dataBar_; }
     CMainSplitter* Splitter() const { return splitter_; }
-    CScrollCanvas* NameCanvas() const;
-    CScrollCanvas* TimelineCanvas() const;
     CWxDocument* Document() const;
 
-    // The name list's width as the splitter shows it, and setting it.
-    int LeftPaneWidth() const;
+    // CViewFrame
+    wxFrame* Window() override { return this; }
+    CScrollCanvas* NameCanvas() const override;
+    CScrollCanvas* TimelineCanvas() const override;
+    int LeftPaneWidth() const override;
+    void PopupContextMenu(wxMenu& menu, const wxPoint& screenPoint) override;
+    bool HideDataBar() override;
+    void ShowDataBar() override;
+
     void ApplyLeftWidth(int width);
     // The Init values the frame holds: the name list width for new windows
     // and the year-only date display.
@@ -46,10 +52,8 @@ public:
     // Writes the Init section from the frame and the current document.
     void SaveInitialSettings();
 
-    // Shows a context menu of the views. The frame owns it, so its commands
-    // and their enabling travel the frame's routing (view, document, frame:
-    // the links' entries are the frame's).
-    void PopupContextMenu(wxMenu& menu, const wxPoint& screenPoint);
+    // The context menus of the views travel the frame's routing (view,
+    // document, frame: the links' entries are the frame's).
     // Set by tests: called with the menu, after its update handlers ran,
     // instead of showing it.
     std::function<void(wxMenu&)> contextMenuHook;

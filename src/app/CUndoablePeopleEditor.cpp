@@ -3,7 +3,7 @@
 #include "app/CDocumentChange.h"
 #include "model/CVitachronDoc.h"
 #include "res/Strings.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <memory>
 

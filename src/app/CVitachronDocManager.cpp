@@ -2,8 +2,8 @@
 
 #include "app/CMainFrame.h"
 #include "app/CWxDocument.h"
-#include "dialogs/CFileChooser.h"
-#include "dialogs/MessageBox.h"
+#include "wxsupport/CFileChooser.h"
+#include "wxsupport/MessageBox.h"
 #include "model/CDocumentFile.h"
 #include "model/CFileError.h"
 #include "model/CFileIO.h"
@@ -14,7 +14,7 @@
 #include "model/ProfileKeys.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/filehistory.h>
 #include <wx/filename.h>

@@ -4,7 +4,7 @@
 #include "app/CWxDocument.h"
 #include "res/Strings.h"
 #include "view/CVitachronView.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 CVitachronDocTemplate::CVitachronDocTemplate(wxDocManager* manager)
     : wxDocTemplate(manager, ToWx(Str::kFileTypeName), "*.vtc", wxEmptyString, "vtc", ToWx(Str::kDocumentTypeName),

@@ -12,13 +12,13 @@
 #include "dialogs/CDialogDataModify.h"
 #include "dialogs/CDialogPerson.h"
 #include "dialogs/CDialogRangeYear.h"
-#include "dialogs/SettingsCommands.h"
-#include "dialogs/CFileChooser.h"
-#include "dialogs/MessageBox.h"
+#include "app/SettingsCommands.h"
+#include "wxsupport/CFileChooser.h"
+#include "wxsupport/MessageBox.h"
 #include "model/CFileError.h"
 #include "model/CDirectPeopleEditor.h"
 #include "model/CDocumentFile.h"
-#include "view/CLogFontConverter.h"
+#include "wxsupport/CLogFontConverter.h"
 #include "model/CFileIO.h"
 #include "model/CFormatError.h"
 #include "res/Strings.h"
@@ -26,7 +26,7 @@
 #include "view/CNameView.h"
 #include "view/CViewHint.h"
 #include "view/CVitachronView.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/filename.h>
 #include <wx/menu.h>
@@ -147,6 +147,10 @@ CMainFrame* CWxDocument::Frame() const {
     auto* manager = dynamic_cast<CVitachronDocManager*>(GetDocumentManager());
     return manager != nullptr ? manager->Frame() : nullptr;
 }
+
+CViewFrame* CWxDocument::ViewFrame() const { return Frame(); }
+
+CFileChooser& CWxDocument::FileChooser() const { return *services_->fileChooser; }
 
 bool CWxDocument::OnCreate(const wxString& path, long flags) {
     // The name list is the document's first view, the timeline its second.

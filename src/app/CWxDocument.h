@@ -5,6 +5,7 @@
 
 #include "model/CDocHost.h"
 #include "model/CVitachronDoc.h"
+#include "view/CViewDocument.h"
 
 #include <wx/docview.h>
 
@@ -20,28 +21,28 @@ class CPeopleEditor;
 class wxWindow;
 class CVitachronView;
 
-class CWxDocument : public wxDocument, public CDocHost {
+class CWxDocument : public wxDocument, public CDocHost, public CViewDocument {
 public:
     explicit CWxDocument(CAppServices& services);
     ~CWxDocument() override;
 
-    CVitachronDoc& Core() { return *core_; }
-    const CVitachronDoc& Core() const { return *core_; }
     CAppServices& Services() const { return *services_; }
-    CNameView* NameView() const;
-    CVitachronView* TimelineView() const;
     CMainFrame* Frame() const;
 
-    // Both views are drawn again; a selection-only change keeps what they measured.
-    void UpdateSelection();
+    // CViewDocument
+    CVitachronDoc& Core() override { return *core_; }
+    const CVitachronDoc& Core() const override { return *core_; }
+    CViewFrame* ViewFrame() const override;
+    CNameView* NameView() const override;
+    CVitachronView* TimelineView() const override;
+    void UpdateSelection() override;
+    bool EditPerson(wxWindow* parent, CPerson& person) override;
+    void DeleteDisplayedPerson(int row) override;
+    CFileChooser& FileChooser() const override;
 
     // Editing people, for the views' double-clicks and context menus. Every
     // change goes through PeopleEditor(), which records it for undo.
     CPeopleEditor& PeopleEditor();
-    // Opens the person dialog on this displayed person; true when it was changed.
-    bool EditPerson(wxWindow* parent, CPerson& person);
-    // Removes the person shown at this row (the caller has asked the user).
-    void DeleteDisplayedPerson(int row);
 
     // wxDocument
     bool OnCreate(const wxString& path, long flags) override;

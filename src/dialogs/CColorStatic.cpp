@@ -1,6 +1,6 @@
 #include "dialogs/CColorStatic.h"
 
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/dcclient.h>
 

@@ -1,9 +1,9 @@
 #include "dialogs/CDialogBadCsvMsg.h"
 
-#include "dialogs/DialogSupport.h"
+#include "wxsupport/DialogSupport.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/sizer.h>
 #include <wx/stattext.h>

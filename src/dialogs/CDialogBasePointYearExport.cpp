@@ -1,8 +1,8 @@
 #include "dialogs/CDialogBasePointYearExport.h"
 
-#include "dialogs/DialogSupport.h"
+#include "wxsupport/DialogSupport.h"
 #include "res/Strings.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>
 #include <wx/listctrl.h>

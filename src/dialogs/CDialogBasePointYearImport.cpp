@@ -1,10 +1,10 @@
 #include "dialogs/CDialogBasePointYearImport.h"
 
-#include "dialogs/CFileChooser.h"
-#include "dialogs/DialogSupport.h"
+#include "wxsupport/CFileChooser.h"
+#include "wxsupport/DialogSupport.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>
 #include <wx/filename.h>

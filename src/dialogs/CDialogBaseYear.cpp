@@ -1,15 +1,15 @@
 #include "dialogs/CDialogBaseYear.h"
 
-#include "dialogs/CColorChooser.h"
+#include "wxsupport/CColorChooser.h"
 #include "dialogs/CColorStatic.h"
 #include "dialogs/CDialogBaseYearColor.h"
-#include "dialogs/DialogSupport.h"
+#include "wxsupport/DialogSupport.h"
 #include "model/CDocHost.h"
 #include "model/CVitachronDoc.h"
 #include "model/InitialSettings.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

@@ -4,7 +4,7 @@
 // opener (the base year dialog) puts the old colours back on Cancel.
 #pragma once
 
-#include "dialogs/CColorChooser.h"
+#include "wxsupport/CColorChooser.h"
 
 #include <wx/dialog.h>
 

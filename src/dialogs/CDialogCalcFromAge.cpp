@@ -1,12 +1,12 @@
 #include "dialogs/CDialogCalcFromAge.h"
 
-#include "dialogs/DialogSupport.h"
-#include "dialogs/MessageBox.h"
-#include "dialogs/TextInputKind.h"
+#include "wxsupport/DialogSupport.h"
+#include "wxsupport/MessageBox.h"
+#include "wxsupport/TextInputKind.h"
 #include "model/CAgeCalculator.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

@@ -1,12 +1,12 @@
 #include "dialogs/CDialogCategory.h"
 
-#include "dialogs/CColorChooser.h"
+#include "wxsupport/CColorChooser.h"
 #include "dialogs/CColorStatic.h"
-#include "dialogs/DialogSupport.h"
-#include "dialogs/MessageBox.h"
+#include "wxsupport/DialogSupport.h"
+#include "wxsupport/MessageBox.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>

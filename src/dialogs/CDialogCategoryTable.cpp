@@ -1,14 +1,14 @@
 #include "dialogs/CDialogCategoryTable.h"
 
-#include "dialogs/CColorChooser.h"
+#include "wxsupport/CColorChooser.h"
 #include "dialogs/CDialogCategory.h"
-#include "dialogs/CWxColorChooser.h"
-#include "dialogs/DialogSupport.h"
-#include "dialogs/MessageBox.h"
+#include "wxsupport/CWxColorChooser.h"
+#include "wxsupport/DialogSupport.h"
+#include "wxsupport/MessageBox.h"
 #include "model/CCategoryTable.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>
 #include <wx/listctrl.h>

@@ -1,13 +1,13 @@
 #include "dialogs/CDialogDataModify.h"
 
-#include "dialogs/DialogSupport.h"
-#include "dialogs/MessageBox.h"
+#include "wxsupport/DialogSupport.h"
+#include "wxsupport/MessageBox.h"
 #include "model/CDocHost.h"
 #include "model/CPeopleEditor.h"
 #include "model/CVitachronDoc.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>
 #include <wx/listctrl.h>

@@ -3,7 +3,7 @@
 #include "model/CVitachronDoc.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/listctrl.h>
 #include <wx/settings.h>

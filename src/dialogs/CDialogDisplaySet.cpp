@@ -1,12 +1,12 @@
 #include "dialogs/CDialogDisplaySet.h"
 
-#include "dialogs/DialogSupport.h"
+#include "wxsupport/DialogSupport.h"
 #include "model/CDocHost.h"
 #include "model/CVitachronDoc.h"
 #include "model/InitialSettings.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>

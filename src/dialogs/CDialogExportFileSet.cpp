@@ -1,11 +1,11 @@
 #include "dialogs/CDialogExportFileSet.h"
 
-#include "dialogs/CFileChooser.h"
-#include "dialogs/DialogSupport.h"
+#include "wxsupport/CFileChooser.h"
+#include "wxsupport/DialogSupport.h"
 #include "model/CPerson.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>
 #include <wx/filename.h>

@@ -1,11 +1,11 @@
 #include "dialogs/CDialogGedcomReport.h"
 
 #include "dialogs/CDialogBadCsvMsg.h"
-#include "dialogs/DialogSupport.h"
-#include "interchange/FormatText.h"
+#include "wxsupport/DialogSupport.h"
+#include "model/FormatText.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/sizer.h>
 #include <wx/stattext.h>

@@ -1,12 +1,12 @@
 #include "dialogs/CDialogRangeYear.h"
 
-#include "dialogs/DialogSupport.h"
-#include "dialogs/MessageBox.h"
-#include "dialogs/TextInputKind.h"
+#include "wxsupport/DialogSupport.h"
+#include "wxsupport/MessageBox.h"
+#include "wxsupport/TextInputKind.h"
 #include "model/CVitachronDoc.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/sizer.h>
 #include <wx/stattext.h>

@@ -1,12 +1,12 @@
 #include "dialogs/CDialogSetColors.h"
 
 #include "dialogs/CColorStatic.h"
-#include "dialogs/DialogSupport.h"
+#include "wxsupport/DialogSupport.h"
 #include "model/CDocHost.h"
 #include "model/CVitachronDoc.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

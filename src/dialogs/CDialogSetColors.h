@@ -4,7 +4,7 @@
 // on OK and puts the old ones back on Cancel (RunColorSettings).
 #pragma once
 
-#include "dialogs/CColorChooser.h"
+#include "wxsupport/CColorChooser.h"
 #include "model/CDrawingColors.h"
 
 #include <wx/dialog.h>

@@ -1,12 +1,12 @@
 #include "dialogs/CDialogSetFont.h"
 
-#include "dialogs/DialogSupport.h"
+#include "wxsupport/DialogSupport.h"
 #include "model/CDocHost.h"
 #include "model/CVitachronDoc.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/CLogFontConverter.h"
-#include "view/WxConvert.h"
+#include "wxsupport/CLogFontConverter.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

@@ -4,7 +4,7 @@
 // fonts on OK and puts the old ones back on Cancel (RunFontSettings).
 #pragma once
 
-#include "dialogs/CFontChooser.h"
+#include "wxsupport/CFontChooser.h"
 #include "model/CLogFont.h"
 
 #include <wx/dialog.h>

@@ -1,7 +1,7 @@
 #include "dialogs/CProgressDialog.h"
 
 #include "res/Strings.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>
 #include <wx/progdlg.h>

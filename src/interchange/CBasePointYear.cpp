@@ -1,6 +1,6 @@
 #include "interchange/CBasePointYear.h"
 
-#include "interchange/FormatText.h"
+#include "model/FormatText.h"
 #include "model/CCp932.h"
 #include "model/CDocHost.h"
 #include "model/CFileError.h"

@@ -1,6 +1,6 @@
 #include "interchange/CBasePointYearTransfer.h"
 
-#include "interchange/FormatText.h"
+#include "model/FormatText.h"
 #include "model/CDocHost.h"
 #include "model/CPerson.h"
 #include "model/CVitachronDoc.h"

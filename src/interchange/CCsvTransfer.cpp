@@ -1,7 +1,7 @@
 #include "interchange/CCsvTransfer.h"
 
 #include "interchange/CImportCSV.h"
-#include "interchange/FormatText.h"
+#include "model/FormatText.h"
 #include "model/CDocHost.h"
 #include "model/CFileError.h"
 #include "model/CUtf8.h"

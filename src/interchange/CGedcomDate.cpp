@@ -1,6 +1,6 @@
 #include "interchange/CGedcomDate.h"
 
-#include "interchange/FormatText.h"
+#include "model/FormatText.h"
 #include "res/Strings.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "interchange/CGedcomReader.h"
 
 #include "interchange/CGedcomDate.h"
-#include "interchange/FormatText.h"
+#include "model/FormatText.h"
 #include "model/CFileError.h"
 #include "model/CFileIO.h"
 #include "model/CUtf8.h"

@@ -1,6 +1,6 @@
 #include "interchange/CImportCSV.h"
 
-#include "interchange/FormatText.h"
+#include "model/FormatText.h"
 #include "model/CCp932.h"
 #include "model/CFileError.h"
 #include "model/CFileIO.h"

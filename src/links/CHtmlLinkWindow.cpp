@@ -1,7 +1,7 @@
 #include "links/CHtmlLinkWindow.h"
 
 #include "res/Strings.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/sizer.h>
 #include <wx/utils.h>

@@ -12,7 +12,7 @@
 #include "model/LocalTime.h"
 #include "platform/CFontSetup.h"
 #include "platform/CInstallLayout.h"
-#include "view/CLogFontConverter.h"
+#include "wxsupport/CLogFontConverter.h"
 #include "view/CTimelineExport.h"
 #include "view/CViewFonts.h"
 #include "view/CVitachronView.h"

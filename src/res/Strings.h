@@ -213,7 +213,7 @@ inline constexpr const char* kFontsDefaults = "デフォルトに戻す";
 // ---- end of settings dialogs ----------------------------------------------------
 
 // ---- Interchange: CSV files and base-point year (.lby) files ----------------
-// "%s" marks are filled in order by FormatText (src/interchange/FormatText.h).
+// "%s" marks are filled in order by FormatText (src/model/FormatText.h).
 
 inline constexpr const char* kCsvReadFailed = "ＣＳＶファイルの読み込みに失敗しました";
 inline constexpr const char* kFileWriteFailed = "ファイルの書き込みに失敗しました";

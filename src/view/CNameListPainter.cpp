@@ -3,7 +3,7 @@
 #include "layout/CTimelineLayout.h"
 #include "model/CVitachronDoc.h"
 #include "view/CViewFonts.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/dc.h>
 

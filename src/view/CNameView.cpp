@@ -1,14 +1,15 @@
 #include "view/CNameView.h"
 
-#include "app/CMainFrame.h"
-#include "app/CWxDocument.h"
 #include "layout/CNameListLayout.h"
+#include "model/CVitachronDoc.h"
 #include "res/ids.h"
 #include "view/CNameListPainter.h"
 #include "view/CScrollCanvas.h"
 #include "view/CTrackingTip.h"
+#include "view/CViewDocument.h"
+#include "view/CViewFrame.h"
 #include "view/CVitachronView.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/dc.h>
 #include <wx/menu.h>
@@ -17,7 +18,7 @@
 CNameView::CNameView() = default;
 CNameView::~CNameView() = default;
 
-CWxDocument* CNameView::Document() const { return static_cast<CWxDocument*>(GetDocument()); }
+CViewDocument* CNameView::Document() const { return dynamic_cast<CViewDocument*>(GetDocument()); }
 
 CVitachronView* CNameView::Timeline() const { return Document()->TimelineView(); }
 
@@ -25,11 +26,11 @@ bool CNameView::OnCreate(wxDocument* doc, long flags) {
     if (!wxView::OnCreate(doc, flags)) {
         return false;
     }
-    CMainFrame* frame = Document()->Frame();
+    CViewFrame* frame = Document()->ViewFrame();
     if (frame == nullptr) {
         return false;
     }
-    SetFrame(frame);
+    SetFrame(frame->Window());
     canvas_ = frame->NameCanvas();
     canvas_->SetView(this);
     canvas_->ScrollTo(0, 0);
@@ -80,7 +81,7 @@ void CNameView::OnDraw(wxDC* dc) {
     area.width = size.x;
     area.height = size.y;
     CNameListPainter(Document()->Core(), layout, timeline->Fonts())
-        .PaintScreen(*dc, area, FromWx(Document()->GetUserReadableName()), pressedRow_);
+        .PaintScreen(*dc, area, FromWx(GetDocument()->GetUserReadableName()), pressedRow_);
 }
 
 void CNameView::OnUpdate(wxView*, wxObject*) {
@@ -173,13 +174,13 @@ void CNameView::OnDoubleClick(wxMouseEvent& event) {
 
 void CNameView::ShowContextMenu(const wxPoint& screenPoint) {
     CVitachronView* timeline = Timeline();
-    CMainFrame* frame = Document()->Frame();
+    CViewFrame* frame = Document()->ViewFrame();
     if (timeline == nullptr || frame == nullptr) {
         return;
     }
     const wxPoint client = canvas_->ScreenToClient(screenPoint);
     timeline->SetContext(client.x + canvas_->ScrollX(), client.y + timeline->Canvas()->ScrollY(), RowAt(client));
-    frame->Raise();
+    frame->Window()->Raise();
     // The resource menu alone: the links belong to the timeline's menu.
     const std::unique_ptr<wxMenu> menu = CVitachronView::BuildContextMenu(false);
     frame->PopupContextMenu(*menu, screenPoint);

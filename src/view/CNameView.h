@@ -12,7 +12,7 @@
 class CScrollCanvas;
 class CTrackingTip;
 class CVitachronView;
-class CWxDocument;
+class CViewDocument;
 
 class CNameView : public wxView {
 public:
@@ -27,7 +27,7 @@ public:
     // framework activates a document's first view, this one, and is sent on.
     void Activate(bool activate) override;
 
-    CWxDocument* Document() const;
+    CViewDocument* Document() const;
     CScrollCanvas* Canvas() const { return canvas_; }
     CTrackingTip* Tip() const { return tip_.get(); }
     std::optional<std::int64_t> PressedRow() const { return pressedRow_; }

@@ -1,6 +1,6 @@
 #include "view/CPatternCache.h"
 
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/bitmap.h>
 #include <wx/image.h>

@@ -7,7 +7,7 @@
 #include "view/CNameListPainter.h"
 #include "view/CTimelinePainter.h"
 #include "view/CViewFonts.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/dc.h>
 

@@ -1,6 +1,6 @@
 #include "view/CTimelineExport.h"
 
-#include "interchange/FormatText.h"
+#include "model/FormatText.h"
 #include "layout/CNameListLayout.h"
 #include "layout/CTimelineLayout.h"
 #include "model/CVitachronDoc.h"
@@ -10,7 +10,7 @@
 #include "view/CPatternCache.h"
 #include "view/CTimelinePainter.h"
 #include "view/CViewFonts.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/bitmap.h>
 #include <wx/dcgraph.h>

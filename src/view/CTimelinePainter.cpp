@@ -4,7 +4,7 @@
 #include "view/CDcMeasurer.h"
 #include "view/CPatternCache.h"
 #include "view/CViewFonts.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/dc.h>
 

@@ -4,7 +4,7 @@
 #include "model/CVitachronDoc.h"
 #include "view/CPrintPagePainter.h"
 #include "view/CViewFonts.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/dc.h>
 

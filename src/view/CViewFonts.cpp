@@ -1,7 +1,7 @@
 #include "view/CViewFonts.h"
 
 #include "model/CDocSettings.h"
-#include "view/CLogFontConverter.h"
+#include "wxsupport/CLogFontConverter.h"
 
 namespace {
 

@@ -1,22 +1,21 @@
 #include "view/CVitachronView.h"
 
-#include "app/CMainFrame.h"
-#include "app/CVitachronDocManager.h"
-#include "app/CWxDocument.h"
-#include "dialogs/CFileChooser.h"
-#include "dialogs/MessageBox.h"
-#include "interchange/FormatText.h"
+#include "wxsupport/MessageBox.h"
+#include "model/FormatText.h"
 #include "model/LocalTime.h"
+#include "model/CVitachronDoc.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/CLogFontConverter.h"
+#include "wxsupport/CLogFontConverter.h"
 #include "view/CNameView.h"
-#include "view/CPdfPrinter.h"
-#include "view/CPreviewFrame.h"
 #include "view/CScrollCanvas.h"
+#include "view/CTimelineImageSaver.h"
+#include "view/CTimelinePrinting.h"
 #include "view/CTrackingTip.h"
+#include "view/CViewDocument.h"
+#include "view/CViewFrame.h"
 #include "view/CViewHint.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/dcmemory.h>
 #include <wx/filename.h>
@@ -37,17 +36,6 @@ int ToInt(std::int64_t year) {
                                                      std::numeric_limits<int>::max()));
 }
 
-// The paper of the print settings at 72 points to the inch, for a first
-// count of the pages before the printer is asked.
-CPrintDevice PaperDevice(const wxPrintData& data) {
-    const CPdfPrinter::Paper paper = CPdfPrinter::PaperOf(data);
-    CPrintDevice d;
-    d.pageWidth = static_cast<std::int64_t>(paper.width - 2 * paper.margin);
-    d.pageHeight = static_cast<std::int64_t>(paper.height - 2 * paper.margin);
-    d.printerPpiX = d.printerPpiY = 72;
-    d.screenPpiX = d.screenPpiY = static_cast<int>(CLogFontConverter::ScreenDpi());
-    return d;
-}
 
 }  // namespace
 
@@ -67,17 +55,17 @@ CVitachronView::CVitachronView() {
 
 CVitachronView::~CVitachronView() = default;
 
-CWxDocument* CVitachronView::Document() const { return static_cast<CWxDocument*>(GetDocument()); }
+CViewDocument* CVitachronView::Document() const { return dynamic_cast<CViewDocument*>(GetDocument()); }
 
 bool CVitachronView::OnCreate(wxDocument* doc, long flags) {
     if (!wxView::OnCreate(doc, flags)) {
         return false;
     }
-    CMainFrame* frame = Document()->Frame();
+    CViewFrame* frame = Document()->ViewFrame();
     if (frame == nullptr) {
         return false;
     }
-    SetFrame(frame);
+    SetFrame(frame->Window());
     canvas_ = frame->TimelineCanvas();
     canvas_->SetView(this);
     canvas_->ScrollTo(0, 0);
@@ -336,25 +324,25 @@ int CVitachronView::GetContextYear() {
 }
 
 void CVitachronView::ShowContextMenu(const wxPoint& screenPoint) {
-    CMainFrame* frame = Document()->Frame();
+    CViewFrame* frame = Document()->ViewFrame();
     if (frame == nullptr || canvas_ == nullptr) {
         return;
     }
     const wxPoint client = canvas_->ScreenToClient(screenPoint);
     const std::int64_t y = client.y + canvas_->ScrollY();
     SetContext(client.x + canvas_->ScrollX(), y, RowFromPoint(y));
-    frame->Raise();
+    frame->Window()->Raise();
     const std::unique_ptr<wxMenu> menu = BuildContextMenu(true);
     // The Annalix entries can keep the window waiting for seconds: they run
     // once the menu has closed, not while it is still drawn over the window.
     for (const int id : {Id::ShowAnnalix, Id::SelectAnnalix}) {
         menu->Bind(
             wxEVT_MENU,
-            [frame](wxCommandEvent& event) {
-                frame->CallAfter([frame, id = event.GetId()] {
+            [window = frame->Window()](wxCommandEvent& event) {
+                window->CallAfter([window, id = event.GetId()] {
                     wxCommandEvent command(wxEVT_MENU, id);
-                    command.SetEventObject(frame);
-                    frame->ProcessWindowEvent(command);
+                    command.SetEventObject(window);
+                    window->ProcessWindowEvent(command);
                 });
             },
             id);
@@ -396,22 +384,22 @@ void CVitachronView::OnDoubleClick(wxMouseEvent& event) {
     const wxPoint p = event.GetPosition();
     const std::int64_t qx = p.x + canvas_->ScrollX();
     const std::int64_t qy = p.y + canvas_->ScrollY();
-    CMainFrame* frame = Document()->Frame();
+    CViewFrame* frame = Document()->ViewFrame();
     const CBaseLine line = Layout().BaseLine();
     const CDocRect label{line.labelLeft, line.labelTop + canvas_->ScrollY(), line.labelWidth, line.labelHeight};
     if (line.drawn && frame != nullptr && label.Contains(qx, qy)) {
         // Posted: the base year dialog opens once this click is over.
-        frame->GetEventHandler()->QueueEvent(new wxCommandEvent(wxEVT_MENU, Id::BaseYearSettings));
+        frame->Window()->GetEventHandler()->QueueEvent(new wxCommandEvent(wxEVT_MENU, Id::BaseYearSettings));
     }
     if (p.y >= HeaderHeight() && frame != nullptr) {
         const std::int64_t row = std::min<std::int64_t>(RowFromPoint(qy), std::numeric_limits<int>::max());
         CVitachronDoc& core = Document()->Core();
         if (CPerson* person = core.GetDisplayed(static_cast<int>(row))) {
-            Document()->EditPerson(frame, *person);
+            Document()->EditPerson(frame->Window(), *person);
         } else if (row >= static_cast<std::int64_t>(core.DisplayOrder().size())) {
             wxCommandEvent add(wxEVT_MENU, Id::AddPerson);
             add.SetEventObject(canvas_);
-            frame->GetEventHandler()->ProcessEvent(add);
+            frame->Window()->GetEventHandler()->ProcessEvent(add);
         }
     }
     event.Skip();
@@ -463,20 +451,20 @@ std::unique_ptr<CTimelinePrintout> CVitachronView::CreatePrintout() {
     source.doc = &Document()->Core();
     source.fonts = &fonts_;
     source.leftMargin = LeftMargin();
-    CMainFrame* frame = Document()->Frame();
+    CViewFrame* frame = Document()->ViewFrame();
     source.nameColumnWidth = frame != nullptr ? std::max(frame->LeftPaneWidth(), 0) : 0;
     source.nameListWidth = source.nameColumnWidth;
     if (CNameView* names = Document()->NameView(); names != nullptr && names->Canvas()->GetClientSize().x > 0) {
         source.nameListWidth = names->Canvas()->GetClientSize().x;
     }
-    source.title = FromWx(Document()->GetUserReadableName());
+    source.title = FromWx(GetDocument()->GetUserReadableName());
     source.currentYear = CurrentLocalYear();
     auto printout = std::make_unique<CTimelinePrintout>(std::move(source));
     printout->onProblem = [this](CTimelinePrintout::Problem problem) {
         // Told once the printing machinery has let go.
         wxWindow* frame = GetFrame();
         if (frame != nullptr) {
-            frame->CallAfter([this, problem] { OnPrintProblem(problem); });
+            frame->CallAfter([frame, problem] { CTimelinePrinting::ShowProblem(frame, problem); });
         }
     };
     return printout;
@@ -484,76 +472,14 @@ std::unique_ptr<CTimelinePrintout> CVitachronView::CreatePrintout() {
 
 wxPrintout* CVitachronView::OnCreatePrintout() { return CreatePrintout().release(); }
 
-void CVitachronView::OnPrintProblem(CTimelinePrintout::Problem problem) {
-    const char* text = problem == CTimelinePrintout::Problem::RowsDoNotFit ? Str::kMsgPrintRowsDoNotFit
-                                                                            : Str::kMsgPrintTooManyPages;
-    ShowMessageBox(ToWx(FormatText(text, {std::to_string(CPrintLayout::kMaxPages)})), wxOK | wxICON_EXCLAMATION,
-                   GetFrame());
-}
-
-bool CVitachronView::CheckPageCount(CTimelinePrintout& printout) {
-    wxDocManager* manager = GetDocumentManager();
-    printout.Prepare(PaperDevice(manager->GetPageSetupDialogData().GetPrintData()));
-    if (printout.Pages()->TooManyPages()) {
-        OnPrintProblem(CTimelinePrintout::Problem::TooManyPages);
-        return false;
-    }
-    return true;
-}
-
 void CVitachronView::Print(bool prompt) {
-    std::unique_ptr<CTimelinePrintout> printout = CreatePrintout();
-    if (!CheckPageCount(*printout)) {
-        return;
-    }
-    wxPageSetupDialogData& setup = GetDocumentManager()->GetPageSetupDialogData();
-    if (!prompt) {
-        std::string error;
-        if (!CPdfPrinter::PrintToDefaultPrinter(*printout, CPdfPrinter::PaperOf(setup.GetPrintData()),
-                                                static_cast<int>(CLogFontConverter::ScreenDpi()),
-                                                FromWx(Document()->GetUserReadableName()), error)) {
-            ShowMessageBox(ToWx(std::string(Str::kMsgPrintFailed) + "\n(" + error + ")"), wxOK | wxICON_ERROR,
-                           GetFrame());
-        }
-        return;
-    }
-    wxPrintDialogData data(setup.GetPrintData());
-    wxPrinter printer(&data);
-    if (printer.Print(GetFrame(), printout.get(), prompt)) {
-        // The printer and paper chosen stay for the next print.
-        setup.SetPrintData(printer.GetPrintDialogData().GetPrintData());
-    } else if (wxPrinter::GetLastError() == wxPRINTER_ERROR) {
-        ShowMessageBox(ToWx(Str::kMsgPrintFailed), wxOK | wxICON_ERROR, GetFrame());
-    }
+    CTimelinePrinting(*this, GetDocumentManager()->GetPageSetupDialogData()).Print(prompt);
 }
 
 void CVitachronView::PrintPreview() {
-    CMainFrame* frame = Document()->Frame();
-    std::unique_ptr<CTimelinePrintout> shown = CreatePrintout();
-    if (frame == nullptr || !CheckPageCount(*shown)) {
-        return;
+    if (CViewFrame* frame = Document()->ViewFrame()) {
+        CTimelinePrinting(*this, GetDocumentManager()->GetPageSetupDialogData()).Preview(*frame);
     }
-    wxPrintDialogData data(GetDocumentManager()->GetPageSetupDialogData().GetPrintData());
-    auto* preview = new wxPrintPreview(shown.release(), CreatePrintout().release(), &data);
-    if (!preview->IsOk()) {
-        delete preview;
-        ShowMessageBox(ToWx(Str::kMsgPrintFailed), wxOK | wxICON_ERROR, frame);
-        return;
-    }
-    // The data bar gives way to the preview and comes back after it.
-    const bool hideBar = frame->DataBar()->IsShown();
-    if (hideBar) {
-        frame->DataBar()->Hide();
-        frame->Layout();
-    }
-    auto* window = new CPreviewFrame(preview, frame, ToWx(Str::kPreviewTitle), [frame, hideBar] {
-        if (hideBar) {
-            frame->DataBar()->Show();
-            frame->Layout();
-        }
-    });
-    window->Initialize();
-    window->Show();
 }
 
 // ---- The picture of the whole timeline -------------------------------------------
@@ -563,33 +489,12 @@ CTimelineExport::Source CVitachronView::ExportSource() {
     source.doc = &Document()->Core();
     source.fonts = &fonts_;
     source.leftMargin = LeftMargin();
-    source.title = FromWx(Document()->GetUserReadableName());
+    source.title = FromWx(GetDocument()->GetUserReadableName());
     source.currentYear = CurrentLocalYear();
     source.screenPpi = static_cast<int>(CLogFontConverter::ScreenDpi());
     return source;
 }
 
 void CVitachronView::SaveAsImage() {
-    CWxDocument* doc = Document();
-    CFileChooser::Request request;
-    request.parent = GetFrame();
-    request.title = ToWx(Str::kImageSaveTitle);
-    const wxFileName current(doc->GetFilename());
-    request.defaultDir = current.GetPath();
-    request.defaultFile = current.GetName().empty() ? wxString() : current.GetName() + ".png";
-    request.wildcard = ToWx(Str::kImageFilter);
-    request.defaultExtension = "png";
-    request.promptOverwrite = true;
-    const std::optional<wxString> chosen = doc->Services().fileChooser->ChooseSave(request);
-    if (!chosen) {
-        return;
-    }
-    const std::filesystem::path file(FromWx(*chosen));
-    const CTimelineExport::Format format = CTimelineExport::FormatOf(file).value_or(CTimelineExport::Format::Png);
-    wxBusyCursor busy;
-    const CTimelineExport picture(ExportSource());
-    std::string error;
-    if (!picture.Write(file, format, error)) {
-        ShowMessageBox(ToWx(error), wxOK | wxICON_EXCLAMATION, GetFrame());
-    }
+    CTimelineImageSaver(GetFrame(), Document()->FileChooser()).Run(GetDocument()->GetFilename(), ExportSource());
 }

@@ -22,7 +22,7 @@
 class wxTimer;
 class CScrollCanvas;
 class CTrackingTip;
-class CWxDocument;
+class CViewDocument;
 class wxMenu;
 
 class CVitachronView : public wxView {
@@ -37,7 +37,7 @@ public:
     // The framework's own print route (wxDocManager) gets the same pages.
     wxPrintout* OnCreatePrintout() override;
 
-    CWxDocument* Document() const;
+    CViewDocument* Document() const;
     CScrollCanvas* Canvas() const { return canvas_; }
     const CViewFonts& Fonts() const { return fonts_; }
     CTrackingTip* Tip() const { return tip_.get(); }
@@ -104,10 +104,6 @@ private:
     void OnDoubleClick(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);
     void OnKeyUp(wxKeyEvent& event);
-    void OnPrintProblem(CTimelinePrintout::Problem problem);
-    // Refuses (with its message) a printout that would have too many pages
-    // on the paper chosen; true when printing may go on.
-    bool CheckPageCount(CTimelinePrintout& printout);
     // Measures rows for a slice of time; the extents grow once all are done.
     void MeasureSlice();
     void SetContentSizes();

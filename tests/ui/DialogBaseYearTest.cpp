@@ -1,6 +1,6 @@
 #include "dialogs/CDialogBaseYear.h"
 #include "dialogs/CDialogBaseYearColor.h"
-#include "dialogs/SettingsCommands.h"
+#include "app/SettingsCommands.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
 #include "res/ids.h"

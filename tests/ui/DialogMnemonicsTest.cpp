@@ -1,7 +1,7 @@
 // The keyboard's way through every dialog: each label's mnemonic (the letter
 // after "&" in "名前(&N)") moves the focus to the label's own control and
 // presses nothing, and no mnemonic of a label or a box is also a button's.
-#include "app/CDialogAbout.h"
+#include "dialogs/CDialogAbout.h"
 #include "dialogs/CDialogBadCsvMsg.h"
 #include "dialogs/CDialogBaseYear.h"
 #include "dialogs/CDialogBaseYearColor.h"
@@ -24,7 +24,7 @@
 #include "res/ids.h"
 #include "support/core/CRecordingHost.h"
 #include "support/core/CRecordingProfile.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include "CFakeColorChooser.h"
 #include "CFakeFileChooser.h"

@@ -15,7 +15,7 @@
 #include "model/CPeopleEditor.h"
 #include "model/ProfileKeys.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/listctrl.h>
 #include <wx/menu.h>

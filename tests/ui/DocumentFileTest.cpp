@@ -9,7 +9,7 @@
 #include "model/ProfileKeys.h"
 #include "support/core/CScratchDir.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/checkbox.h>
 #include <wx/filehistory.h>

@@ -1,9 +1,9 @@
 #include "model/CDocSettings.h"
 #include "model/CLogFont.h"
 #include "platform/CFontSetup.h"
-#include "view/CLogFontConverter.h"
+#include "wxsupport/CLogFontConverter.h"
 #include "view/CViewFonts.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/dcmemory.h>
 

@@ -14,7 +14,7 @@
 #include "model/CVitachronDoc.h"
 #include "res/ids.h"
 #include "support/core/CScratchDir.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/eventfilter.h>
 #include <wx/menu.h>

@@ -18,7 +18,7 @@
 #include "res/ids.h"
 #include "support/core/CScratchDir.h"
 #include "support/interchange/Cp932Text.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/eventfilter.h>
 #include <wx/listctrl.h>

@@ -6,10 +6,10 @@
 
 #include "app/CMainFrame.h"
 #include "app/CUiLanguage.h"
-#include "dialogs/CWxFileChooser.h"
-#include "dialogs/MessageBox.h"
+#include "wxsupport/CWxFileChooser.h"
+#include "wxsupport/MessageBox.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <gtk/gtk.h>
 #include <wx/filedlg.h>

@@ -2,9 +2,9 @@
 #include "TestDialogs.h"
 
 #include "links/CBrowserSupport.h"
-#include "links/CDialogOldBrowserWarning.h"
-#include "links/CDialogURLFile.h"
-#include "links/CLinkCommands.h"
+#include "dialogs/CDialogOldBrowserWarning.h"
+#include "dialogs/CDialogURLFile.h"
+#include "app/CLinkCommands.h"
 #include "links/CHtmlLinkWindow.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"

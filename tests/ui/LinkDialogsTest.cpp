@@ -2,8 +2,8 @@
 #include "TestDialogs.h"
 
 #include "links/CBrowserSupport.h"
-#include "links/CDialogOldBrowserWarning.h"
-#include "links/CDialogURLFile.h"
+#include "dialogs/CDialogOldBrowserWarning.h"
+#include "dialogs/CDialogURLFile.h"
 #include "model/CMemoryProfile.h"
 #include "model/ProfileKeys.h"
 #include "res/ids.h"
@@ -107,7 +107,7 @@ TEST_F(LinkDialogsTest, TheButtonsReadLikeThoseOfEveryOtherDialog) {
     EXPECT_EQ(link.FindWindow(wxID_CANCEL)->GetLabel(), wxString::FromUTF8("ｷｬﾝｾﾙ"));
 
     CBrowserSupport browser(profile);
-    CDialogOldBrowserWarning warning(frame, browser);
+    CDialogOldBrowserWarning warning(frame, [&browser] { browser.DisableBrowserWarning(); });
     ASSERT_NE(warning.FindWindow(wxID_OK), nullptr);
     EXPECT_EQ(warning.FindWindow(wxID_OK)->GetLabel(), "OK");
     EXPECT_EQ(warning.FindWindow(wxID_CANCEL), nullptr) << "the warning has nothing to cancel";
@@ -128,7 +128,7 @@ TEST_F(LinkDialogsTest, TheWarningShowsItsTextAndOnlyOkWithTheBoxCheckedStopsItF
     browser.Start([] { return std::nullopt; });
     ASSERT_TRUE(browser.WarnOldBrowser());
     {
-        CDialogOldBrowserWarning dialog(frame, browser);
+        CDialogOldBrowserWarning dialog(frame, [&browser] { browser.DisableBrowserWarning(); });
         EXPECT_EQ(dialog.GetTitle(), wxString::FromUTF8("古いInternet Explorerの検出"));
         EXPECT_NE(dynamic_cast<wxStaticBitmap*>(wxWindow::FindWindowById(Id::BrowserWarnIcon, &dialog)), nullptr);
         EXPECT_EQ(dialog.DontShowAgain()->GetId(), Id::BrowserWarnDontShow);
@@ -139,7 +139,7 @@ TEST_F(LinkDialogsTest, TheWarningShowsItsTextAndOnlyOkWithTheBoxCheckedStopsItF
     }
     {
         // Escape closes without counting the box.
-        CDialogOldBrowserWarning dialog(frame, browser);
+        CDialogOldBrowserWarning dialog(frame, [&browser] { browser.DisableBrowserWarning(); });
         dialog.DontShowAgain()->SetValue(true);
         dialog.Show();
         PrepareTyping(dialog);
@@ -148,7 +148,7 @@ TEST_F(LinkDialogsTest, TheWarningShowsItsTextAndOnlyOkWithTheBoxCheckedStopsItF
         EXPECT_TRUE(browser.WarnOldBrowser());
         EXPECT_FALSE(profile.Has(ProfileKeys::kMessage, ProfileKeys::kMessageIE));
     }
-    CDialogOldBrowserWarning dialog(frame, browser);
+    CDialogOldBrowserWarning dialog(frame, [&browser] { browser.DisableBrowserWarning(); });
     dialog.DontShowAgain()->SetValue(true);
     dialog.Accept();
     EXPECT_FALSE(browser.WarnOldBrowser());

@@ -3,7 +3,7 @@
 #include "dialogs/CDialogPerson.h"
 
 #include "app/CBarDataEdit.h"
-#include "app/CDialogAbout.h"
+#include "dialogs/CDialogAbout.h"
 #include "app/CMainFrame.h"
 #include "app/CMainSplitter.h"
 #include "app/CVitachronApp.h"
@@ -15,7 +15,7 @@
 #include "view/CScrollCanvas.h"
 #include "view/CTrackingTip.h"
 #include "view/CVitachronView.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>

@@ -13,7 +13,7 @@
 #include "view/CTimelineExport.h"
 #include "view/CTimelinePrintout.h"
 #include "view/CVitachronView.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/dcmemory.h>
 

@@ -1,6 +1,6 @@
 #include "dialogs/CProgressDialog.h"
 #include "res/Strings.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include "TestDialogs.h"
 

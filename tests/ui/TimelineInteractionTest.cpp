@@ -12,7 +12,7 @@
 #include "view/CScrollCanvas.h"
 #include "view/CTrackingTip.h"
 #include "view/CVitachronView.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/menu.h>
 #include <wx/textctrl.h>

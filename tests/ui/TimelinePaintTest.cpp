@@ -4,7 +4,7 @@
 #include "app/CWxDocument.h"
 #include "view/CScrollCanvas.h"
 #include "view/CVitachronView.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "dialogs/CWxColorChooser.h"
+#include "wxsupport/CWxColorChooser.h"
 
 #include "TestDialogs.h"
 

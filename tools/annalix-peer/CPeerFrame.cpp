@@ -6,7 +6,7 @@
 #include "model/CCp932.h"
 #include "model/CFileIO.h"
 #include "model/CUtf8.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/filedlg.h>
 #include <wx/listbox.h>

@@ -3,7 +3,7 @@
 // user adding a custom colour in the chooser would.
 #pragma once
 
-#include "dialogs/CColorChooser.h"
+#include "wxsupport/CColorChooser.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // what it was asked.
 #pragma once
 
-#include "dialogs/CFileChooser.h"
+#include "wxsupport/CFileChooser.h"
 
 #include <deque>
 

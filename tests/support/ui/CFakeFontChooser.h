@@ -2,7 +2,7 @@
 // font it was started with.
 #pragma once
 
-#include "dialogs/CFontChooser.h"
+#include "wxsupport/CFontChooser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The colour chooser users see: the platform's colour dialog.
 #pragma once
 
-#include "dialogs/CColorChooser.h"
+#include "wxsupport/CColorChooser.h"
 
 class CWxColorChooser : public CColorChooser {
 public:

@@ -1,6 +1,6 @@
-#include "view/CLogFontConverter.h"
+#include "wxsupport/CLogFontConverter.h"
 
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/dcscreen.h>
 

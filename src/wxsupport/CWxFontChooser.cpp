@@ -1,6 +1,6 @@
-#include "dialogs/CWxFontChooser.h"
+#include "wxsupport/CWxFontChooser.h"
 
-#include "view/CLogFontConverter.h"
+#include "wxsupport/CLogFontConverter.h"
 
 #include <wx/cmndata.h>
 #include <wx/fontdlg.h>

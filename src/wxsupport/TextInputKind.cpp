@@ -1,4 +1,4 @@
-#include "dialogs/TextInputKind.h"
+#include "wxsupport/TextInputKind.h"
 
 #include <wx/textctrl.h>
 

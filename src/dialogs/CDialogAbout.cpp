@@ -1,10 +1,10 @@
-#include "app/CDialogAbout.h"
+#include "dialogs/CDialogAbout.h"
 
-#include "app/CAppIcon.h"
-#include "dialogs/DialogSupport.h"
-#include "interchange/FormatText.h"
+#include "wxsupport/CAppIcon.h"
+#include "wxsupport/DialogSupport.h"
+#include "model/FormatText.h"
 #include "res/Strings.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include "VitachronBuild.h"
 

@@ -1,11 +1,11 @@
-#include "links/CLinkCommands.h"
+#include "app/CLinkCommands.h"
 
-#include "dialogs/CFileChooser.h"
-#include "dialogs/MessageBox.h"
+#include "wxsupport/CFileChooser.h"
+#include "wxsupport/MessageBox.h"
 #include "links/CBrowserSupport.h"
 #include "links/CDbusLinkTransport.h"
-#include "links/CDialogOldBrowserWarning.h"
-#include "links/CDialogURLFile.h"
+#include "dialogs/CDialogOldBrowserWarning.h"
+#include "dialogs/CDialogURLFile.h"
 #include "links/CHtmlLinkWindow.h"
 #include "links/LinkProtocol.h"
 #include "model/CDocHost.h"
@@ -14,7 +14,7 @@
 #include "model/ProfileKeys.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/control.h>
 #include <wx/event.h>
@@ -144,7 +144,7 @@ void CLinkCommands::OnSetHtmlUpdate(wxUpdateUIEvent& event) { event.Enable(host_
 
 void CLinkCommands::ShowHtml(const std::string& link) {
     if (browser_->MustWarn(link)) {
-        CDialogOldBrowserWarning warning(host_.frame, *browser_);
+        CDialogOldBrowserWarning warning(host_.frame, [this] { browser_->DisableBrowserWarning(); });
         warning.ShowModal();
     }
     CHtmlLinkWindow::Navigate2(ToWx(HtmlTarget(link, host_.contextYear())), CHtmlLinkWindow::kTopWindow);

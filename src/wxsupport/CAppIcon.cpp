@@ -1,4 +1,4 @@
-#include "app/CAppIcon.h"
+#include "wxsupport/CAppIcon.h"
 
 #include "res/AppIconData.h"
 

@@ -1,7 +1,7 @@
-#include "dialogs/CWxFileChooser.h"
+#include "wxsupport/CWxFileChooser.h"
 
 #include "res/Strings.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/filedlg.h>
 #include <wx/filename.h>

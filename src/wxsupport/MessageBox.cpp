@@ -1,7 +1,7 @@
-#include "dialogs/MessageBox.h"
+#include "wxsupport/MessageBox.h"
 
 #include "res/Strings.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 int ShowMessageBox(const wxString& text, long style, wxWindow* parent) {
     // As wxMessageBox: a question without an icon of its own gets the question mark.

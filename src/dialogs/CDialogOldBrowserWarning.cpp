@@ -1,10 +1,9 @@
-#include "links/CDialogOldBrowserWarning.h"
+#include "dialogs/CDialogOldBrowserWarning.h"
 
-#include "dialogs/DialogSupport.h"
-#include "links/CBrowserSupport.h"
+#include "wxsupport/DialogSupport.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/artprov.h>
 #include <wx/checkbox.h>
@@ -12,8 +11,8 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
-CDialogOldBrowserWarning::CDialogOldBrowserWarning(wxWindow* parent, CBrowserSupport& browser)
-    : wxDialog(parent, wxID_ANY, ToWx(Str::kBrowserWarnTitle)), browser_(&browser) {
+CDialogOldBrowserWarning::CDialogOldBrowserWarning(wxWindow* parent, std::function<void()> stopWarning)
+    : wxDialog(parent, wxID_ANY, ToWx(Str::kBrowserWarnTitle)), stopWarning_(std::move(stopWarning)) {
     auto* icon = new wxStaticBitmap(this, Id::BrowserWarnIcon, wxArtProvider::GetBitmap(wxART_WARNING, wxART_MESSAGE_BOX));
     auto* text = new wxStaticText(this, wxID_ANY, ToWx(Str::kBrowserWarnText));
     dontShow_ = new wxCheckBox(this, Id::BrowserWarnDontShow, ToWx(Str::kBrowserWarnDontShow));
@@ -48,6 +47,6 @@ void CDialogOldBrowserWarning::OnOk(wxCommandEvent&) {
 
 void CDialogOldBrowserWarning::Accept() {
     if (dontShow_->IsChecked()) {
-        browser_->DisableBrowserWarning();
+        stopWarning_();
     }
 }

@@ -5,12 +5,14 @@
 
 #include <wx/dialog.h>
 
-class CBrowserSupport;
+#include <functional>
+
 class wxCheckBox;
 
 class CDialogOldBrowserWarning : public wxDialog {
 public:
-    CDialogOldBrowserWarning(wxWindow* parent, CBrowserSupport& browser);
+    // stopWarning is called when OK is pressed with the box checked.
+    CDialogOldBrowserWarning(wxWindow* parent, std::function<void()> stopWarning);
 
     wxCheckBox* DontShowAgain() const { return dontShow_; }
     // What OK does before closing.
@@ -19,6 +21,6 @@ public:
 private:
     void OnOk(wxCommandEvent&);
 
-    CBrowserSupport* browser_;
+    std::function<void()> stopWarning_;
     wxCheckBox* dontShow_;
 };

@@ -1,7 +1,7 @@
 // The file chooser users see: the platform's file dialog.
 #pragma once
 
-#include "dialogs/CFileChooser.h"
+#include "wxsupport/CFileChooser.h"
 
 class CWxFileChooser : public CFileChooser {
 public:

@@ -1,6 +1,6 @@
-#include "dialogs/CWxColorChooser.h"
+#include "wxsupport/CWxColorChooser.h"
 
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/colordlg.h>
 

@@ -1,4 +1,4 @@
-#include "interchange/FormatText.h"
+#include "model/FormatText.h"
 
 #include "res/Strings.h"
 

@@ -1,7 +1,7 @@
 // The font chooser users see: the platform's font dialog, for screen fonts.
 #pragma once
 
-#include "dialogs/CFontChooser.h"
+#include "wxsupport/CFontChooser.h"
 
 class CWxFontChooser : public CFontChooser {
 public:

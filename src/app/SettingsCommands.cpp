@@ -1,17 +1,17 @@
-#include "dialogs/SettingsCommands.h"
+#include "app/SettingsCommands.h"
 
 #include "dialogs/CDialogBaseYear.h"
 #include "dialogs/CDialogCategoryTable.h"
 #include "dialogs/CDialogDisplaySet.h"
 #include "dialogs/CDialogSetColors.h"
 #include "dialogs/CDialogSetFont.h"
-#include "dialogs/MessageBox.h"
+#include "wxsupport/MessageBox.h"
 #include "model/CDocHost.h"
 #include "model/CDrawingColors.h"
 #include "model/CVitachronDoc.h"
 #include "model/InitialSettings.h"
 #include "res/Strings.h"
-#include "view/WxConvert.h"
+#include "wxsupport/WxConvert.h"
 
 bool EditCategories(wxWindow* parent, CVitachronDoc& doc, int selectPosition, CColorChooser& chooser) {
     CDialogCategoryTable dialog(parent, doc.CategoryTable(), selectPosition, chooser);
