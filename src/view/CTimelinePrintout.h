@@ -67,7 +67,11 @@ private:
     Source source_;
     std::unique_ptr<CTimelineLayout> layout_;
     std::optional<CPrintLayout> pages_;
-    CPatternCache patterns_;
+    // Blended: every page goes to paper through cairo (the printer, the
+    // preview's scaled copy, the PDF), where an 8x8 pixel pattern turned into
+    // an image of whatever memory the bitmap held, and would be resampled
+    // into stripes at the printer's resolution even when it did not.
+    CPatternCache patterns_{true};
     bool toldRows_ = false;
     bool toldPages_ = false;
 };

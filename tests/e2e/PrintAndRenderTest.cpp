@@ -99,6 +99,10 @@ TEST_F(PrintAndRender, PrintToWritesEveryPageOfTheSampleAsPdfWithoutAWindow) {
         images += entry.path().filename().string().rfind("page", 0) == 0;
     }
     EXPECT_EQ(images, pages);
+    // The patterned ends of uncertain and living bars are drawn as their
+    // colours' mix: a pixel pattern reached the PDF as an image holding
+    // whatever memory its bitmap had.
+    EXPECT_EQ(Read(pdf).find("/Subtype /Image"), std::string::npos);
 }
 
 TEST_F(PrintAndRender, PrintGoesToTheDefaultPrinterThroughLpWithThePagesOfPrintTo) {
