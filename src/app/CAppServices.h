@@ -5,6 +5,7 @@
 #pragma once
 
 #include "links/CAnnalixLink.h"
+#include "model/CEditSession.h"
 
 #include <wx/string.h>
 
@@ -20,6 +21,8 @@ class CProfile;
 
 struct CAppServices {
     CProfile* profile = nullptr;
+    // What the window remembers while a document is open.
+    CEditSession session;
     CFileChooser* fileChooser = nullptr;
     CColorChooser* colorChooser = nullptr;
     CFontChooser* fontChooser = nullptr;

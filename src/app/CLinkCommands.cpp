@@ -137,7 +137,7 @@ void CLinkCommands::OnSetHtml() {
     ShowHtml(dialog.Chosen());
     doc->SetHtmlPaths(dialog.History());
     WriteHtmlHistory(*profile_, dialog.History());
-    doc->Host().SetModified(true);
+    doc->NotifyChanged(CDocChange::Modified);
 }
 
 void CLinkCommands::OnSetHtmlUpdate(wxUpdateUIEvent& event) { event.Enable(host_.document() != nullptr); }

@@ -136,7 +136,11 @@ CMainFrame::CMainFrame(CVitachronDocManager& manager, const wxPoint& pos, const 
     });
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    if (observed_ != nullptr) {
+        observed_->RemoveObserver(*this);
+    }
+}
 
 void CMainFrame::BuildLinks() {
     CBrowserSupport* browser = services_->browser;
@@ -353,8 +357,10 @@ void CMainFrame::RunNameSearch() {
         return;
     }
     CVitachronDoc& core = doc->Core();
-    const int row = core.FindNext(FromWx(dataBar_->SearchText()->GetValue()));
+    const std::string text = FromWx(dataBar_->SearchText()->GetValue());
+    const int row = core.FindNext(text);
     if (row >= 0) {
+        services_->session.RememberSearch(text);
         core.SetCurrentIndex(row);
         if (CVitachronView* timeline = doc->TimelineView()) {
             timeline->ShowFoundPerson();
@@ -370,10 +376,8 @@ void CMainFrame::RunNameSearch() {
 
 void CMainFrame::ShowSearchHistory() {
     wxArrayString history;
-    if (CWxDocument* doc = Document()) {
-        for (const std::string& text : doc->Core().SearchHistory()) {
-            history.Add(ToWx(text));
-        }
+    for (const std::string& text : services_->session.SearchHistory()) {
+        history.Add(ToWx(text));
     }
     wxComboBox* combo = dataBar_->SearchText();
     if (combo->GetStrings() == history) {
@@ -393,23 +397,47 @@ void CMainFrame::OnSearchDropDown(wxCommandEvent& event) {
 
 bool CMainFrame::SetBaseYear(std::int32_t year) {
     CWxDocument* doc = Document();
-    if (doc == nullptr || !doc->Core().Settings().baseYearShown) {
-        return false;
-    }
-    doc->Core().Settings().baseYear = year;
-    doc->UpdateAllViews();
-    doc->Modify(true);
-    return true;
+    return doc != nullptr && doc->SetBaseYear(year);
 }
 
 void CMainFrame::SetBaseYearOff(bool off) {
-    CWxDocument* doc = Document();
-    if (doc == nullptr) {
+    if (CWxDocument* doc = Document()) {
+        doc->SetBaseYearShown(!off);
+    }
+}
+
+void CMainFrame::Observe(CVitachronDoc& doc) {
+    if (observed_ != nullptr) {
+        observed_->RemoveObserver(*this);
+    }
+    observed_ = &doc;
+    doc.AddObserver(*this);
+}
+
+void CMainFrame::StopObserving(CVitachronDoc& doc) {
+    if (observed_ == &doc) {
+        doc.RemoveObserver(*this);
+        observed_ = nullptr;
+    }
+}
+
+void CMainFrame::OnDocumentChanged(CDocChange changes) {
+    if (observed_ == nullptr) {
         return;
     }
-    doc->Core().Settings().baseYearShown = !off;
-    doc->UpdateAllViews();
-    doc->Modify(true);
+    const CDocSettings& s = observed_->Settings();
+    if (Any(changes, CDocChange::Replaced | CDocChange::BaseYear)) {
+        dataBar_->SetBaseYearControls(s.baseYear, s.baseYearShown);
+    }
+    if (Any(changes, CDocChange::Replaced | CDocChange::Grouping)) {
+        dataBar_->SetCategorySortCheck(s.groupByCategory);
+    }
+    if (Any(changes, CDocChange::Replaced | CDocChange::LeftWidth)) {
+        ApplyLeftWidth(s.leftWidth);
+    }
+    if (Any(changes, CDocChange::Replaced)) {
+        ShowSearchHistory();  // a new document starts its session afresh
+    }
 }
 
 void CMainFrame::ShowHelp() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/CBarDataEdit.h"
+#include "model/CDocChange.h"
 #include "view/CViewFrame.h"
 
 #include <wx/docview.h>
@@ -18,11 +19,12 @@ class CLinkCommands;
 class CMainSplitter;
 class CScrollCanvas;
 class CVitachronDocManager;
+class CVitachronDoc;
 class CWxDocument;
 class wxMenu;
 class wxMenuBar;
 
-class CMainFrame : public wxDocParentFrame, public CBarDataEdit::Owner, public CViewFrame {
+class CMainFrame : public wxDocParentFrame, public CBarDataEdit::Owner, public CViewFrame, public CDocObserver {
 public:
     static constexpr int kDefaultLeftWidth = 150;
 
@@ -73,6 +75,13 @@ public:
     bool SetBaseYear(std::int32_t year) override;
     void SetBaseYearOff(bool off) override;
 
+    // The frame's controls follow the document it shows: the data bar's base
+    // year and grouping, the splitter's width. The wx document starts and
+    // ends this; a new document replaces the one followed before.
+    void Observe(CVitachronDoc& doc);
+    void StopObserving(CVitachronDoc& doc);
+    void OnDocumentChanged(CDocChange changes) override;
+
 private:
     CMainFrame(CVitachronDocManager& manager, const wxPoint& pos, const wxSize& size, int leftWidth, bool yearOnly);
     ~CMainFrame() override;
@@ -100,4 +109,5 @@ private:
     bool yearOnly_;
     std::unique_ptr<CBrowserSupport> ownBrowser_;  // when the program gives none
     std::unique_ptr<CLinkCommands> links_;
+    CVitachronDoc* observed_ = nullptr;
 };

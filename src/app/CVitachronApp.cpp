@@ -156,8 +156,9 @@ bool CVitachronApp::OnInit() {
     frame->Show();
     frame->Update();
     if (CWxDocument* first = manager_->Document()) {
+        // Year-only is the program's own choice, shown in every document.
         first->Core().Settings().yearOnly = frame->YearOnly();
-        first->UpdateAllViews();
+        first->Core().NotifyChanged(CDocChange::Settings);
     }
     browser_->Start();
 

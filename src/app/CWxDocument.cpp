@@ -24,7 +24,6 @@
 #include "res/Strings.h"
 #include "res/ids.h"
 #include "view/CNameView.h"
-#include "view/CViewHint.h"
 #include "view/CVitachronView.h"
 #include "wxsupport/WxConvert.h"
 
@@ -117,13 +116,19 @@ CWxDocument::CWxDocument(CAppServices& services)
     Bind(wxEVT_MENU, &CWxDocument::OnRedo, this, wxID_REDO);
     Bind(wxEVT_UPDATE_UI, &CWxDocument::OnUpdateUndo, this, wxID_UNDO);
     Bind(wxEVT_UPDATE_UI, &CWxDocument::OnUpdateRedo, this, wxID_REDO);
+    core_->AddObserver(*this);
+    services_->session = CEditSession{};
     interchange_ = std::make_unique<CInterchangeCommands>(*this);
     interchange_->BindTo(*this);
     gedcom_ = std::make_unique<CGedcomCommands>(*this);
     gedcom_->BindTo(*this);
 }
 
-CWxDocument::~CWxDocument() = default;
+CWxDocument::~CWxDocument() {
+    if (CMainFrame* frame = Frame()) {
+        frame->StopObserving(*core_);
+    }
+}
 
 CNameView* CWxDocument::NameView() const {
     for (wxView* v : GetViewsVector()) {
@@ -153,6 +158,10 @@ CViewFrame* CWxDocument::ViewFrame() const { return Frame(); }
 CFileChooser& CWxDocument::FileChooser() const { return *services_->fileChooser; }
 
 bool CWxDocument::OnCreate(const wxString& path, long flags) {
+    // The frame follows this document's changes from before its first one.
+    if (CMainFrame* frame = Frame()) {
+        frame->Observe(*core_);
+    }
     // The name list is the document's first view, the timeline its second.
     auto* names = new CNameView;
     names->SetDocument(this);
@@ -185,18 +194,10 @@ bool CWxDocument::OnNewDocument() {
     if (wxCommandProcessor* processor = GetCommandProcessor()) {
         processor->ClearCommands();
     }
-    ShowInFrame();
-    UpdateAllViews();
     return true;
 }
 
-bool CWxDocument::OnOpenDocument(const wxString& file) {
-    if (!wxDocument::OnOpenDocument(file)) {
-        return false;
-    }
-    ShowInFrame();
-    return true;
-}
+bool CWxDocument::OnOpenDocument(const wxString& file) { return wxDocument::OnOpenDocument(file); }
 
 bool CWxDocument::DoOpenDocument(const wxString& file) {
     auto* manager = dynamic_cast<CVitachronDocManager*>(GetDocumentManager());
@@ -272,50 +273,19 @@ bool CWxDocument::OnSaveModified() {
     }
 }
 
-void CWxDocument::UpdateSelection() {
-    CViewHint hint(CViewHint::Kind::SelectionOnly);
-    wxDocument::UpdateAllViews(nullptr, &hint);
-}
+void CWxDocument::UpdateSelection() { core_->NotifyChanged(CDocChange::Selection); }
 
-void CWxDocument::UpdateAllViews() { wxDocument::UpdateAllViews(nullptr, nullptr); }
-
-void CWxDocument::SetModified(bool modified) { Modify(modified); }
-
-void CWxDocument::SetGroupByCategoryCheck(bool checked) {
-    if (CMainFrame* frame = Frame()) {
-        frame->DataBar()->SetCategorySortCheck(checked);
+void CWxDocument::OnDocumentChanged(CDocChange changes) {
+    if (Any(changes, CDocChange::Modified)) {
+        Modify(true);
     }
 }
 
-void CWxDocument::ApplyFonts(int percent) {
-    if (CVitachronView* timeline = TimelineView()) {
-        timeline->RecreateFonts(percent);
-    }
-    if (CNameView* names = NameView()) {
-        names->RecreateFonts(percent);
-    }
-}
-
-void CWxDocument::RedrawNow() {
-    if (CVitachronView* timeline = TimelineView()) {
-        timeline->RedrawNow();
-    }
-    if (CNameView* names = NameView()) {
-        names->RedrawNow();
-    }
-}
-
-std::optional<int> CWxDocument::CurrentLeftWidth() const {
+std::optional<int> CWxDocument::ShownLeftWidth() const {
     if (const CMainFrame* frame = Frame()) {
         return frame->LeftPaneWidth();
     }
     return std::nullopt;
-}
-
-void CWxDocument::ApplyLeftWidth(int width) {
-    if (CMainFrame* frame = Frame()) {
-        frame->ApplyLeftWidth(width);
-    }
 }
 
 void CWxDocument::ShowMessage(const std::string& text, MessageKind kind) {
@@ -328,34 +298,16 @@ void CWxDocument::ShowMessage(const std::string& text, MessageKind kind) {
     ShowMessageBox(ToWx(text), wxOK | icon, Frame());
 }
 
-void CWxDocument::ShowInFrame() {
-    CMainFrame* frame = Frame();
-    if (frame == nullptr) {
-        return;
-    }
-    const CDocSettings& s = core_->Settings();
-    frame->DataBar()->SetBaseYearControls(s.baseYear, s.baseYearShown);
-    frame->DataBar()->SetCategorySortCheck(s.groupByCategory);
-    frame->ShowSearchHistory();
-    if (s.leftWidth != 0) {
-        frame->ApplyLeftWidth(s.leftWidth);
-    }
-}
-
-void CWxDocument::ShowRefreshed() { core_->Refresh(); }
-
-void CWxDocument::ShowRedrawnModified() {
-    UpdateAllViews();
-    Modify(true);
-}
-
 template <class T>
-void CWxDocument::ChangeSetting(const char* name, T CDocSettings::*setting, T value,
-                                void (CWxDocument::*show)()) {
+void CWxDocument::ChangeSetting(const char* name, T CDocSettings::*setting, T value, CDocChange changes) {
     const T before = core_->Settings().*setting;
-    auto apply = [this, setting, show](T v) {
+    auto apply = [this, setting, changes](T v) {
         core_->Settings().*setting = v;
-        (this->*show)();
+        if (Any(changes, CDocChange::Order)) {
+            core_->Refresh(changes);
+        } else {
+            core_->NotifyChanged(changes | CDocChange::Modified);
+        }
     };
     wxCommandProcessor* processor = GetCommandProcessor();
     if (processor == nullptr) {
@@ -366,9 +318,53 @@ void CWxDocument::ChangeSetting(const char* name, T CDocSettings::*setting, T va
         ToWx(name), [apply, value] { apply(value); }, [apply, before] { apply(before); }));
 }
 
+void CWxDocument::ApplySettings(const CDocSettings& settings, CDocChange changes) {
+    CDocSettings& s = core_->Settings();
+    const bool reorder = s.sortOrder != settings.sortOrder || s.groupByCategory != settings.groupByCategory;
+    const std::int32_t zoom = s.zoom;
+    s = settings;
+    s.zoom = zoom;
+    if (CMainFrame* frame = Frame()) {
+        // The year-only choice and the list width are also the frame's own values.
+        frame->SetYearOnly(s.yearOnly);
+        frame->SetLeftWidthSetting(s.leftWidth);
+    }
+    if (reorder) {
+        core_->Refresh(changes);
+    } else {
+        core_->NotifyChanged(changes | CDocChange::Modified);
+    }
+}
+
+void CWxDocument::StoreSettingsStep(const char* name, const CDocSettings& before, CDocChange changes) {
+    CDocSettings after = core_->Settings();
+    after.zoom = before.zoom;
+    if (after == before) {
+        return;
+    }
+    if (wxCommandProcessor* processor = GetCommandProcessor()) {
+        // Already done by the dialog: stored, not done again.
+        processor->Store(new CDocumentChange(
+            ToWx(name), [this, after, changes] { ApplySettings(after, changes); },
+            [this, before, changes] { ApplySettings(before, changes); }));
+    }
+}
+
+bool CWxDocument::SetBaseYear(std::int32_t year) {
+    if (!core_->Settings().baseYearShown) {
+        return false;
+    }
+    ChangeSetting(Str::kUndoBaseYear, &CDocSettings::baseYear, year, CDocChange::BaseYear | CDocChange::Settings);
+    return true;
+}
+
+void CWxDocument::SetBaseYearShown(bool shown) {
+    ChangeSetting(Str::kUndoBaseYearShown, &CDocSettings::baseYearShown, shown,
+                  CDocChange::BaseYear | CDocChange::Settings);
+}
+
 void CWxDocument::OnSort(wxCommandEvent& event) {
-    ChangeSetting(Str::kUndoSort, &CDocSettings::sortOrder, ValueOf(kSortOrders, event.GetId()),
-                  &CWxDocument::ShowRefreshed);
+    ChangeSetting(Str::kUndoSort, &CDocSettings::sortOrder, ValueOf(kSortOrders, event.GetId()), CDocChange::Order);
 }
 
 void CWxDocument::OnUpdateSort(wxUpdateUIEvent& event) {
@@ -377,14 +373,14 @@ void CWxDocument::OnUpdateSort(wxUpdateUIEvent& event) {
 
 void CWxDocument::OnGroupByCategory(wxCommandEvent&) {
     ChangeSetting(Str::kUndoGroupByCategory, &CDocSettings::groupByCategory, !core_->Settings().groupByCategory,
-                  &CWxDocument::ShowRefreshed);
+                  CDocChange::Order | CDocChange::Grouping);
 }
 
 void CWxDocument::OnUpdateGroupByCategory(wxUpdateUIEvent& event) { event.Check(core_->Settings().groupByCategory); }
 
 void CWxDocument::OnYearWidth(wxCommandEvent& event) {
     ChangeSetting(Str::kUndoYearWidth, &CDocSettings::yearWidth, ValueOf(kYearWidths, event.GetId()),
-                  &CWxDocument::ShowRedrawnModified);
+                  CDocChange::Settings);
 }
 
 void CWxDocument::OnUpdateYearWidth(wxUpdateUIEvent& event) {
@@ -416,7 +412,8 @@ std::function<bool(wxWindow*, int)> CWxDocument::CategoryEditor() {
 }
 
 bool CWxDocument::EditPerson(wxWindow* parent, CPerson& person) {
-    return CDialogPerson::RunModal(parent, *core_, PeopleEditor(), &person, CategoryEditor()) == wxID_OK;
+    return CDialogPerson::RunModal(parent, *core_, PeopleEditor(), services_->session, &person, CategoryEditor()) ==
+           wxID_OK;
 }
 
 void CWxDocument::DeleteDisplayedPerson(int row) {
@@ -429,11 +426,11 @@ void CWxDocument::DeleteDisplayedPerson(int row) {
 }
 
 void CWxDocument::OnAddPerson(wxCommandEvent&) {
-    CDialogPerson::RunModal(Frame(), *core_, PeopleEditor(), nullptr, CategoryEditor());
+    CDialogPerson::RunModal(Frame(), *core_, PeopleEditor(), services_->session, nullptr, CategoryEditor());
 }
 
 void CWxDocument::OnEditPeople(wxCommandEvent&) {
-    CDialogDataModify::RunModal(Frame(), *core_, PeopleEditor(), CategoryEditor());
+    CDialogDataModify::RunModal(Frame(), *core_, PeopleEditor(), services_->session, CategoryEditor());
 }
 
 void CWxDocument::OnYearRange(wxCommandEvent&) {
@@ -447,7 +444,7 @@ void CWxDocument::OnYearRange(wxCommandEvent&) {
         core_->SetCurrentIndex(-1);
         core_->Settings().startYear = range.first;
         core_->Settings().endYear = range.second;
-        ShowRedrawnModified();
+        core_->NotifyChanged(CDocChange::Settings | CDocChange::Modified);
     };
     if (wxCommandProcessor* processor = GetCommandProcessor()) {
         processor->Submit(new CDocumentChange(
@@ -457,16 +454,16 @@ void CWxDocument::OnYearRange(wxCommandEvent&) {
     }
 }
 
+// Each settings dialog is one step: age colours accepted inside a cancelled
+// base year dialog, which stay, are one too.
 void CWxDocument::OnBaseYearSettings(wxCommandEvent&) {
-    if (RunBaseYearSettings(Frame(), *core_, *services_->colorChooser)) {
-        if (CMainFrame* frame = Frame()) {
-            const CDocSettings& s = core_->Settings();
-            frame->DataBar()->SetBaseYearControls(s.baseYear, s.baseYearShown);
-        }
-    }
+    const CDocSettings before = core_->Settings();
+    RunBaseYearSettings(Frame(), *core_, *services_->colorChooser);
+    StoreSettingsStep(Str::kUndoBaseYearSettings, before, CDocChange::BaseYear | CDocChange::Settings);
 }
 
 void CWxDocument::OnDisplaySettings(wxCommandEvent&) {
+    const CDocSettings before = core_->Settings();
     if (!RunDisplaySettings(Frame(), *core_)) {
         return;
     }
@@ -475,13 +472,19 @@ void CWxDocument::OnDisplaySettings(wxCommandEvent&) {
         frame->SetYearOnly(core_->Settings().yearOnly);
         frame->SetLeftWidthSetting(core_->Settings().leftWidth);
     }
-    UpdateAllViews();
+    StoreSettingsStep(Str::kUndoDisplaySettings, before, CDocChange::Settings | CDocChange::LeftWidth);
 }
 
-void CWxDocument::OnColorSettings(wxCommandEvent&) { RunColorSettings(Frame(), *core_, *services_->colorChooser); }
+void CWxDocument::OnColorSettings(wxCommandEvent&) {
+    const CDocSettings before = core_->Settings();
+    RunColorSettings(Frame(), *core_, *services_->colorChooser);
+    StoreSettingsStep(Str::kUndoColorSettings, before, CDocChange::Settings);
+}
 
 void CWxDocument::OnFontSettings(wxCommandEvent&) {
+    const CDocSettings before = core_->Settings();
     RunFontSettings(Frame(), *core_, *services_->fontChooser, CLogFontConverter::ScreenDpi());
+    StoreSettingsStep(Str::kUndoFontSettings, before, CDocChange::Fonts);
 }
 
 void CWxDocument::OnUndo(wxCommandEvent&) {

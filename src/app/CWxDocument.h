@@ -1,6 +1,8 @@
-// The wx document: owns the core document, lets it reach the window through
-// CDocHost, reads and writes files through it, and handles the document's
-// commands. Its views are the name list (first) and the timeline.
+// The wx document: owns the core document, answers its questions
+// (CDocHost), marks itself modified when the core says so, reads and writes
+// files through it, and handles the document's commands: every change of a
+// setting is a step of its command processor. Its views are the name list
+// (first) and the timeline.
 #pragma once
 
 #include "model/CDocHost.h"
@@ -9,6 +11,7 @@
 
 #include <wx/docview.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -21,7 +24,7 @@ class CPeopleEditor;
 class wxWindow;
 class CVitachronView;
 
-class CWxDocument : public wxDocument, public CDocHost, public CViewDocument {
+class CWxDocument : public wxDocument, public CDocHost, public CDocObserver, public CViewDocument {
 public:
     explicit CWxDocument(CAppServices& services);
     ~CWxDocument() override;
@@ -44,6 +47,11 @@ public:
     // change goes through PeopleEditor(), which records it for undo.
     CPeopleEditor& PeopleEditor();
 
+    // The data bar's base year and its "設定しない", each an undoable step.
+    // SetBaseYear refuses (false) while the base year is not shown.
+    bool SetBaseYear(std::int32_t year);
+    void SetBaseYearShown(bool shown);
+
     // wxDocument
     bool OnCreate(const wxString& path, long flags) override;
     wxCommandProcessor* OnCreateCommandProcessor() override;
@@ -55,20 +63,13 @@ public:
     bool DoSaveDocument(const wxString& file) override;
 
     // CDocHost
-    void UpdateAllViews() override;
-    void SetModified(bool modified) override;
-    void SetGroupByCategoryCheck(bool checked) override;
-    void ApplyFonts(int percent) override;
-    void RedrawNow() override;
-    std::optional<int> CurrentLeftWidth() const override;
-    void ApplyLeftWidth(int width) override;
     void ShowMessage(const std::string& text, MessageKind kind) override;
+    std::optional<int> ShownLeftWidth() const override;
 
-    using wxDocument::UpdateAllViews;
+    // CDocObserver
+    void OnDocumentChanged(CDocChange changes) override;
 
 private:
-    // The frame's data bar and splitter follow a new or opened document.
-    void ShowInFrame();
 
     void OnSort(wxCommandEvent& event);
     void OnUpdateSort(wxUpdateUIEvent& event);
@@ -94,11 +95,14 @@ private:
 
     // The person dialog's "追加・変更..." opens the category list.
     std::function<bool(wxWindow* parent, int selection)> CategoryEditor();
-    // A setting changed as one undoable step; show() makes the change seen.
+    // A setting changed as one undoable step, with what its change means.
     template <class T>
-    void ChangeSetting(const char* name, T CDocSettings::*setting, T value, void (CWxDocument::*show)());
-    void ShowRefreshed();
-    void ShowRedrawnModified();
+    void ChangeSetting(const char* name, T CDocSettings::*setting, T value, CDocChange changes);
+    // A settings dialog has changed the settings in place (from before): the
+    // change becomes one step that undo takes back, when anything changed.
+    void StoreSettingsStep(const char* name, const CDocSettings& before, CDocChange changes);
+    // Puts these settings in place (the zoom stays, it is not the document's).
+    void ApplySettings(const CDocSettings& settings, CDocChange changes);
 
     CAppServices* services_;
     std::unique_ptr<CVitachronDoc> core_;

@@ -19,8 +19,7 @@ bool EditCategories(wxWindow* parent, CVitachronDoc& doc, int selectPosition, CC
     if (dialog.TableChanged()) {
         // Categories live in the document file: a change not marked would
         // be lost silently if the person dialog is then cancelled.
-        doc.Host().SetModified(true);
-        doc.Host().UpdateAllViews();
+        doc.NotifyChanged(CDocChange::Categories | CDocChange::Modified);
     }
     if (!closed) {
         return false;
@@ -35,13 +34,15 @@ bool RunBaseYearSettings(wxWindow* parent, CVitachronDoc& doc, CColorChooser& ch
     const auto ageColorsBefore = doc.Settings().ageColors;
     CDialogBaseYear dialog(parent, doc, CBaseYearValues::Of(doc.Settings()), chooser);
     const bool ok = dialog.ShowModal() == wxID_OK;
+    CDocChange changes = CDocChange::None;
     if (ok) {
         dialog.Values().ApplyTo(doc.Settings());
-        doc.Host().UpdateAllViews();
+        changes |= CDocChange::BaseYear | CDocChange::Settings;
     }
     if (ok || doc.Settings().ageColors != ageColorsBefore) {
-        doc.Host().SetModified(true);
+        changes |= CDocChange::Modified;
     }
+    doc.NotifyChanged(changes);
     return ok;
 }
 
@@ -50,8 +51,7 @@ bool RunDisplaySettings(wxWindow* parent, CVitachronDoc& doc) {
     if (dialog.ShowModal() != wxID_OK) {
         return false;
     }
-    doc.Host().UpdateAllViews();
-    doc.Host().SetModified(true);
+    doc.NotifyChanged(CDocChange::Settings | CDocChange::Modified);
     return true;
 }
 
@@ -63,7 +63,7 @@ bool RunColorSettings(wxWindow* parent, CVitachronDoc& doc, CColorChooser& choos
     WriteCustomColors(doc.Profile(), s.customColors);
     if (dialog.ShowModal() != wxID_OK) {
         saved.ApplyTo(s);
-        doc.Host().UpdateAllViews();
+        doc.NotifyChanged(CDocChange::Settings);
         return false;
     }
     s.customColors = dialog.CustomColors();
@@ -71,7 +71,7 @@ bool RunColorSettings(wxWindow* parent, CVitachronDoc& doc, CColorChooser& choos
     if (dialog.SaveAsInitial()) {
         SaveInitialColors(doc.Profile(), s);
     }
-    doc.Host().SetModified(true);
+    doc.NotifyChanged(CDocChange::Modified);
     return true;
 }
 
@@ -84,13 +84,12 @@ bool RunFontSettings(wxWindow* parent, CVitachronDoc& doc, CFontChooser& chooser
         s.fontScale = saved[1];
         s.fontYear = saved[2];
         s.fontBasis = saved[3];
-        doc.ApplyFonts(s.zoom);
-        doc.Host().UpdateAllViews();
+        doc.NotifyChanged(CDocChange::Fonts);
         return false;
     }
     if (dialog.SaveAsInitial()) {
         SaveInitialFonts(doc.Profile(), s);
     }
-    doc.Host().SetModified(true);
+    doc.NotifyChanged(CDocChange::Modified);
     return true;
 }

@@ -132,7 +132,7 @@ void CDialogBaseYear::OnAgeColors(wxCommandEvent&) {
     }
     for (std::size_t i = 0; i < saved.size(); ++i) {
         s.ageColors[i] = saved[i];
-        doc_.Host().UpdateAllViews();
+        doc_.NotifyChanged(CDocChange::Settings);
     }
 }
 

@@ -69,7 +69,7 @@ void CDialogBaseYearColor::Choose(std::size_t which) {
 void CDialogBaseYearColor::SetColor(std::size_t which, std::uint32_t color) {
     colors_[which] = color;
     doc_.Settings().ageColors[which] = color;
-    doc_.Host().UpdateAllViews();
+    doc_.NotifyChanged(CDocChange::Settings);
     swatches_[which]->SetColor(color);
 }
 

@@ -14,8 +14,9 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-CDialogDataModify::CDialogDataModify(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor& editor)
-    : CDialogDataToList(parent, doc, ToWx(Str::kDataModifyTitle), true), doc_(doc), editor_(editor) {
+CDialogDataModify::CDialogDataModify(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor& editor,
+                                     CEditSession& session)
+    : CDialogDataToList(parent, doc, ToWx(Str::kDataModifyTitle), true), doc_(doc), editor_(editor), session_(session) {
     BuildControls();
     FillList();
     Bind(wxEVT_LIST_ITEM_ACTIVATED, &CDialogDataModify::OnActivated, this, Id::DataList);
@@ -24,14 +25,14 @@ CDialogDataModify::CDialogDataModify(wxWindow* parent, CVitachronDoc& doc, CPeop
     Bind(wxEVT_BUTTON, &CDialogDataModify::OnMoveDown, this, Id::DataMoveDown);
 }
 
-int CDialogDataModify::RunModal(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor& editor,
+int CDialogDataModify::RunModal(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor& editor, CEditSession& session,
                                 const CDialogPerson::CategoryEditor& categoryEditor) {
     doc.SetCurrentIndex(-1);
-    CDialogDataModify dlg(parent, doc, editor);
+    CDialogDataModify dlg(parent, doc, editor, session);
     dlg.SetCategoryEditor(categoryEditor);
     const int result = dlg.ShowModal();
     doc.Sort();
-    doc.Host().SetModified(true);
+    doc.NotifyChanged(CDocChange::Order | CDocChange::Modified);
     return result;
 }
 
@@ -70,7 +71,7 @@ void CDialogDataModify::OnActivated(wxListEvent&) {
         return;
     }
     CPerson* person = doc_.People()[static_cast<std::size_t>(row)].get();
-    if (CDialogPerson::RunModal(this, doc_, editor_, person, categoryEditor_) == wxID_OK) {
+    if (CDialogPerson::RunModal(this, doc_, editor_, session_, person, categoryEditor_) == wxID_OK) {
         Reload(row);
     }
 }

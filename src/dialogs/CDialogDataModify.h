@@ -13,11 +13,11 @@ class wxListEvent;
 
 class CDialogDataModify : public CDialogDataToList {
 public:
-    CDialogDataModify(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor& editor);
+    CDialogDataModify(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor& editor, CEditSession& session);
 
     // What the opener owes the document around the dialog: no current row
     // while it runs, and afterwards sorted and marked modified, changed or not.
-    static int RunModal(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor& editor,
+    static int RunModal(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor& editor, CEditSession& session,
                         const CDialogPerson::CategoryEditor& categoryEditor = {});
 
     // Passed on to every person dialog opened from the list.
@@ -35,5 +35,6 @@ private:
 
     CVitachronDoc& doc_;
     CPeopleEditor& editor_;
+    CEditSession& session_;
     CDialogPerson::CategoryEditor categoryEditor_;
 };

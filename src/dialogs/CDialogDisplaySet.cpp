@@ -51,7 +51,7 @@ CDialogDisplaySet::CDialogDisplaySet(wxWindow* parent, CVitachronDoc& doc)
     kazoeAster_ = check(this, Id::DisplayKazoeAster, Str::kDisplayKazoeAster, s.kazoeAster);
 
     // Without a window the document's own width is all there is to show.
-    const int width = doc.Host().CurrentLeftWidth().value_or(s.leftWidth);
+    const int width = doc.Host().ShownLeftWidth().value_or(s.leftWidth);
     wxStaticText* widthLabel = label(Str::kDisplayLeftWidth);
     leftWidth_ = new wxTextCtrl(this, Id::DisplayLeftWidth, wxString::Format("%d", width), wxDefaultPosition,
                                 wxSize(FromDIP(70), -1));
@@ -108,6 +108,6 @@ void CDialogDisplaySet::OnOk(wxCommandEvent&) {
     if (saveAsInitial_->GetValue()) {
         SaveInitialSettings(doc_.Profile(), s.leftWidth, s);
     }
-    doc_.Host().ApplyLeftWidth(s.leftWidth);
+    doc_.NotifyChanged(CDocChange::LeftWidth);
     EndDialogWith(*this, wxID_OK);
 }

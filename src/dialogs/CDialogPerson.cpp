@@ -22,15 +22,15 @@
 #include <algorithm>
 #include <new>
 
-CDialogPerson::CDialogPerson(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor& editor, CPerson* person,
-                             const CRectI& rect)
+CDialogPerson::CDialogPerson(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor& editor, CEditSession& session,
+                             CPerson* person)
     : wxDialog(parent, wxID_ANY, ToWx(Str::kPersonTitle), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
-      doc_(doc), editor_(editor), person_(person), rect_(rect) {
+      doc_(doc), editor_(editor), session_(session), person_(person), rect_(session.PersonDialogRect()) {
     if (person_ != nullptr) {
         input_ = CPersonInput::FromPerson(*person_);
     } else {
-        input_.kazoe = doc_.LastKazoeChoice();
+        input_.kazoe = session_.LastKazoeChoice();
     }
     BuildControls();
     FillCategories(InitialCategoryIndex());
@@ -44,14 +44,14 @@ CDialogPerson::CDialogPerson(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor
     Bind(wxEVT_CHOICE, &CDialogPerson::OnCategoryChoice, this, Id::PersonCategory);
 }
 
-int CDialogPerson::RunModal(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor& editor, CPerson* person,
-                            const CategoryEditor& categoryEditor) {
-    CDialogPerson dlg(parent, doc, editor, person, doc.PersonDialogRect());
+int CDialogPerson::RunModal(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor& editor, CEditSession& session,
+                            CPerson* person, const CategoryEditor& categoryEditor) {
+    CDialogPerson dlg(parent, doc, editor, session, person);
     if (categoryEditor) {
         dlg.SetCategoryEditor(categoryEditor);
     }
     const int result = dlg.ShowModal();
-    doc.SetPersonDialogRect(dlg.WindowRect());
+    session.SetPersonDialogRect(dlg.WindowRect());
     return result;
 }
 
@@ -330,7 +330,7 @@ void CDialogPerson::OnCalcFromAge(wxCommandEvent&) {
     input_.kazoe = calc.Kazoe();
     // The choice is remembered for the next new person; the record itself
     // changes only when the whole entry passes its checks.
-    doc_.SetLastKazoeChoice(input_.kazoe);
+    session_.SetLastKazoeChoice(input_.kazoe);
     ToControls();
 }
 

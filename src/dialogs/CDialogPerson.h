@@ -4,6 +4,7 @@
 // to people goes through the CPeopleEditor it is given.
 #pragma once
 
+#include "model/CEditSession.h"
 #include "model/CPersonInput.h"
 #include "model/CVitachronDoc.h"
 
@@ -24,14 +25,16 @@ public:
     // true when it ended with its close button, so the table may have changed.
     using CategoryEditor = std::function<bool(wxWindow* parent, int selection)>;
 
-    // person: a person of doc to change, or none to add people. rect: where the
-    // dialog stood when OK was last pressed; empty keeps the default place.
-    CDialogPerson(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor& editor, CPerson* person, const CRectI& rect);
+    // person: a person of doc to change, or none to add people. The dialog
+    // opens where the session says it stood when OK was last pressed (its
+    // default place when that is empty), and a new person starts with the
+    // session's last 数え年 choice.
+    CDialogPerson(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor& editor, CEditSession& session,
+                  CPerson* person);
 
-    // Runs the dialog at the document's last person dialog position and keeps
-    // the position it is handed back in the document.
-    static int RunModal(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor& editor, CPerson* person,
-                        const CategoryEditor& categoryEditor = {});
+    // Runs the dialog and keeps the position it is handed back in the session.
+    static int RunModal(wxWindow* parent, CVitachronDoc& doc, CPeopleEditor& editor, CEditSession& session,
+                        CPerson* person, const CategoryEditor& categoryEditor = {});
 
     // The category button stays disabled until an editor is set.
     void SetCategoryEditor(CategoryEditor editor);
@@ -62,6 +65,7 @@ private:
 
     CVitachronDoc& doc_;
     CPeopleEditor& editor_;
+    CEditSession& session_;
     CPerson* person_;  // the document's record in modify mode; none in add mode
     CPersonInput input_;
     CRectI rect_;

@@ -98,7 +98,7 @@ void CDialogSetColors::Choose(Slot slot) {
 void CDialogSetColors::SetColor(Slot slot, std::uint32_t color) {
     ColorOf(colors_, slot) = color;
     colors_.ApplyTo(doc_.Settings());
-    doc_.Host().UpdateAllViews();
+    doc_.NotifyChanged(CDocChange::Settings);
     swatches_[slot]->SetColor(color);
 }
 

@@ -102,8 +102,7 @@ void CDialogSetFont::ShowPreview(Slot slot, const CLogFont& font) {
 
 void CDialogSetFont::Apply(Slot slot, const CLogFont& font) {
     FontOf(slot) = font;
-    doc_.ApplyFonts(doc_.Settings().zoom);
-    doc_.Host().UpdateAllViews();
+    doc_.NotifyChanged(CDocChange::Fonts);
 }
 
 void CDialogSetFont::Choose(Slot slot) {

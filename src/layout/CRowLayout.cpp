@@ -88,7 +88,7 @@ CBaseFigure CRowLayout::BaseFigure(const CPerson& person, const CBar& bar) const
     if (uncertain) {
         figure.text += '?';
     }
-    figure.color = doc_->BaseColor(doc_->BaseState(person, e));
+    figure.color = doc_->BaseColor(doc_->StateAtBaseYear(person, e));
     return figure;
 }
 

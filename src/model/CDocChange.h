@@ -19,6 +19,7 @@ enum class CDocChange : std::uint32_t {
     Selection = 1u << 8,  // only the found person
     Replaced = 1u << 9,   // a new or read document: everything at once
     Modified = 1u << 10,  // the document differs from its file
+    Categories = 1u << 11,  // the category table: names and colours
 };
 
 constexpr CDocChange operator|(CDocChange a, CDocChange b) {
@@ -34,7 +35,8 @@ constexpr bool Any(CDocChange a, CDocChange b) { return (a & b) != CDocChange::N
 // the modified flag.
 constexpr CDocChange kLayoutChanges = CDocChange::People | CDocChange::Order | CDocChange::Settings |
                                       CDocChange::Fonts | CDocChange::Zoom | CDocChange::LeftWidth |
-                                      CDocChange::Grouping | CDocChange::BaseYear | CDocChange::Replaced;
+                                      CDocChange::Grouping | CDocChange::BaseYear | CDocChange::Replaced |
+                                      CDocChange::Categories;
 
 class CDocObserver {
 public:

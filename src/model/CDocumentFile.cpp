@@ -140,7 +140,6 @@ CDocumentFile::ReadResult CDocumentFile::Read(std::string_view bytes, CVitachron
     }
     if (v >= 7) {
         s.leftWidth = ar.ReadInt32();
-        result.leftWidthRead = true;
     }
     if (v >= 8) {
         s.nameColor = ar.ReadUInt32();

@@ -21,7 +21,6 @@ public:
 
     struct ReadResult {
         int version = 0;
-        bool leftWidthRead = false;
     };
 
     // leftWidth is the name column's width at the moment of saving.

@@ -1,6 +1,7 @@
-// What the program remembers while it runs, across documents, and never
-// stores: where the person dialog stood, the last 数え年 choice of a new
-// person, the name search's recent texts. The application owns one.
+// What the window remembers while a document is open, and never stores:
+// where the person dialog stood, the last 数え年 choice of a new person, the
+// name search's recent texts. The application owns one (in its services);
+// every new or opened document starts it afresh.
 #pragma once
 
 #include <cstddef>

@@ -39,8 +39,6 @@ void CVitachronDoc::InitialiseSettings() {
     settings_ = CDocSettings{};
     settings_.endYear = CurrentLocalYear();
     currentIndex_ = -1;
-    personDialogRect_ = CRectI{};
-    lastKazoeChoice_ = false;
     linkedDocument_.clear();
     loadedVersion_ = kDocumentVersion;
 
@@ -102,22 +100,16 @@ void CVitachronDoc::OnNewDocument() {
     displayOrder_.clear();
     InitialiseSettings();
     Sort();
-    host_->SetGroupByCategoryCheck(false);
+    NotifyChanged(CDocChange::Replaced);
 }
 
 void CVitachronDoc::LoadFromBytes(std::string_view bytes) {
     CVitachronDoc fresh(*host_, *profile_, sharedCategoryFile_);
-    const CDocumentFile::ReadResult result = CDocumentFile::Read(bytes, fresh);
-    // The search history belongs to the window's session, not to a file.
-    fresh.searchHistory_ = std::move(searchHistory_);
+    CDocumentFile::Read(bytes, fresh);
+    fresh.observers_ = std::move(observers_);
     *this = std::move(fresh);
     Sort();
-    // 0 (and anything below) is "not set": documents made without a window hold it.
-    if (result.leftWidthRead && settings_.leftWidth > 0) {
-        host_->ApplyLeftWidth(settings_.leftWidth);
-    }
-    host_->SetGroupByCategoryCheck(settings_.groupByCategory);
-    host_->ApplyFonts(100);
+    NotifyChanged(CDocChange::Replaced);
 }
 
 void CVitachronDoc::OpenFile(const std::filesystem::path& file) {
@@ -125,7 +117,7 @@ void CVitachronDoc::OpenFile(const std::filesystem::path& file) {
 }
 
 std::string CVitachronDoc::SaveToBytes() const {
-    const int leftWidth = host_->CurrentLeftWidth().value_or(settings_.leftWidth);
+    const int leftWidth = host_->ShownLeftWidth().value_or(settings_.leftWidth);
     return CDocumentFile::Write(*this, leftWidth);
 }
 
@@ -206,25 +198,37 @@ void CVitachronDoc::Sort() {
     displayOrder_ = CPeopleSorter::Sort(people_, settings_.sortOrder, settings_.groupByCategory);
 }
 
-void CVitachronDoc::Refresh() {
+void CVitachronDoc::Refresh(CDocChange what) {
     currentIndex_ = -1;
     Sort();
-    host_->UpdateAllViews();
-    host_->SetModified(true);
+    NotifyChanged(what | CDocChange::Order | CDocChange::Modified);
 }
 
-int CVitachronDoc::FindNext(const std::string& text) {
+void CVitachronDoc::AddObserver(CDocObserver& observer) {
+    if (std::find(observers_.begin(), observers_.end(), &observer) == observers_.end()) {
+        observers_.push_back(&observer);
+    }
+}
+
+void CVitachronDoc::RemoveObserver(CDocObserver& observer) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), &observer), observers_.end());
+}
+
+void CVitachronDoc::NotifyChanged(CDocChange changes) {
+    // A copy: an observer may add or remove observers while it is told.
+    const std::vector<CDocObserver*> observers = observers_;
+    for (CDocObserver* observer : observers) {
+        if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end()) {
+            observer->OnDocumentChanged(changes);
+        }
+    }
+}
+
+int CVitachronDoc::FindNext(const std::string& text) const {
     for (std::size_t row = static_cast<std::size_t>(std::max(currentIndex_ + 1, 0)); row < displayOrder_.size(); ++row) {
-        if (displayOrder_[row]->name.find(text) == std::string::npos) {
-            continue;
+        if (displayOrder_[row]->name.find(text) != std::string::npos) {
+            return static_cast<int>(row);
         }
-        if (std::find(searchHistory_.begin(), searchHistory_.end(), text) == searchHistory_.end()) {
-            searchHistory_.push_back(text);
-            if (searchHistory_.size() > kSearchHistoryLimit) {
-                searchHistory_.erase(searchHistory_.begin());
-            }
-        }
-        return static_cast<int>(row);
     }
     return -1;
 }
@@ -268,30 +272,28 @@ std::int64_t CVitachronDoc::LastDrawnYear() const {
     return CeilTo(settings_.endYear, half);
 }
 
-int CVitachronDoc::BaseState(const CPerson& person, std::int64_t year) const {
+CVitachronDoc::BaseYearState CVitachronDoc::StateAtBaseYear(const CPerson& person, std::int64_t year) const {
     if (year < person.birth.value) {
-        return 0;
+        return BaseYearState::BeforeBirth;
     }
     if (year < person.death.value) {  // an unknown death is the largest value: never reached
-        return 1;
+        return BaseYearState::Alive;
     }
     if (settings_.countFromBirth || !settings_.memorialCount) {
-        return 2;
+        return BaseYearState::AfterDeath;
     }
-    return 3;
+    return BaseYearState::Memorial;
 }
 
-std::uint32_t CVitachronDoc::BaseColor(int state) const {
-    return settings_.ageColors[static_cast<std::size_t>(std::clamp(state, 0, 3))];
+std::uint32_t CVitachronDoc::BaseColor(BaseYearState state) const {
+    // The four colours are stored in the order of the states.
+    return settings_.ageColors[static_cast<std::size_t>(state)];
 }
 
 void CVitachronDoc::SetZoom(int percent) {
     settings_.zoom = percent;
-    host_->ApplyFonts(percent);
-    host_->RedrawNow();
+    NotifyChanged(CDocChange::Zoom);
 }
-
-void CVitachronDoc::ApplyFonts(int percent) { host_->ApplyFonts(percent); }
 
 void CVitachronDoc::AddHtmlPath(const std::string& path) {
     htmlPaths_.erase(std::remove(htmlPaths_.begin(), htmlPaths_.end(), path), htmlPaths_.end());
@@ -307,5 +309,5 @@ std::optional<std::string> CVitachronDoc::LastHtmlPath() const {
 
 void CVitachronDoc::SetLinkedDocument(const std::string& path) {
     linkedDocument_ = path;
-    host_->SetModified(true);
+    NotifyChanged(CDocChange::Modified);
 }

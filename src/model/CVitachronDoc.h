@@ -1,9 +1,11 @@
 // The document: the people in stored and display order, the category table
 // and every setting, with the operations that change them. It knows nothing
-// of windows; what it must cause outside itself goes through CDocHost.
+// of windows: its observers hear what changed (CDocChange), and the few
+// things it must ask of whoever shows it go through CDocHost.
 #pragma once
 
 #include "model/CCategoryTable.h"
+#include "model/CDocChange.h"
 #include "model/CDocSettings.h"
 #include "model/CPerson.h"
 
@@ -19,19 +21,9 @@
 class CDocHost;
 class CProfile;
 
-struct CRectI {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-    bool IsEmpty() const { return right <= left || bottom <= top; }
-    friend bool operator==(const CRectI&, const CRectI&) = default;
-};
-
 class CVitachronDoc {
 public:
     static constexpr std::int32_t kDocumentVersion = 17;
-    static constexpr std::size_t kSearchHistoryLimit = 5;
 
     // sharedCategoryFile is "color.tbl"; an empty path means none.
     CVitachronDoc(CDocHost& host, CProfile& profile, std::filesystem::path sharedCategoryFile);
@@ -68,12 +60,20 @@ public:
     void MovePerson(std::size_t from, std::size_t to);
 
     void Sort();
-    // currentIndex reset, sorted, views updated, marked modified.
-    void Refresh();
+    // currentIndex reset, sorted, and the observers told of what changed,
+    // the new order and that the document is modified.
+    void Refresh(CDocChange what = CDocChange::People);
+
+    // Observers hear of every change until they are removed; the document
+    // keeps them when a file replaces its content.
+    void AddObserver(CDocObserver& observer);
+    void RemoveObserver(CDocObserver& observer);
+    // Tells every observer. Code that changes settings in place (the
+    // settings dialogs) says here what it changed.
+    void NotifyChanged(CDocChange changes);
 
     // The name search: from the row after the current one, no wrap-around.
-    int FindNext(const std::string& text);
-    const std::vector<std::string>& SearchHistory() const { return searchHistory_; }
+    int FindNext(const std::string& text) const;
     int CurrentIndex() const { return currentIndex_; }
     void SetCurrentIndex(int row) { currentIndex_ = row; }
 
@@ -90,11 +90,14 @@ public:
     const CDocSettings& Settings() const { return settings_; }
     std::int64_t FirstDrawnYear() const;
     std::int64_t LastDrawnYear() const;
-    int BaseState(const CPerson& person, std::int64_t year) const;
-    std::uint32_t BaseColor(int state) const;
+    // Where a person stands at a year, for the colour of the figure at the
+    // base year: a life that ended counts on from birth unless memorial
+    // counting is chosen.
+    enum class BaseYearState { BeforeBirth, Alive, AfterDeath, Memorial };
+    BaseYearState StateAtBaseYear(const CPerson& person, std::int64_t year) const;
+    std::uint32_t BaseColor(BaseYearState state) const;
 
     void SetZoom(int percent);
-    void ApplyFonts(int percent);
 
     // Links.
     const std::vector<std::string>& HtmlPaths() const { return htmlPaths_; }
@@ -105,12 +108,6 @@ public:
     std::optional<std::string> LastHtmlPath() const;
     const std::string& LinkedDocument() const { return linkedDocument_; }
     void SetLinkedDocument(const std::string& path);
-
-    // Kept in memory only.
-    const CRectI& PersonDialogRect() const { return personDialogRect_; }
-    void SetPersonDialogRect(const CRectI& r) { personDialogRect_ = r; }
-    bool LastKazoeChoice() const { return lastKazoeChoice_; }
-    void SetLastKazoeChoice(bool kazoe) { lastKazoeChoice_ = kazoe; }
 
     // The record version of the file last read (kDocumentVersion for a new document).
     int LoadedVersion() const { return loadedVersion_; }
@@ -126,19 +123,17 @@ private:
 
     CDocHost* host_;
     CProfile* profile_;
+    std::vector<CDocObserver*> observers_;
     std::filesystem::path sharedCategoryFile_;
 
     std::vector<std::unique_ptr<CPerson>> people_;
     std::vector<CPerson*> displayOrder_;
     int currentIndex_ = -1;
-    std::vector<std::string> searchHistory_;
     CCategoryTable categoryTable_;
     CCategory* defaultCategory_ = nullptr;
     std::vector<std::string> htmlPaths_;
     int htmlPathLimit_ = 5;
     std::string linkedDocument_;
-    CRectI personDialogRect_;
-    bool lastKazoeChoice_ = false;
     CDocSettings settings_;
     int loadedVersion_ = kDocumentVersion;
 };

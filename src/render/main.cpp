@@ -30,13 +30,6 @@
 
 namespace {
 
-// The fonts follow the document's zoom as the window's do.
-class CRenderHost : public CNullDocHost {
-public:
-    void ApplyFonts(int percent) override { fontPercent = percent; }
-    int fontPercent = 100;
-};
-
 class CRenderApp : public wxApp {
 public:
     bool OnInit() override { return true; }
@@ -74,7 +67,7 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    CRenderHost host;
+    CNullDocHost host;
     CMemoryProfile profile;
     CVitachronDoc doc(host, profile, CInstallLayout::SharedCategoryFile(CInstallLayout::RunningProgramDir(argv[0])));
     try {
@@ -109,7 +102,8 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         CViewFonts fonts;
-        fonts.Recreate(doc.Settings(), host.fontPercent);
+        // The fonts follow the document's zoom as the window's do.
+        fonts.Recreate(doc.Settings(), doc.Settings().zoom);
         CTimelineExport::Source source;
         source.doc = &doc;
         source.fonts = &fonts;

@@ -31,6 +31,12 @@ inline constexpr const char* kUndoSort = "並べ替え";
 inline constexpr const char* kUndoGroupByCategory = "分類ごとに並べ替え";
 inline constexpr const char* kUndoYearRange = "年範囲設定";
 inline constexpr const char* kUndoYearWidth = "年間隔設定";
+inline constexpr const char* kUndoBaseYear = "基準年の変更";
+inline constexpr const char* kUndoBaseYearShown = "基準年の表示・非表示";
+inline constexpr const char* kUndoBaseYearSettings = "基準年設定";
+inline constexpr const char* kUndoDisplaySettings = "表示設定";
+inline constexpr const char* kUndoColorSettings = "色設定";
+inline constexpr const char* kUndoFontSettings = "フォント設定";
 
 // Document files
 inline constexpr const char* kDocumentTypeName = "Vitachron.Document";

@@ -47,6 +47,7 @@ bool CNameView::OnCreate(wxDocument* doc, long flags) {
         }
     };
     tip_ = std::make_unique<CTrackingTip>(canvas_);
+    Document()->Core().AddObserver(*this);
     return true;
 }
 
@@ -59,6 +60,9 @@ bool CNameView::OnClose(bool) {
         canvas_->Unbind(wxEVT_CONTEXT_MENU, &CNameView::OnContextMenu, this);
         canvas_->onWheel = nullptr;
         canvas_->SetView(nullptr);
+        if (CViewDocument* doc = Document()) {
+            doc->Core().RemoveObserver(*this);
+        }
         canvas_->Refresh(false);
     }
     tip_.reset();
@@ -90,18 +94,18 @@ void CNameView::OnUpdate(wxView*, wxObject*) {
     }
 }
 
+void CNameView::OnDocumentChanged(CDocChange changes) {
+    if (canvas_ != nullptr && Any(changes, kLayoutChanges | CDocChange::Selection)) {
+        canvas_->Refresh(false);
+    }
+}
+
 void CNameView::Activate(bool activate) {
     if (CVitachronView* timeline = activate ? Timeline() : nullptr) {
         timeline->Activate(true);
         return;
     }
     wxView::Activate(activate);
-}
-
-void CNameView::RecreateFonts(int) {
-    if (canvas_ != nullptr) {
-        canvas_->Refresh(false);
-    }
 }
 
 void CNameView::RedrawNow() {

@@ -3,6 +3,8 @@
 // timeline, whose layout and fonts it shares.
 #pragma once
 
+#include "model/CDocChange.h"
+
 #include <wx/docview.h>
 
 #include <cstdint>
@@ -14,7 +16,7 @@ class CTrackingTip;
 class CVitachronView;
 class CViewDocument;
 
-class CNameView : public wxView {
+class CNameView : public wxView, public CDocObserver {
 public:
     CNameView();
     ~CNameView() override;
@@ -26,14 +28,14 @@ public:
     // The timeline is the active view, which gets the commands first; the
     // framework activates a document's first view, this one, and is sent on.
     void Activate(bool activate) override;
+    // Any change but the modified flag draws the list again.
+    void OnDocumentChanged(CDocChange changes) override;
 
     CViewDocument* Document() const;
     CScrollCanvas* Canvas() const { return canvas_; }
     CTrackingTip* Tip() const { return tip_.get(); }
     std::optional<std::int64_t> PressedRow() const { return pressedRow_; }
 
-    // The fonts are the timeline's; this view only draws again.
-    void RecreateFonts(int percent);
     void RedrawNow();
     // The row under a client point: -1 over the title cell, possibly past the last person.
     std::int64_t RowAt(const wxPoint& client) const;

@@ -14,7 +14,6 @@
 #include "view/CTrackingTip.h"
 #include "view/CViewDocument.h"
 #include "view/CViewFrame.h"
-#include "view/CViewHint.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/dcmemory.h>
@@ -94,6 +93,7 @@ bool CVitachronView::OnCreate(wxDocument* doc, long flags) {
     canvas_->Bind(wxEVT_MOTION, &CVitachronView::OnMotion, this);
     canvas_->Bind(wxEVT_KEY_UP, &CVitachronView::OnKeyUp, this);
     tip_ = std::make_unique<CTrackingTip>(canvas_);
+    Document()->Core().AddObserver(*this);
     RecreateFonts(100);
     Activate(true);
     return true;
@@ -110,6 +110,9 @@ bool CVitachronView::OnClose(bool) {
         canvas_->onWheel = nullptr;
         canvas_->SetView(nullptr);
         canvas_->Refresh(false);
+    }
+    if (CViewDocument* doc = Document()) {
+        doc->Core().RemoveObserver(*this);
     }
     measureTimer_.reset();
     tip_.reset();
@@ -215,13 +218,29 @@ void CVitachronView::Render(wxDC& dc, const CPaintArea& area, CTimelinePainter::
     CTimelinePainter(Document()->Core(), layout, fonts_, patterns_).PaintScreen(dc, area, rows);
 }
 
-void CVitachronView::OnUpdate(wxView*, wxObject* hint) {
-    const auto* viewHint = dynamic_cast<const CViewHint*>(hint);
-    if (viewHint == nullptr || viewHint->GetKind() != CViewHint::Kind::SelectionOnly) {
-        Invalidate();
-    }
+// The framework's own updates (its changes come as notifications): anything may have changed.
+void CVitachronView::OnUpdate(wxView*, wxObject*) {
+    Invalidate();
     if (canvas_ != nullptr) {
         canvas_->Refresh(false);
+    }
+}
+
+void CVitachronView::OnDocumentChanged(CDocChange changes) {
+    if (Any(changes, CDocChange::Fonts | CDocChange::Zoom | CDocChange::Replaced)) {
+        RecreateFonts(Document()->Core().Settings().zoom);
+    } else if (Any(changes, kLayoutChanges)) {
+        Invalidate();
+    }
+    if (canvas_ != nullptr && Any(changes, kLayoutChanges | CDocChange::Selection)) {
+        canvas_->Refresh(false);
+    }
+    if (Any(changes, CDocChange::Zoom)) {
+        // The new size is seen before the next event, as the zoom is chosen.
+        RedrawNow();
+        if (CNameView* names = Document()->NameView()) {
+            names->RedrawNow();
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include "layout/CContextYear.h"
 #include "layout/CRowMeasures.h"
 #include "layout/CTimelineLayout.h"
+#include "model/CDocChange.h"
 #include "view/CPaintArea.h"
 #include "view/CPatternCache.h"
 #include "view/CTimelineExport.h"
@@ -25,7 +26,7 @@ class CTrackingTip;
 class CViewDocument;
 class wxMenu;
 
-class CVitachronView : public wxView {
+class CVitachronView : public wxView, public CDocObserver {
 public:
     CVitachronView();
     ~CVitachronView() override;
@@ -36,6 +37,9 @@ public:
     void OnUpdate(wxView* sender, wxObject* hint) override;
     // The framework's own print route (wxDocManager) gets the same pages.
     wxPrintout* OnCreatePrintout() override;
+    // What a change of the document means for the timeline: measured and
+    // drawn again, new fonts, a zoom shown at once.
+    void OnDocumentChanged(CDocChange changes) override;
 
     CViewDocument* Document() const;
     CScrollCanvas* Canvas() const { return canvas_; }

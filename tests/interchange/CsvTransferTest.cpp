@@ -40,6 +40,7 @@ protected:
     CRecordingHost host;
     CMemoryProfile profile;
     CVitachronDoc doc{host, profile, {}};
+    CWatch watch_doc{doc, host};
 };
 
 }  // namespace
@@ -144,6 +145,8 @@ TEST_F(CsvTransferTest, ExportThenImportGivesTheSamePeople) {
                     "-660,,living,,,\r\n"));
 
     CVitachronDoc fresh(host, profile, {});
+
+    CWatch watch_fresh{fresh, host};
     const CCsvImportResult r = CCsvTransfer::Import(fresh, file, false);
     ASSERT_EQ(r.added, 3u);
     ASSERT_TRUE(r.rejected.empty());
@@ -190,6 +193,7 @@ TEST_F(CsvTransferTest, TextWithoutACodePage932FormStopsTheExportBeforeWriting) 
     ASSERT_TRUE(CCsvTransfer::Export(doc, file, CsvEncoding::Utf8WithBom));
     EXPECT_EQ(CScratchDir::Read(file), "\xEF\xBB\xBF" "1900,1950,fine,,,\r\n1901,1960,吉田,,,smile\r\n1902,,,𠮷,,\r\n");
     CVitachronDoc fresh(host, profile, {});
+    CWatch watch_fresh{fresh, host};
     ASSERT_EQ(CCsvTransfer::Import(fresh, file, false).added, 3u);
     EXPECT_EQ(fresh.People()[2]->reading, "𠮷");
 }
@@ -243,6 +247,7 @@ TEST_F(CsvTransferTest, ProgressRisesToTheEndOfItsScaleAndAStopAnywhereAddsNothi
         return true;
     };
     CVitachronDoc counted(host, profile, {});
+    CWatch watch_counted{counted, host};
     const CCsvImportResult all = CCsvTransfer::Import(counted, file, false, record);
     EXPECT_EQ(all.added, 20000u);
     EXPECT_EQ(all.rejected, (std::vector<std::size_t>{20000}));

@@ -48,6 +48,7 @@ protected:
     CRecordingHost host;
     CMemoryProfile profile;
     CVitachronDoc doc{host, profile, {}};
+    CWatch watch_doc{doc, host};
     CDirectPeopleEditor editor{doc};
 };
 

@@ -123,15 +123,12 @@ TEST_F(DocumentFileTest, TheListWidthWrittenIsTheOneOnScreen) {
     CVitachronDoc back = NewDoc();
     back.LoadFromBytes(bytes);
     EXPECT_EQ(back.Settings().leftWidth, 177);
-    EXPECT_EQ(host.appliedLeftWidths, std::vector<int>{177});
-
-    // 0 is "not set" (what a document made without a window holds): the
-    // window keeps its own width rather than collapsing the list.
-    host.leftWidth = 0;
-    host.appliedLeftWidths.clear();
-    back.LoadFromBytes(doc.SaveToBytes());
-    EXPECT_EQ(back.Settings().leftWidth, 0);
-    EXPECT_TRUE(host.appliedLeftWidths.empty());
+    // Without a window the setting itself is written.
+    host.leftWidth.reset();
+    back.Settings().leftWidth = 0;
+    CVitachronDoc again = NewDoc();
+    again.LoadFromBytes(back.SaveToBytes());
+    EXPECT_EQ(again.Settings().leftWidth, 0);
 }
 
 TEST_F(DocumentFileTest, StringLengthPrefixGrowsWithTheLength) {
@@ -216,8 +213,13 @@ TEST_F(DocumentFileTest, EverythingSurvivesARoundTrip) {
     const CVitachronDoc doc = RichDoc();
     const std::string bytes = doc.SaveToBytes();
     CVitachronDoc back = NewDoc();
+    CWatch watch{back, host};
     back.LoadFromBytes(bytes);
     EXPECT_EQ(back.SaveToBytes(), bytes);
+    // Its observers stay with the document read, told of a whole new content
+    // that is not yet modified; they hear the next change too.
+    EXPECT_TRUE(host.Saw(CDocChange::Replaced));
+    EXPECT_FALSE(host.modified);
 
     CDocSettings expected = doc.Settings();
     EXPECT_EQ(back.Settings(), expected);
@@ -238,8 +240,9 @@ TEST_F(DocumentFileTest, EverythingSurvivesARoundTrip) {
     EXPECT_EQ(back.LinkedDocument(), "/home/user/年表.anx");
     EXPECT_EQ(back.HtmlPaths().back(), "file:///home/user/歴史.html");  // only the latest is stored
     EXPECT_EQ(back.LoadedVersion(), 17);
-    EXPECT_TRUE(host.groupCheck);
-    EXPECT_EQ(host.fontPercents.back(), 100);
+    EXPECT_TRUE(back.Settings().groupByCategory);
+    back.SetLinkedDocument("x.anx");
+    EXPECT_TRUE(host.modified);
 }
 
 TEST_F(DocumentFileTest, SavingWritesTheCurrentCategoryNotTheOneLastLoaded) {

@@ -1,4 +1,5 @@
 #include "model/CFileIO.h"
+#include "model/CEditSession.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
 #include "model/LocalTime.h"
@@ -20,6 +21,7 @@ protected:
 
 TEST_F(DocumentTest, NewDocumentHasTheDefaultSettings) {
     CVitachronDoc doc(host, profile, {});
+    CWatch watch_doc{doc, host};
     const CDocSettings& s = doc.Settings();
     EXPECT_EQ(s.startYear, 0);
     EXPECT_EQ(s.endYear, CurrentLocalYear());
@@ -60,6 +62,8 @@ TEST_F(DocumentTest, InitialSettingsComeFromTheProfile) {
     profile.WriteProfileFont(PK::kFontYear, big);
 
     CVitachronDoc doc(host, profile, {});
+
+    CWatch watch_doc{doc, host};
     const CDocSettings& s = doc.Settings();
     EXPECT_EQ(s.basisColor, 0x00FF00u);
     EXPECT_EQ(s.ageColors[0], 0x00FF00u);  // the age colours follow the base colour
@@ -80,6 +84,7 @@ TEST_F(DocumentTest, FontSectionWithoutHeightIsIgnored) {
     profile.WriteInt(PK::kFontName, PK::kLfWeight, 700);
     profile.WriteString(PK::kFontName, PK::kLfFaceName, "Other");
     CVitachronDoc doc(host, profile, {});
+    CWatch watch_doc{doc, host};
     EXPECT_EQ(doc.Settings().fontName, CLogFont::Default());
 
     profile.WriteInt(PK::kFontName, PK::kLfHeight, -12);
@@ -111,6 +116,7 @@ TEST_F(DocumentTest, SharedCategoriesComeFirstThenTheUnsetOne) {
     std::filesystem::create_directories(dir);
     CFileIO::WriteFileAtomically(dir / "color.tbl", "32768,x\r\n");
     CVitachronDoc doc(host, profile, dir / "color.tbl");
+    CWatch watch_doc{doc, host};
     ASSERT_EQ(doc.CategoryTable().Size(), 2u);
     EXPECT_EQ(doc.CategoryTable().At(0)->name, "x");
     EXPECT_EQ(doc.DefaultCategory(), doc.CategoryTable().At(1));
@@ -124,6 +130,7 @@ TEST_F(DocumentTest, SharedCategoriesComeFirstThenTheUnsetOne) {
 
 TEST_F(DocumentTest, FindNextSearchesOnwardWithoutWrappingAndKeepsFiveTexts) {
     CVitachronDoc doc(host, profile, {});
+    CWatch watch_doc{doc, host};
     AddPerson(doc, MakePerson("織田信長", "1534"));
     AddPerson(doc, MakePerson("豊臣秀吉", "1537"));
     AddPerson(doc, MakePerson("織田信忠", "1557"));
@@ -133,19 +140,20 @@ TEST_F(DocumentTest, FindNextSearchesOnwardWithoutWrappingAndKeepsFiveTexts) {
     EXPECT_EQ(doc.FindNext("織田"), 2);
     doc.SetCurrentIndex(2);
     EXPECT_EQ(doc.FindNext("織田"), -1);
-    EXPECT_EQ(doc.SearchHistory(), std::vector<std::string>{"織田"});  // not added twice
 
-    doc.SetCurrentIndex(-1);
-    EXPECT_EQ(doc.FindNext("該当なし"), -1);
-    EXPECT_EQ(doc.SearchHistory().size(), 1u);  // a failed search is not remembered
+    CEditSession session;
+    session.RememberSearch("織田");
+    session.RememberSearch("織田");
+    EXPECT_EQ(session.SearchHistory(), std::vector<std::string>{"織田"});  // not added twice
     for (const char* t : {"信", "秀", "豊", "長", "忠"}) {
-        doc.FindNext(t);
+        session.RememberSearch(t);
     }
-    EXPECT_EQ(doc.SearchHistory(), (std::vector<std::string>{"信", "秀", "豊", "長", "忠"}));
+    EXPECT_EQ(session.SearchHistory(), (std::vector<std::string>{"信", "秀", "豊", "長", "忠"}));
 }
 
 TEST_F(DocumentTest, DeletePersonByDisplayRow) {
     CVitachronDoc doc(host, profile, {});
+    CWatch watch_doc{doc, host};
     AddPerson(doc, MakePerson("b", "1900", nullptr, "b"));
     AddPerson(doc, MakePerson("a", "1800", nullptr, "a"));
     doc.Settings().sortOrder = 1;
@@ -165,6 +173,7 @@ TEST_F(DocumentTest, DeletePersonByDisplayRow) {
 
 TEST_F(DocumentTest, RefreshResortsUpdatesViewsAndMarksModified) {
     CVitachronDoc doc(host, profile, {});
+    CWatch watch_doc{doc, host};
     AddPerson(doc, MakePerson("b", "1900", nullptr, "b"));
     AddPerson(doc, MakePerson("a", "1800", nullptr, "a"));
     doc.Settings().sortOrder = 1;
@@ -181,10 +190,10 @@ TEST_F(DocumentTest, RefreshResortsUpdatesViewsAndMarksModified) {
 
 TEST_F(DocumentTest, ZoomRedrawsWithoutMarkingModified) {
     CVitachronDoc doc(host, profile, {});
+    CWatch watch_doc{doc, host};
     doc.SetZoom(150);
     EXPECT_EQ(doc.Settings().zoom, 150);
-    EXPECT_EQ(host.fontPercents, std::vector<int>{150});
-    EXPECT_EQ(host.redraws, 1);
+    EXPECT_TRUE(host.Saw(CDocChange::Zoom));
     EXPECT_EQ(host.modifiedCalls, 0);
     doc.SetLinkedDocument("/home/u/a.anx");
     EXPECT_EQ(doc.LinkedDocument(), "/home/u/a.anx");
@@ -193,6 +202,7 @@ TEST_F(DocumentTest, ZoomRedrawsWithoutMarkingModified) {
 
 TEST_F(DocumentTest, DrawnRangeRoundsOutwardToFifties) {
     CVitachronDoc doc(host, profile, {});
+    CWatch watch_doc{doc, host};
     doc.Settings().startYear = -30;
     doc.Settings().endYear = -30;
     EXPECT_EQ(doc.FirstDrawnYear(), -50);
@@ -205,25 +215,28 @@ TEST_F(DocumentTest, DrawnRangeRoundsOutwardToFifties) {
     EXPECT_EQ(doc.LastDrawnYear(), 2147483650LL);
 }
 
-TEST_F(DocumentTest, BaseStateFollowsBirthDeathAndMemorialOptions) {
+TEST_F(DocumentTest, BaseYearStateFollowsBirthDeathAndMemorialOptions) {
+    using State = CVitachronDoc::BaseYearState;
     CVitachronDoc doc(host, profile, {});
     const auto p = MakePerson("p", "1900", "1950");
     doc.Settings().ageColors = {1, 2, 3, 4};
-    EXPECT_EQ(doc.BaseState(*p, 1899), 0);
-    EXPECT_EQ(doc.BaseState(*p, 1900), 1);
-    EXPECT_EQ(doc.BaseState(*p, 1949), 1);
-    EXPECT_EQ(doc.BaseState(*p, 1950), 2);
+    EXPECT_EQ(doc.StateAtBaseYear(*p, 1899), State::BeforeBirth);
+    EXPECT_EQ(doc.StateAtBaseYear(*p, 1900), State::Alive);
+    EXPECT_EQ(doc.StateAtBaseYear(*p, 1949), State::Alive);
+    EXPECT_EQ(doc.StateAtBaseYear(*p, 1950), State::AfterDeath);
     doc.Settings().countFromBirth = false;
-    EXPECT_EQ(doc.BaseState(*p, 1951), 2);  // memorial counting off
+    EXPECT_EQ(doc.StateAtBaseYear(*p, 1951), State::AfterDeath);  // memorial counting off
     doc.Settings().memorialCount = true;
-    EXPECT_EQ(doc.BaseState(*p, 1951), 3);
-    EXPECT_EQ(doc.BaseColor(3), 4u);
+    EXPECT_EQ(doc.StateAtBaseYear(*p, 1951), State::Memorial);
+    EXPECT_EQ(doc.BaseColor(State::Memorial), 4u);
+    EXPECT_EQ(doc.BaseColor(State::BeforeBirth), 1u);
     const auto living = MakePerson("l", "1900");
-    EXPECT_EQ(doc.BaseState(*living, 3000), 1);  // an unknown death is never reached
+    EXPECT_EQ(doc.StateAtBaseYear(*living, 3000), State::Alive);  // an unknown death is never reached
 }
 
 TEST_F(DocumentTest, ImportedCategoriesByNameThenFreePaletteColourThenRowIndex) {
     CVitachronDoc doc(host, profile, {});
+    CWatch watch_doc{doc, host};
     CPerson none;
     ASSERT_TRUE(doc.AssignImportedCategory(none, 0));
     EXPECT_EQ(none.category, doc.DefaultCategory());
@@ -253,6 +266,7 @@ TEST_F(DocumentTest, ImportedCategoriesByNameThenFreePaletteColourThenRowIndex) 
 
 TEST_F(DocumentTest, LoadedPeopleFindTheirCategoryByColourAndName) {
     CVitachronDoc doc(host, profile, {});
+    CWatch watch_doc{doc, host};
     CCategory* named = doc.CategoryTable().Add(32768, "文化", false);
     CPerson exact;
     exact.categoryColor = 32768;
@@ -276,6 +290,7 @@ TEST_F(DocumentTest, LoadedPeopleFindTheirCategoryByColourAndName) {
 
 TEST_F(DocumentTest, HtmlPathHistoryMovesRepeatsToTheEnd) {
     CVitachronDoc doc(host, profile, {});
+    CWatch watch_doc{doc, host};
     EXPECT_FALSE(doc.LastHtmlPath().has_value());
     doc.AddHtmlPath("a");
     doc.AddHtmlPath("b");
@@ -286,6 +301,7 @@ TEST_F(DocumentTest, HtmlPathHistoryMovesRepeatsToTheEnd) {
 
 TEST_F(DocumentTest, StoredOrderEditsKeepTheDisplayOrderValid) {
     CVitachronDoc doc(host, profile, {});
+    CWatch watch_doc{doc, host};
     for (const char* n : {"a", "b", "c"}) {
         AddPerson(doc, MakePerson(n, "1900"));
     }

@@ -1,5 +1,6 @@
 #include "dialogs/CDialogDataModify.h"
 #include "dialogs/CDialogPerson.h"
+#include "model/CEditSession.h"
 #include "model/CDirectPeopleEditor.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
@@ -43,8 +44,10 @@ protected:
     }
 
     CRecordingHost host;
+    CEditSession session;
     CMemoryProfile profile;
     CVitachronDoc doc{host, profile, {}};
+    CWatch watch_doc{doc, host};
     CDirectPeopleEditor editor{doc};
 };
 
@@ -53,7 +56,7 @@ protected:
 TEST_F(DataModifyDialogTest, ListsPeopleInStoredOrderWithTheirYears) {
     doc.Settings().sortOrder = 1;
     doc.Sort();
-    CDialogDataModify dlg(nullptr, doc, editor);
+    CDialogDataModify dlg(nullptr, doc, editor, session);
     EXPECT_EQ(dlg.GetTitle(), wxString::FromUTF8("データの編集"));
     wxListItem header;
     header.SetMask(wxLIST_MASK_TEXT);
@@ -89,7 +92,7 @@ TEST_F(DataModifyDialogTest, ListsPeopleInStoredOrderWithTheirYears) {
 }
 
 TEST_F(DataModifyDialogTest, MovesKeepTheSelectionAndStopAtTheEnds) {
-    CDialogDataModify dlg(nullptr, doc, editor);
+    CDialogDataModify dlg(nullptr, doc, editor, session);
     Select(dlg, 0);
     Click(dlg, Id::DataMoveUp);
     Select(dlg, 2);
@@ -113,7 +116,7 @@ TEST_F(DataModifyDialogTest, MovesKeepTheSelectionAndStopAtTheEnds) {
 }
 
 TEST_F(DataModifyDialogTest, DeleteAsksFirstAndNothingIsLeftToDoOnAnEmptyList) {
-    CDialogDataModify dlg(nullptr, doc, editor);
+    CDialogDataModify dlg(nullptr, doc, editor, session);
     Click(dlg, Id::DataDelete);  // no selection: no question
     Select(dlg, 1);
     wxString question;
@@ -134,8 +137,8 @@ TEST_F(DataModifyDialogTest, DeleteAsksFirstAndNothingIsLeftToDoOnAnEmptyList) {
 }
 
 TEST_F(DataModifyDialogTest, DoubleClickChangesThePersonAndTheListShowsIt) {
-    doc.SetPersonDialogRect(CRectI{50, 60, 550, 760});
-    CDialogDataModify dlg(nullptr, doc, editor);
+    session.SetPersonDialogRect(CRectI{50, 60, 550, 760});
+    CDialogDataModify dlg(nullptr, doc, editor, session);
     Select(dlg, 0);
     wxListEvent activate(wxEVT_LIST_ITEM_ACTIVATED, Id::DataList);
     activate.SetEventObject(&List(dlg));
@@ -150,14 +153,14 @@ TEST_F(DataModifyDialogTest, DoubleClickChangesThePersonAndTheListShowsIt) {
                   }));
     EXPECT_EQ(Cell(dlg, 0, 2), "1960");
     EXPECT_TRUE(doc.People()[0]->death.SameFields(CScaleYear(1960)));
-    EXPECT_EQ(doc.PersonDialogRect(), (CRectI{70, 80, 590, 780}));
+    EXPECT_EQ(session.PersonDialogRect(), (CRectI{70, 80, 590, 780}));
     EXPECT_EQ(host.updates, 1);
 }
 
 TEST_F(DataModifyDialogTest, ClosingLeavesTheDocumentSortedAndModifiedEvenUnchanged) {
     doc.Settings().sortOrder = 4;  // birth latest: the unknown birth of 丙 counts as the latest
     doc.SetCurrentIndex(2);
-    wxTEST_DIALOG(CDialogDataModify::RunModal(nullptr, doc, editor), CDriveModal<CDialogDataModify>([&](CDialogDataModify&) {
+    wxTEST_DIALOG(CDialogDataModify::RunModal(nullptr, doc, editor, session), CDriveModal<CDialogDataModify>([&](CDialogDataModify&) {
                       EXPECT_EQ(doc.CurrentIndex(), -1);
                       return wxID_OK;
                   }));

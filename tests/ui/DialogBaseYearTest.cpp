@@ -24,6 +24,7 @@ protected:
     CRecordingHost host;
     CMemoryProfile profile;
     CVitachronDoc doc{host, profile, {}};
+    CWatch watch_doc{doc, host};
     CFakeColorChooser chooser;
 };
 

@@ -30,6 +30,7 @@ protected:
         fs::remove_all(dir);
         fs::create_directories(dir);
         doc = std::make_unique<CVitachronDoc>(host, profile, SharedFile());
+        doc->AddObserver(host);
     }
     void TearDown() override { fs::remove_all(dir); }
 
@@ -158,6 +159,7 @@ TEST_F(CDialogCategoryTableTest, ASharedCategorySurvivesIntoANewDocumentOnlyAfte
     EXPECT_TRUE(host.modified) << "the table is part of the document";
     {
         CVitachronDoc fresh(host, profile, SharedFile());
+        CWatch watch_fresh{fresh, host};
         EXPECT_EQ(fresh.CategoryTable().IndexOfName("家族"), -1);
     }
 
@@ -166,6 +168,8 @@ TEST_F(CDialogCategoryTableTest, ASharedCategorySurvivesIntoANewDocumentOnlyAfte
     EXPECT_EQ(SharedFileText(), "12615680,\x89\xC6\x91\xB0\r\n");  // code page 932
 
     CVitachronDoc fresh(host, profile, SharedFile());
+
+    CWatch watch_fresh{fresh, host};
     ASSERT_EQ(fresh.CategoryTable().Size(), 2u);
     EXPECT_EQ(fresh.CategoryTable().At(0)->name, "家族");
     EXPECT_EQ(fresh.CategoryTable().At(0)->color, 0xC08000u);
@@ -270,6 +274,7 @@ TEST_F(CDialogCategoryTableTest, AColorTblThatCannotBeWrittenIsReported) {
     const fs::path blocker = dir / "not-a-folder";
     std::ofstream(blocker) << "x";
     CVitachronDoc blocked(host, profile, blocker / "color.tbl");
+    CWatch watch_blocked{blocked, host};
     wxString text;
     bool closed = false;
     wxTEST_DIALOG(closed = EditCategories(nullptr, blocked, 0, chooser),

@@ -38,6 +38,7 @@ protected:
     CRecordingHost host;
     CRecordingProfile profile;
     CVitachronDoc doc{host, profile, {}};
+    CWatch watch_doc{doc, host};
 };
 
 }  // namespace
@@ -95,12 +96,13 @@ TEST_F(CDialogDisplaySetTest, WidthAndBarLengthOutsideTheirRangesKeepTheDialogOp
                           EnterText(d, r.field, good);
                       }
                       EXPECT_EQ(S(), before);
-                      EXPECT_THAT(host.appliedLeftWidths, IsEmpty());
+                      EXPECT_FALSE(host.Saw(CDocChange::LeftWidth));
                       EXPECT_THAT(profile.writes, IsEmpty());
                       Click(d, wxID_OK);
                   }));
     EXPECT_TRUE(ok);
-    EXPECT_THAT(host.appliedLeftWidths, ElementsAre(0));
+    EXPECT_TRUE(host.Saw(CDocChange::LeftWidth));
+    EXPECT_EQ(S().leftWidth, 0);
     EXPECT_EQ(S().defaultBarLength, 10000);
     EXPECT_TRUE(host.modified);
     EXPECT_GE(host.updates, 1);
@@ -120,7 +122,7 @@ TEST_F(CDialogDisplaySetTest, OkWithTheBoxWritesTheInitialValuesIncludingAnEmpty
     EXPECT_FALSE(S().displaySuppleMark);
     EXPECT_EQ(S().commentSeparator, "");
     EXPECT_EQ(S().leftWidth, 1000);
-    EXPECT_THAT(host.appliedLeftWidths, ElementsAre(1000));
+    EXPECT_TRUE(host.Saw(CDocChange::LeftWidth));
 
     EXPECT_THAT(profile.writes, ElementsAre("Init/LeftWidth", "Init/YearOnly", "Init/KazoeAster", "Init/Comment",
                                             "Init/DisplayAge", "Init/DisplayYearRange", "Init/DisplaySuppleMark",
@@ -141,7 +143,8 @@ TEST_F(CDialogDisplaySetTest, OkWithoutTheBoxLeavesTheProfileAlone) {
                   }));
     EXPECT_FALSE(S().yearOnly);
     EXPECT_EQ(S().commentSeparator, "＃");
-    EXPECT_THAT(host.appliedLeftWidths, ElementsAre(150));
+    EXPECT_TRUE(host.Saw(CDocChange::LeftWidth));
+    EXPECT_EQ(S().leftWidth, 150);
     EXPECT_EQ(profile.WriteCount(), 0u);
 }
 
@@ -155,7 +158,7 @@ TEST_F(CDialogDisplaySetTest, CancelAfterChangingEveryControlChangesNothing) {
                   }));
     EXPECT_FALSE(ok);
     EXPECT_EQ(S(), before);
-    EXPECT_THAT(host.appliedLeftWidths, IsEmpty());
+    EXPECT_FALSE(host.Saw(CDocChange::LeftWidth));
     EXPECT_EQ(profile.WriteCount(), 0u);
     EXPECT_EQ(host.modifiedCalls, 0);
     EXPECT_EQ(host.updates, 0);

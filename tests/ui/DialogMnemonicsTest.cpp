@@ -18,6 +18,7 @@
 #include "dialogs/CDialogSetColors.h"
 #include "dialogs/CDialogSetFont.h"
 #include "dialogs/CDialogBasePointYearExport.h"
+#include "model/CEditSession.h"
 #include "model/CDirectPeopleEditor.h"
 #include "model/CVitachronDoc.h"
 #include "res/Strings.h"
@@ -96,10 +97,10 @@ protected:
         return {
             {"range", [&] { return std::make_unique<CDialogRangeYear>(nullptr, doc); },
              {{Str::kRangeStart, Id::RangeStart}, {Str::kRangeEnd, Id::RangeEnd}}},
-            {"person (add)", [&] { return std::make_unique<CDialogPerson>(nullptr, doc, editor, nullptr, CRectI{}); },
+            {"person (add)", [&] { return std::make_unique<CDialogPerson>(nullptr, doc, editor, session, nullptr); },
              person},
             {"person (modify)",
-             [&] { return std::make_unique<CDialogPerson>(nullptr, doc, editor, &Someone(), CRectI{}); }, person},
+             [&] { return std::make_unique<CDialogPerson>(nullptr, doc, editor, session, &Someone()); }, person},
             {"display", [&] { return std::make_unique<CDialogDisplaySet>(nullptr, doc); },
              {{Str::kDisplayBarLength, Id::DisplayBarLength},
               {Str::kDisplayLeftWidth, Id::DisplayLeftWidth},
@@ -113,7 +114,7 @@ protected:
             {"categories", [&] { return std::make_unique<CDialogCategoryTable>(nullptr, doc.CategoryTable(), 0, colors); },
              {}},
             {"category", [&] { return std::make_unique<CDialogCategory>(nullptr, 0x00FF00, "武将", colors); }, {}},
-            {"people", [&] { return std::make_unique<CDialogDataModify>(nullptr, doc, editor); }, {}},
+            {"people", [&] { return std::make_unique<CDialogDataModify>(nullptr, doc, editor, session); }, {}},
             {"colors", [&] { return std::make_unique<CDialogSetColors>(nullptr, doc, colors); }, {}},
             {"fonts", [&] { return std::make_unique<CDialogSetFont>(nullptr, doc, fonts, 96.0); }, {}},
             {"convert", [&] { return std::make_unique<CDialogBasePointYearExport>(nullptr, doc); }, {}},
@@ -140,6 +141,7 @@ protected:
     }
 
     CRecordingHost host;
+    CEditSession session;
     CRecordingProfile profile;
     CVitachronDoc doc{host, profile, {}};
     CDirectPeopleEditor editor{doc};

@@ -33,6 +33,7 @@ protected:
     CRecordingHost host;
     CRecordingProfile profile;
     CVitachronDoc doc{host, profile, {}};
+    CWatch watch_doc{doc, host};
     CFakeColorChooser chooser;
 };
 

@@ -286,3 +286,44 @@ TEST_F(DocumentCommands, DisplaySettingsGiveTheFrameItsYearOnlyAndListWidth) {
     EXPECT_EQ(frame->LeftPaneWidth(), 222);
     EXPECT_FALSE(profile.Has(PK::kInit, PK::kInitLeftWidth));  // the initial-values box was not ticked
 }
+
+TEST_F(DocumentCommands, SettingsFromTheDataBarAndTheDialogsAreStepsTheEditMenuNames) {
+    OpenWindow();
+    const std::string saved = Saved();
+    CBarDataEdit& bar = *frame->DataBar();
+    const auto undoLabel = [&] { return Item(wxID_UNDO)->GetItemLabel(); };
+
+    // "設定しない" cleared, then a new year: two steps.
+    bar.BaseYearOff()->SetValue(false);
+    wxCommandEvent click(wxEVT_CHECKBOX, Id::BarBaseYearOff);
+    click.SetEventObject(bar.BaseYearOff());
+    bar.BaseYearOff()->GetEventHandler()->ProcessEvent(click);
+    EXPECT_EQ(undoLabel(), ToWx("「基準年の表示・非表示」を元に戻す(&U)\tCtrl+Z"));
+    bar.BaseYearText()->SetValue("1700");
+    bar.ApplyBaseYear();
+    EXPECT_EQ(Core().Settings().baseYear, 1700);
+    EXPECT_EQ(undoLabel(), ToWx("「基準年の変更」を元に戻す(&U)\tCtrl+Z"));
+
+    // Year-only through the display dialog.
+    wxTEST_DIALOG(Command(Id::DisplaySettings), CDriveDialog<CDialogDisplaySet>([](CDialogDisplaySet& d) {
+                      ChooseRadio(d, Id::DisplayYearOnly);
+                      Click(d, wxID_OK);
+                  }));
+    EXPECT_TRUE(Core().Settings().yearOnly);
+    EXPECT_TRUE(frame->YearOnly());
+    EXPECT_EQ(undoLabel(), ToWx("「表示設定」を元に戻す(&U)\tCtrl+Z"));
+
+    Undo();
+    EXPECT_FALSE(Core().Settings().yearOnly);
+    EXPECT_FALSE(frame->YearOnly());
+    Undo();
+    // The bar follows the document back.
+    EXPECT_EQ(bar.BaseYearText()->GetValue(), ToWx(std::to_string(Core().Settings().baseYear)));
+    Undo();
+    EXPECT_FALSE(bar.BaseYearOff()->IsChecked() == Core().Settings().baseYearShown);
+    EXPECT_EQ(Saved(), saved);
+    Redo();
+    Redo();
+    EXPECT_EQ(Core().Settings().baseYear, 1700);
+    EXPECT_TRUE(Core().Settings().baseYearShown);
+}

@@ -111,6 +111,7 @@ protected:
     CRecordingHost host;
     CMemoryProfile profile;
     CVitachronDoc doc{host, profile, {}};
+    CWatch watch_doc{doc, host};
     CFakeFileChooser chooser;
     CBrowserSupport browser{profile};
     CUniqueName block{"block"};

@@ -160,7 +160,7 @@ TEST_F(MainFrame, NameSearchStepsThroughMatchesThenSaysNothingIsFound) {
     wxTEST_DIALOG(combo->GetEventHandler()->ProcessEvent(enter), CExpectMessage(wxOK, &text));
     EXPECT_EQ(text, ToWx("検索名が見つかりません"));
     EXPECT_EQ(Doc().Core().CurrentIndex(), -1);
-    EXPECT_EQ(Doc().Core().SearchHistory(), std::vector<std::string>{"徳川"});
+    EXPECT_EQ(services.session.SearchHistory(), std::vector<std::string>{"徳川"});
 
     // The drop-down lists the history; the typed text stays.
     frame->DataBar()->SearchText()->SetValue("x");

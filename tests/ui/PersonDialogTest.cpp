@@ -1,6 +1,7 @@
 #include "dialogs/CColorStatic.h"
 #include "dialogs/CDialogCalcFromAge.h"
 #include "dialogs/CDialogPerson.h"
+#include "model/CEditSession.h"
 #include "model/CDirectPeopleEditor.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
@@ -63,8 +64,10 @@ protected:
     }
 
     CRecordingHost host;
+    CEditSession session;
     CMemoryProfile profile;
     CVitachronDoc doc{host, profile, {}};
+    CWatch watch_doc{doc, host};
     CDirectPeopleEditor editor{doc};
     CCategory* warlord = nullptr;
 };
@@ -72,7 +75,7 @@ protected:
 }  // namespace
 
 TEST_F(PersonDialogTest, ControlsCarryTheirIdsTextsAndInputKinds) {
-    CDialogPerson add(nullptr, doc, editor, nullptr, {});
+    CDialogPerson add(nullptr, doc, editor, session, nullptr);
     EXPECT_EQ(add.GetTitle(), wxString::FromUTF8("人物情報"));
     EXPECT_EQ(Control<wxButton>(add, wxID_OK).GetLabel(), wxString::FromUTF8("設定(&S)"));
     EXPECT_EQ(Control<wxButton>(add, wxID_CANCEL).GetLabel(), wxString::FromUTF8("閉じる(&C)"));
@@ -99,7 +102,7 @@ TEST_F(PersonDialogTest, ControlsCarryTheirIdsTextsAndInputKinds) {
 #endif
 
     CPerson& p = AddPerson("織田信長", CScaleYear(1534), CScaleYear(1582));
-    CDialogPerson modify(nullptr, doc, editor, &p, {});
+    CDialogPerson modify(nullptr, doc, editor, session, &p);
     EXPECT_EQ(Control<wxButton>(modify, wxID_OK).GetLabel(), "OK");
     EXPECT_EQ(Control<wxButton>(modify, wxID_CANCEL).GetLabel(), wxString::FromUTF8("ｷｬﾝｾﾙ"));
     EXPECT_EQ(Text(modify, Id::PersonName), wxString::FromUTF8("織田信長"));
@@ -107,7 +110,7 @@ TEST_F(PersonDialogTest, ControlsCarryTheirIdsTextsAndInputKinds) {
 }
 
 TEST_F(PersonDialogTest, AddModeTakesThreeInARowKeepingKazoeHideFlagsAndCategory) {
-    CDialogPerson dlg(nullptr, doc, editor, nullptr, {});
+    CDialogPerson dlg(nullptr, doc, editor, session, nullptr);
     auto& choice = Control<wxChoice>(dlg, Id::PersonCategory);
     ASSERT_EQ(choice.GetCount(), 2u);
     EXPECT_EQ(choice.GetString(0), wxString::FromUTF8("未設定"));
@@ -152,7 +155,7 @@ TEST_F(PersonDialogTest, AddModeTakesThreeInARowKeepingKazoeHideFlagsAndCategory
 }
 
 TEST_F(PersonDialogTest, RefusedEntriesShowTheirMessageAndAddNothing) {
-    CDialogPerson dlg(nullptr, doc, editor, nullptr, {});
+    CDialogPerson dlg(nullptr, doc, editor, session, nullptr);
     EXPECT_EQ(OkRefused(dlg), wxString::FromUTF8("名前が入力されていません"));
     for (const auto& [birth, death, message] :
          {std::tuple{"500/13", "", "月日の設定が間違っています"},
@@ -175,7 +178,7 @@ TEST_F(PersonDialogTest, RefusedEntriesShowTheirMessageAndAddNothing) {
 }
 
 TEST_F(PersonDialogTest, YearZeroQuestionAnsweredNoKeepsTheEntryAndYesAddsIt) {
-    CDialogPerson dlg(nullptr, doc, editor, nullptr, {});
+    CDialogPerson dlg(nullptr, doc, editor, session, nullptr);
     Type(dlg, "零", "0", "");
     wxString question;
     wxTEST_DIALOG(Click(dlg, wxID_OK), CExpectMessage(wxID_NO, &question));
@@ -190,7 +193,7 @@ TEST_F(PersonDialogTest, YearZeroQuestionAnsweredNoKeepsTheEntryAndYesAddsIt) {
 
 TEST_F(PersonDialogTest, ClosingAsksAboutATypedNameAndNoAddsNothing) {
     {
-        CDialogPerson dlg(nullptr, doc, editor, nullptr, {});
+        CDialogPerson dlg(nullptr, doc, editor, session, nullptr);
         Type(dlg, "未登録", "1900", "");
         wxString question;
         // The close box takes the way of the cancel button (a hidden dialog ignores it).
@@ -202,7 +205,7 @@ TEST_F(PersonDialogTest, ClosingAsksAboutATypedNameAndNoAddsNothing) {
         EXPECT_TRUE(doc.People().empty());
     }
     {
-        CDialogPerson dlg(nullptr, doc, editor, nullptr, {});
+        CDialogPerson dlg(nullptr, doc, editor, session, nullptr);
         Type(dlg, "登録", "1900", "1800");
         wxString question, refusal;
         wxTEST_DIALOG(Click(dlg, wxID_CANCEL), CExpectMessage(wxID_YES, &question), CExpectMessage(wxID_OK, &refusal));
@@ -212,7 +215,7 @@ TEST_F(PersonDialogTest, ClosingAsksAboutATypedNameAndNoAddsNothing) {
         EXPECT_EQ(dlg.GetReturnCode(), wxID_CANCEL);
         ASSERT_EQ(doc.People().size(), 1u);
     }
-    CDialogPerson empty(nullptr, doc, editor, nullptr, {});
+    CDialogPerson empty(nullptr, doc, editor, session, nullptr);
     Click(empty, wxID_CANCEL);  // nothing typed: no question
     EXPECT_EQ(empty.GetReturnCode(), wxID_CANCEL);
     EXPECT_EQ(doc.People().size(), 1u);
@@ -222,7 +225,7 @@ TEST_F(PersonDialogTest, ModifyModeWritesTheRecordOnlyWhenEveryCheckPasses) {
     CPerson& p = AddPerson("不詳", CScaleYear::Unknown(), CScaleYear(1900));
     p.birthUncertain = true;
     const std::string before = doc.SaveToBytes();
-    CDialogPerson dlg(nullptr, doc, editor, &p, {});
+    CDialogPerson dlg(nullptr, doc, editor, session, &p);
     EXPECT_TRUE(Checked(dlg, Id::PersonHideAge)) << "no birth, no age";
     EXPECT_TRUE(Checked(dlg, Id::PersonBirthUncertain));
     EXPECT_EQ(Text(dlg, Id::PersonBirth), "");
@@ -249,7 +252,7 @@ TEST_F(PersonDialogTest, ModifyModeWritesTheRecordOnlyWhenEveryCheckPasses) {
 }
 
 TEST_F(PersonDialogTest, AgeCalculationFillsTheYearAndRemembersTheKazoeChoice) {
-    CDialogPerson dlg(nullptr, doc, editor, nullptr, {});
+    CDialogPerson dlg(nullptr, doc, editor, session, nullptr);
     wxString text;
     wxTEST_DIALOG(Click(dlg, Id::PersonCalcFromAge), CExpectMessage(wxID_OK, &text));
     EXPECT_EQ(text, wxString::FromUTF8("生年または没年を入れてください"));
@@ -266,7 +269,7 @@ TEST_F(PersonDialogTest, AgeCalculationFillsTheYearAndRemembersTheKazoeChoice) {
     EXPECT_EQ(Text(dlg, Id::PersonBirth), "1900/5/3");
     EXPECT_EQ(Text(dlg, Id::PersonDeath), "1979");
     EXPECT_TRUE(Checked(dlg, Id::PersonKazoe));
-    EXPECT_TRUE(doc.LastKazoeChoice());
+    EXPECT_TRUE(session.LastKazoeChoice());
     EXPECT_TRUE(doc.People().empty()) << "nothing is stored before OK";
 
     // A cancelled calculation changes nothing.
@@ -276,15 +279,16 @@ TEST_F(PersonDialogTest, AgeCalculationFillsTheYearAndRemembersTheKazoeChoice) {
                   }));
     EXPECT_EQ(Text(dlg, Id::PersonDeath), "1979");
 
-    CDialogPerson next(nullptr, doc, editor, nullptr, {});
+    CDialogPerson next(nullptr, doc, editor, session, nullptr);
     EXPECT_TRUE(Checked(next, Id::PersonKazoe)) << "a new entry starts from the last choice";
 }
 
 TEST_F(PersonDialogTest, CategoryButtonOpensTheEditorAndRefillsTheList) {
     const std::filesystem::path table = std::filesystem::path(wxFileName::CreateTempFileName("vtc").utf8_string());
     CVitachronDoc shared(host, profile, table);
+    CWatch watch_shared{shared, host};
     CDirectPeopleEditor sharedEditor(shared);
-    CDialogPerson dlg(nullptr, shared, sharedEditor, nullptr, {});
+    CDialogPerson dlg(nullptr, shared, sharedEditor, session, nullptr);
     SetText(dlg, Id::PersonName, wxString::FromUTF8("途中"));
 
     int asked = -2;
@@ -313,9 +317,9 @@ TEST_F(PersonDialogTest, CategoryButtonOpensTheEditorAndRefillsTheList) {
 
 TEST_F(PersonDialogTest, WindowRectangleIsHandedInAndBackAtOk) {
     const CRectI rect{120, 90, 620, 760};
-    doc.SetPersonDialogRect(rect);
+    session.SetPersonDialogRect(rect);
     CRectI atOk;
-    wxTEST_DIALOG(CDialogPerson::RunModal(nullptr, doc, editor, nullptr), CDriveModal<CDialogPerson>([&](CDialogPerson& d) {
+    wxTEST_DIALOG(CDialogPerson::RunModal(nullptr, doc, editor, session, nullptr), CDriveModal<CDialogPerson>([&](CDialogPerson& d) {
                       const wxRect r = d.GetScreenRect();
                       EXPECT_EQ(r, wxRect(120, 90, 500, 670));
                       d.SetSize(200, 150, 520, 680);
@@ -327,13 +331,13 @@ TEST_F(PersonDialogTest, WindowRectangleIsHandedInAndBackAtOk) {
                       return d.GetReturnCode();
                   }));
     EXPECT_EQ(atOk, (CRectI{200, 150, 720, 830}));
-    EXPECT_EQ(doc.PersonDialogRect(), atOk);
+    EXPECT_EQ(session.PersonDialogRect(), atOk);
 
     // Closing without an OK hands back what came in.
-    doc.SetPersonDialogRect(CRectI{});
-    wxTEST_DIALOG(CDialogPerson::RunModal(nullptr, doc, editor, nullptr), CDriveModal<CDialogPerson>([](CDialogPerson& d) {
+    session.SetPersonDialogRect(CRectI{});
+    wxTEST_DIALOG(CDialogPerson::RunModal(nullptr, doc, editor, session, nullptr), CDriveModal<CDialogPerson>([](CDialogPerson& d) {
                       Click(d, wxID_CANCEL);
                       return d.GetReturnCode();
                   }));
-    EXPECT_TRUE(doc.PersonDialogRect().IsEmpty());
+    EXPECT_TRUE(session.PersonDialogRect().IsEmpty());
 }
