@@ -11,11 +11,11 @@
 #include "app/CVitachronDocManager.h"
 #include "app/CVitachronDocTemplate.h"
 #include "app/CWxDocument.h"
-#include "wxsupport/CFileChooser.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
 #include "platform/CFontSetup.h"
 #include "res/ids.h"
+#include "wxsupport/CFileChooser.h"
 
 #include <wx/app.h>
 #include <wx/init.h>

@@ -13,12 +13,12 @@
 #include "app/CVitachronDocManager.h"
 #include "app/CVitachronDocTemplate.h"
 #include "app/CWxDocument.h"
-#include "wxsupport/CWxFileChooser.h"
 #include "model/CMemoryProfile.h"
 #include "model/ProfileKeys.h"
 #include "platform/CFontSetup.h"
 #include "view/CScrollCanvas.h"
 #include "view/CVitachronView.h"
+#include "wxsupport/CWxFileChooser.h"
 
 #include <wx/app.h>
 #include <wx/init.h>

@@ -1,8 +1,8 @@
 #include "app/CBarDataEdit.h"
 
-#include "wxsupport/MessageBox.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/MessageBox.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>

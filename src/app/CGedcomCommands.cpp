@@ -6,13 +6,13 @@
 #include "app/CWxDocument.h"
 #include "dialogs/CDialogGedcomReport.h"
 #include "dialogs/CDialogImportGedcom.h"
-#include "wxsupport/CFileChooser.h"
 #include "dialogs/CProgressDialog.h"
 #include "interchange/CGedcomTransfer.h"
 #include "model/CVitachronDoc.h"
 #include "model/LocalTime.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/CFileChooser.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/cmdproc.h>

@@ -1,11 +1,9 @@
 #include "app/CLinkCommands.h"
 
-#include "wxsupport/CFileChooser.h"
-#include "wxsupport/MessageBox.h"
-#include "links/CBrowserSupport.h"
-#include "links/CDbusLinkTransport.h"
 #include "dialogs/CDialogOldBrowserWarning.h"
 #include "dialogs/CDialogURLFile.h"
+#include "links/CBrowserSupport.h"
+#include "links/CDbusLinkTransport.h"
 #include "links/CHtmlLinkWindow.h"
 #include "links/LinkProtocol.h"
 #include "model/CDocHost.h"
@@ -14,6 +12,8 @@
 #include "model/ProfileKeys.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/CFileChooser.h"
+#include "wxsupport/MessageBox.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/control.h>

@@ -2,8 +2,6 @@
 
 #include "app/CMainFrame.h"
 #include "app/CWxDocument.h"
-#include "wxsupport/CFileChooser.h"
-#include "wxsupport/MessageBox.h"
 #include "model/CDocumentFile.h"
 #include "model/CFileError.h"
 #include "model/CFileIO.h"
@@ -14,6 +12,8 @@
 #include "model/ProfileKeys.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/CFileChooser.h"
+#include "wxsupport/MessageBox.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/filehistory.h>

@@ -5,12 +5,12 @@
 #include "dialogs/CDialogDisplaySet.h"
 #include "dialogs/CDialogSetColors.h"
 #include "dialogs/CDialogSetFont.h"
-#include "wxsupport/MessageBox.h"
 #include "model/CDocHost.h"
 #include "model/CDrawingColors.h"
 #include "model/CVitachronDoc.h"
 #include "model/InitialSettings.h"
 #include "res/Strings.h"
+#include "wxsupport/MessageBox.h"
 #include "wxsupport/WxConvert.h"
 
 bool EditCategories(wxWindow* parent, CVitachronDoc& doc, int selectPosition, CColorChooser& chooser) {

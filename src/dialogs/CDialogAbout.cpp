@@ -1,9 +1,9 @@
 #include "dialogs/CDialogAbout.h"
 
-#include "wxsupport/CAppIcon.h"
-#include "wxsupport/DialogSupport.h"
 #include "model/FormatText.h"
 #include "res/Strings.h"
+#include "wxsupport/CAppIcon.h"
+#include "wxsupport/DialogSupport.h"
 #include "wxsupport/WxConvert.h"
 
 #include "VitachronBuild.h"

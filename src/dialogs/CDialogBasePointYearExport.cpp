@@ -1,7 +1,7 @@
 #include "dialogs/CDialogBasePointYearExport.h"
 
-#include "wxsupport/DialogSupport.h"
 #include "res/Strings.h"
+#include "wxsupport/DialogSupport.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>

@@ -1,9 +1,9 @@
 #include "dialogs/CDialogBasePointYearImport.h"
 
-#include "wxsupport/CFileChooser.h"
-#include "wxsupport/DialogSupport.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/CFileChooser.h"
+#include "wxsupport/DialogSupport.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>

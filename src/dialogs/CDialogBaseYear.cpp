@@ -1,14 +1,14 @@
 #include "dialogs/CDialogBaseYear.h"
 
-#include "wxsupport/CColorChooser.h"
 #include "dialogs/CColorStatic.h"
 #include "dialogs/CDialogBaseYearColor.h"
-#include "wxsupport/DialogSupport.h"
 #include "model/CDocHost.h"
 #include "model/CVitachronDoc.h"
 #include "model/InitialSettings.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/CColorChooser.h"
+#include "wxsupport/DialogSupport.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>

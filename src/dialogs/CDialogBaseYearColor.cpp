@@ -1,11 +1,11 @@
 #include "dialogs/CDialogBaseYearColor.h"
 
 #include "dialogs/CColorStatic.h"
-#include "wxsupport/DialogSupport.h"
 #include "model/CDocHost.h"
 #include "model/CVitachronDoc.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/DialogSupport.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>

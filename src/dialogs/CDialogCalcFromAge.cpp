@@ -1,11 +1,11 @@
 #include "dialogs/CDialogCalcFromAge.h"
 
-#include "wxsupport/DialogSupport.h"
-#include "wxsupport/MessageBox.h"
-#include "wxsupport/TextInputKind.h"
 #include "model/CAgeCalculator.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/DialogSupport.h"
+#include "wxsupport/MessageBox.h"
+#include "wxsupport/TextInputKind.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>

@@ -1,11 +1,11 @@
 #include "dialogs/CDialogCategory.h"
 
-#include "wxsupport/CColorChooser.h"
 #include "dialogs/CColorStatic.h"
-#include "wxsupport/DialogSupport.h"
-#include "wxsupport/MessageBox.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/CColorChooser.h"
+#include "wxsupport/DialogSupport.h"
+#include "wxsupport/MessageBox.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>

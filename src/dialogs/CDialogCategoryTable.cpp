@@ -1,13 +1,13 @@
 #include "dialogs/CDialogCategoryTable.h"
 
-#include "wxsupport/CColorChooser.h"
 #include "dialogs/CDialogCategory.h"
-#include "wxsupport/CWxColorChooser.h"
-#include "wxsupport/DialogSupport.h"
-#include "wxsupport/MessageBox.h"
 #include "model/CCategoryTable.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/CColorChooser.h"
+#include "wxsupport/CWxColorChooser.h"
+#include "wxsupport/DialogSupport.h"
+#include "wxsupport/MessageBox.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>

@@ -1,12 +1,12 @@
 #include "dialogs/CDialogDataModify.h"
 
-#include "wxsupport/DialogSupport.h"
-#include "wxsupport/MessageBox.h"
 #include "model/CDocHost.h"
 #include "model/CPeopleEditor.h"
 #include "model/CVitachronDoc.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/DialogSupport.h"
+#include "wxsupport/MessageBox.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>

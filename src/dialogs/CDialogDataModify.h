@@ -4,8 +4,8 @@
 // CPeopleEditor it is given; closing has nothing left to confirm.
 #pragma once
 
-#include "dialogs/CDialogPerson.h"
 #include "dialogs/CDialogDataToList.h"
+#include "dialogs/CDialogPerson.h"
 
 class CPeopleEditor;
 class CVitachronDoc;

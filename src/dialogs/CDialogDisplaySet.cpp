@@ -1,11 +1,11 @@
 #include "dialogs/CDialogDisplaySet.h"
 
-#include "wxsupport/DialogSupport.h"
 #include "model/CDocHost.h"
 #include "model/CVitachronDoc.h"
 #include "model/InitialSettings.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/DialogSupport.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/checkbox.h>

@@ -1,10 +1,10 @@
 #include "dialogs/CDialogExportFileSet.h"
 
-#include "wxsupport/CFileChooser.h"
-#include "wxsupport/DialogSupport.h"
 #include "model/CPerson.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/CFileChooser.h"
+#include "wxsupport/DialogSupport.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>

@@ -1,10 +1,10 @@
 #include "dialogs/CDialogGedcomReport.h"
 
 #include "dialogs/CDialogBadCsvMsg.h"
-#include "wxsupport/DialogSupport.h"
 #include "model/FormatText.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/DialogSupport.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/sizer.h>

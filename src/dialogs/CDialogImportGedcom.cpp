@@ -1,8 +1,8 @@
 #include "dialogs/CDialogImportGedcom.h"
 
-#include "wxsupport/DialogSupport.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/DialogSupport.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/checkbox.h>

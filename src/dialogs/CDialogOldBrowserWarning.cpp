@@ -1,8 +1,8 @@
 #include "dialogs/CDialogOldBrowserWarning.h"
 
-#include "wxsupport/DialogSupport.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/DialogSupport.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/artprov.h>

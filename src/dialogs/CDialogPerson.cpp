@@ -2,12 +2,12 @@
 
 #include "dialogs/CColorStatic.h"
 #include "dialogs/CDialogCalcFromAge.h"
-#include "wxsupport/DialogSupport.h"
-#include "wxsupport/MessageBox.h"
-#include "wxsupport/TextInputKind.h"
 #include "model/CPeopleEditor.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/DialogSupport.h"
+#include "wxsupport/MessageBox.h"
+#include "wxsupport/TextInputKind.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>

@@ -1,11 +1,11 @@
 #include "dialogs/CDialogRangeYear.h"
 
-#include "wxsupport/DialogSupport.h"
-#include "wxsupport/MessageBox.h"
-#include "wxsupport/TextInputKind.h"
 #include "model/CVitachronDoc.h"
 #include "res/Strings.h"
 #include "res/ids.h"
+#include "wxsupport/DialogSupport.h"
+#include "wxsupport/MessageBox.h"
+#include "wxsupport/TextInputKind.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/sizer.h>

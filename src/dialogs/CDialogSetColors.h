@@ -4,8 +4,8 @@
 // on OK and puts the old ones back on Cancel (RunColorSettings).
 #pragma once
 
-#include "wxsupport/CColorChooser.h"
 #include "model/CDrawingColors.h"
+#include "wxsupport/CColorChooser.h"
 
 #include <wx/dialog.h>
 

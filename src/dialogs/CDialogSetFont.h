@@ -4,8 +4,8 @@
 // fonts on OK and puts the old ones back on Cancel (RunFontSettings).
 #pragma once
 
-#include "wxsupport/CFontChooser.h"
 #include "model/CLogFont.h"
+#include "wxsupport/CFontChooser.h"
 
 #include <wx/dialog.h>
 

@@ -1,11 +1,11 @@
 #include "interchange/CBasePointYear.h"
 
-#include "model/FormatText.h"
 #include "model/CCp932.h"
 #include "model/CDocHost.h"
 #include "model/CFileError.h"
 #include "model/CFileIO.h"
 #include "model/CUtf8.h"
+#include "model/FormatText.h"
 #include "model/LenientText.h"
 #include "res/Strings.h"
 

@@ -1,9 +1,9 @@
 #include "interchange/CBasePointYearTransfer.h"
 
-#include "model/FormatText.h"
 #include "model/CDocHost.h"
 #include "model/CPerson.h"
 #include "model/CVitachronDoc.h"
+#include "model/FormatText.h"
 #include "model/LocalTime.h"
 #include "res/Strings.h"
 

@@ -1,11 +1,11 @@
 #include "interchange/CCsvTransfer.h"
 
 #include "interchange/CImportCSV.h"
-#include "model/FormatText.h"
 #include "model/CDocHost.h"
 #include "model/CFileError.h"
 #include "model/CUtf8.h"
 #include "model/CVitachronDoc.h"
+#include "model/FormatText.h"
 #include "res/Strings.h"
 
 #include <memory>

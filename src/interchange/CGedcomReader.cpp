@@ -1,10 +1,10 @@
 #include "interchange/CGedcomReader.h"
 
 #include "interchange/CGedcomDate.h"
-#include "model/FormatText.h"
 #include "model/CFileError.h"
 #include "model/CFileIO.h"
 #include "model/CUtf8.h"
+#include "model/FormatText.h"
 #include "res/Strings.h"
 
 #include <algorithm>

@@ -1,10 +1,10 @@
 #include "interchange/CImportCSV.h"
 
-#include "model/FormatText.h"
 #include "model/CCp932.h"
 #include "model/CFileError.h"
 #include "model/CFileIO.h"
 #include "model/CUtf8.h"
+#include "model/FormatText.h"
 #include "model/LenientText.h"
 #include "res/Strings.h"
 

@@ -12,10 +12,10 @@
 #include "model/LocalTime.h"
 #include "platform/CFontSetup.h"
 #include "platform/CInstallLayout.h"
-#include "wxsupport/CLogFontConverter.h"
 #include "view/CTimelineExport.h"
 #include "view/CViewFonts.h"
 #include "view/CVitachronView.h"
+#include "wxsupport/CLogFontConverter.h"
 
 #include <wx/app.h>
 #include <wx/debug.h>

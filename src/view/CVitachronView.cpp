@@ -1,12 +1,10 @@
 #include "view/CVitachronView.h"
 
-#include "wxsupport/MessageBox.h"
+#include "model/CVitachronDoc.h"
 #include "model/FormatText.h"
 #include "model/LocalTime.h"
-#include "model/CVitachronDoc.h"
 #include "res/Strings.h"
 #include "res/ids.h"
-#include "wxsupport/CLogFontConverter.h"
 #include "view/CNameView.h"
 #include "view/CScrollCanvas.h"
 #include "view/CTimelineImageSaver.h"
@@ -14,6 +12,8 @@
 #include "view/CTrackingTip.h"
 #include "view/CViewDocument.h"
 #include "view/CViewFrame.h"
+#include "wxsupport/CLogFontConverter.h"
+#include "wxsupport/MessageBox.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/dcmemory.h>

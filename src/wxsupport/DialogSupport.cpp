@@ -1,7 +1,7 @@
 #include "wxsupport/DialogSupport.h"
 
-#include "wxsupport/MessageBox.h"
 #include "res/Strings.h"
+#include "wxsupport/MessageBox.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/button.h>

@@ -1,5 +1,5 @@
-#include "model/CFileIO.h"
 #include "model/CEditSession.h"
+#include "model/CFileIO.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
 #include "model/LocalTime.h"

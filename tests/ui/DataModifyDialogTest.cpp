@@ -1,7 +1,7 @@
 #include "dialogs/CDialogDataModify.h"
 #include "dialogs/CDialogPerson.h"
-#include "model/CEditSession.h"
 #include "model/CDirectPeopleEditor.h"
+#include "model/CEditSession.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
 #include "res/ids.h"

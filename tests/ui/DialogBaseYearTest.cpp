@@ -1,13 +1,13 @@
+#include "app/SettingsCommands.h"
 #include "dialogs/CDialogBaseYear.h"
 #include "dialogs/CDialogBaseYearColor.h"
-#include "app/SettingsCommands.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
 #include "res/ids.h"
 #include "support/core/CRecordingHost.h"
 
-#include "CFakeColorChooser.h"
 #include "CColorStaticProbe.h"
+#include "CFakeColorChooser.h"
 #include "DialogDriving.h"
 
 #include <wx/uiaction.h>

@@ -1,6 +1,6 @@
-#include "dialogs/CDialogCategoryTable.h"
-#include "dialogs/CDialogCategory.h"
 #include "app/SettingsCommands.h"
+#include "dialogs/CDialogCategory.h"
+#include "dialogs/CDialogCategoryTable.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
 #include "res/ids.h"

@@ -1,5 +1,5 @@
-#include "dialogs/CDialogDisplaySet.h"
 #include "app/SettingsCommands.h"
+#include "dialogs/CDialogDisplaySet.h"
 #include "model/CVitachronDoc.h"
 #include "res/ids.h"
 #include "support/core/CRecordingHost.h"

@@ -1,5 +1,5 @@
-#include "dialogs/CDialogSetColors.h"
 #include "app/SettingsCommands.h"
+#include "dialogs/CDialogSetColors.h"
 #include "model/CDrawingColors.h"
 #include "model/CVitachronDoc.h"
 #include "res/ids.h"

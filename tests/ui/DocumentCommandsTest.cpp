@@ -3,9 +3,9 @@
 #include "CWindowFixture.h"
 #include "DialogDriving.h"
 
+#include "app/CBarDataEdit.h"
 #include "app/CMainFrame.h"
 #include "app/CWxDocument.h"
-#include "app/CBarDataEdit.h"
 #include "dialogs/CDialogBaseYear.h"
 #include "dialogs/CDialogDataModify.h"
 #include "dialogs/CDialogDisplaySet.h"

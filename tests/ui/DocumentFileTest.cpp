@@ -7,8 +7,8 @@
 #include "app/CWxDocument.h"
 #include "model/CFileIO.h"
 #include "model/ProfileKeys.h"
-#include "support/core/CScratchDir.h"
 #include "res/ids.h"
+#include "support/core/CScratchDir.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/checkbox.h>

@@ -1,8 +1,8 @@
 #include "model/CDocSettings.h"
 #include "model/CLogFont.h"
 #include "platform/CFontSetup.h"
-#include "wxsupport/CLogFontConverter.h"
 #include "view/CViewFonts.h"
+#include "wxsupport/CLogFontConverter.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/dcmemory.h>

@@ -6,9 +6,9 @@
 
 #include "app/CMainFrame.h"
 #include "app/CUiLanguage.h"
+#include "res/ids.h"
 #include "wxsupport/CWxFileChooser.h"
 #include "wxsupport/MessageBox.h"
-#include "res/ids.h"
 #include "wxsupport/WxConvert.h"
 
 #include <gtk/gtk.h>

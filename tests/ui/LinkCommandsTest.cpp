@@ -1,10 +1,10 @@
 #include "CFakeFileChooser.h"
 #include "TestDialogs.h"
 
-#include "links/CBrowserSupport.h"
+#include "app/CLinkCommands.h"
 #include "dialogs/CDialogOldBrowserWarning.h"
 #include "dialogs/CDialogURLFile.h"
-#include "app/CLinkCommands.h"
+#include "links/CBrowserSupport.h"
 #include "links/CHtmlLinkWindow.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"

@@ -1,9 +1,9 @@
 #include "CFakeFileChooser.h"
 #include "TestDialogs.h"
 
-#include "links/CBrowserSupport.h"
 #include "dialogs/CDialogOldBrowserWarning.h"
 #include "dialogs/CDialogURLFile.h"
+#include "links/CBrowserSupport.h"
 #include "model/CMemoryProfile.h"
 #include "model/ProfileKeys.h"
 #include "res/ids.h"

@@ -3,12 +3,12 @@
 #include "dialogs/CDialogPerson.h"
 
 #include "app/CBarDataEdit.h"
-#include "dialogs/CDialogAbout.h"
 #include "app/CMainFrame.h"
 #include "app/CMainSplitter.h"
 #include "app/CVitachronApp.h"
 #include "app/CVitachronDocManager.h"
 #include "app/CWxDocument.h"
+#include "dialogs/CDialogAbout.h"
 #include "model/ProfileKeys.h"
 #include "res/ids.h"
 #include "view/CNameView.h"
