@@ -1,7 +1,6 @@
 #include "app/CGedcomCommands.h"
 
 #include "app/CAppServices.h"
-#include "app/CDocumentChange.h"
 #include "app/CMainFrame.h"
 #include "app/CWxDocument.h"
 #include "dialogs/CDialogGedcomReport.h"
@@ -41,29 +40,6 @@ wxWindow* CGedcomCommands::Parent() const { return doc_.Frame(); }
 
 void CGedcomCommands::OnUpdateNeedsPeople(wxUpdateUIEvent& event) { event.Enable(!doc_.Core().People().empty()); }
 
-void CGedcomCommands::RecordAdded(std::size_t added) {
-    wxCommandProcessor* processor = doc_.GetCommandProcessor();
-    if (processor == nullptr || added == 0) {
-        return;
-    }
-    // As the CSV import's step: undone, the people wait here for a redo.
-    auto held = std::make_shared<std::vector<std::unique_ptr<CPerson>>>();
-    CVitachronDoc& core = doc_.Core();
-    processor->Store(new CDocumentChange(
-        ToWx(Str::kUndoImportGedcom),
-        [&core, held] {
-            for (auto& person : *held) {
-                core.AppendPerson(std::move(person));
-            }
-            held->clear();
-            core.Refresh();
-        },
-        [&core, held, added] {
-            *held = core.TakeLastPeople(added);
-            core.Refresh();
-        }));
-}
-
 void CGedcomCommands::OnImportGedcom() {
     CFileChooser::Request request;
     request.parent = Parent();
@@ -94,7 +70,7 @@ void CGedcomCommands::OnImportGedcom() {
     const CGedcomImportResult result =
         CGedcomTransfer::Import(doc_.Core(), file, options, progress ? progress->Callback() : ProgressCallback{});
     progress.reset();
-    RecordAdded(result.added);
+    doc_.StoreImportStep(Str::kUndoImportGedcom, result.added);
     if (!result.read || result.cancelled || result.reportText.empty()) {
         return;
     }
@@ -108,15 +84,8 @@ void CGedcomCommands::OnExportGedcom() {
         return;
     }
     const std::filesystem::path proposed = CGedcomTransfer::ProposedPath(ToPath(doc_.GetFilename()));
-    CFileChooser::Request request;
-    request.parent = Parent();
-    request.title = ToWx(Str::kSaveAsTitle);
-    request.defaultDir = ToWx(proposed.parent_path().string());
-    request.defaultFile = ToWx(proposed.filename().string());
-    request.wildcard = ToWx(Str::kGedcomFilter);
-    request.defaultExtension = "ged";
-    request.promptOverwrite = true;
-    const std::optional<wxString> chosen = doc_.Services().fileChooser->ChooseSave(request);
+    const std::optional<wxString> chosen = doc_.Services().fileChooser->ChooseSave(
+        CFileChooser::ExportRequest(Parent(), proposed, ToWx(Str::kGedcomFilter), "ged"));
     if (!chosen) {
         return;
     }

@@ -34,7 +34,6 @@ public:
     void OnUpdateNeedsPeople(wxUpdateUIEvent& event);
 
 private:
-    void RecordAdded(std::size_t added);
     wxWindow* Parent() const;
 
     CWxDocument& doc_;

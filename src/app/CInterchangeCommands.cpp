@@ -1,7 +1,6 @@
 #include "app/CInterchangeCommands.h"
 
 #include "app/CAppServices.h"
-#include "app/CDocumentChange.h"
 #include "app/CMainFrame.h"
 #include "app/CWxDocument.h"
 #include "dialogs/CDialogBadCsvMsg.h"
@@ -63,30 +62,6 @@ wxWindow* CInterchangeCommands::Parent() const { return doc_.Frame(); }
 
 CFileChooser& CInterchangeCommands::Chooser() const { return *doc_.Services().fileChooser; }
 
-void CInterchangeCommands::RecordAdded(const char* stepName, std::size_t added) {
-    wxCommandProcessor* processor = doc_.GetCommandProcessor();
-    if (processor == nullptr || added == 0) {
-        return;
-    }
-    // Undone, the people wait here for a redo; the categories the import
-    // made stay in the table, unused, as they do after deleting people.
-    auto held = std::make_shared<std::vector<std::unique_ptr<CPerson>>>();
-    CVitachronDoc& core = doc_.Core();
-    processor->Store(new CDocumentChange(
-        ToWx(stepName),
-        [&core, held] {
-            for (auto& person : *held) {
-                core.AppendPerson(std::move(person));
-            }
-            held->clear();
-            core.Refresh();
-        },
-        [&core, held, added] {
-            *held = core.TakeLastPeople(added);
-            core.Refresh();
-        }));
-}
-
 void CInterchangeCommands::OnUpdateNeedsPeople(wxUpdateUIEvent& event) {
     event.Enable(!doc_.Core().People().empty());
 }
@@ -121,7 +96,7 @@ void CInterchangeCommands::OnImportCsv() {
     }
     const CCsvImportResult result = CCsvTransfer::Import(core, file, check.Kazoe(), CallbackOf(progress));
     progress.reset();
-    RecordAdded(Str::kUndoImportCsv, result.added);
+    doc_.StoreImportStep(Str::kUndoImportCsv, result.added);
     if (!result.read || result.cancelled || result.rejectedText.empty()) {
         return;
     }
@@ -135,15 +110,8 @@ void CInterchangeCommands::OnExportCsv() {
         return;
     }
     const std::filesystem::path proposed = CCsvTransfer::ProposedPath(ToPath(doc_.GetFilename()));
-    CFileChooser::Request request;
-    request.parent = Parent();
-    request.title = ToWx(Str::kSaveAsTitle);
-    request.defaultDir = ToWx(proposed.parent_path().string());
-    request.defaultFile = ToWx(proposed.filename().string());
-    request.wildcard = ToWx(Str::kCsvFilter);
-    request.defaultExtension = "csv";
-    request.promptOverwrite = true;
-    const std::optional<wxString> chosen = Chooser().ChooseSave(request);
+    const std::optional<wxString> chosen =
+        Chooser().ChooseSave(CFileChooser::ExportRequest(Parent(), proposed, ToWx(Str::kCsvFilter), "csv"));
     if (!chosen) {
         return;
     }
@@ -196,7 +164,7 @@ void CInterchangeCommands::OnImportBasePointYears() {
     }
     const CBasePointYearImportResult result = CBasePointYearTransfer::Import(doc_.Core(), files, currentYear, CallbackOf(progress));
     progress.reset();
-    RecordAdded(Str::kUndoImportBasePointYears, result.added);
+    doc_.StoreImportStep(Str::kUndoImportBasePointYears, result.added);
 }
 
 void CInterchangeCommands::OnExportBasePointYears() {

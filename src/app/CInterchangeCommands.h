@@ -51,7 +51,6 @@ public:
 private:
     // The people the import just appended, the last added of the stored
     // order, become one step of the document's undo list, done already.
-    void RecordAdded(const char* stepName, std::size_t added);
     wxWindow* Parent() const;
     CFileChooser& Chooser() const;
 

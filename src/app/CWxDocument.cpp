@@ -350,6 +350,28 @@ void CWxDocument::StoreSettingsStep(const char* name, const CDocSettings& before
     }
 }
 
+void CWxDocument::StoreImportStep(const char* name, std::size_t added) {
+    wxCommandProcessor* processor = GetCommandProcessor();
+    if (processor == nullptr || added == 0) {
+        return;
+    }
+    auto held = std::make_shared<std::vector<std::unique_ptr<CPerson>>>();
+    CVitachronDoc& core = *core_;
+    processor->Store(new CDocumentChange(
+        ToWx(name),
+        [&core, held] {
+            for (auto& person : *held) {
+                core.AppendPerson(std::move(person));
+            }
+            held->clear();
+            core.Refresh();
+        },
+        [&core, held, added] {
+            *held = core.TakeLastPeople(added);
+            core.Refresh();
+        }));
+}
+
 bool CWxDocument::SetBaseYear(std::int32_t year) {
     if (!core_->Settings().baseYearShown) {
         return false;

@@ -51,6 +51,10 @@ public:
     // SetBaseYear refuses (false) while the base year is not shown.
     bool SetBaseYear(std::int32_t year);
     void SetBaseYearShown(bool shown);
+    // The last `added` people, appended by an import, become one step: undone,
+    // they wait for a redo; the categories the import made stay in the
+    // table, unused, as they do after deleting people.
+    void StoreImportStep(const char* name, std::size_t added);
 
     // wxDocument
     bool OnCreate(const wxString& path, long flags) override;

@@ -4,6 +4,7 @@
 
 #include <wx/string.h>
 
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -23,6 +24,11 @@ public:
     };
 
     virtual ~CFileChooser() = default;
+
+    // Where an export is saved: the proposed file's folder and name, the
+    // formats' filter and extension, asking before a file is replaced.
+    static Request ExportRequest(wxWindow* parent, const std::filesystem::path& proposed, const wxString& wildcard,
+                                 const wxString& extension);
 
     // A file to open; none when cancelled.
     virtual std::optional<wxString> ChooseOpen(const Request& request) = 0;
