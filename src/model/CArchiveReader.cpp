@@ -1,19 +1,64 @@
 #include "model/CArchiveReader.h"
 
 #include "model/CCp932.h"
+#include "model/CFileInput.h"
 #include "model/CFormatError.h"
 #include "model/CText.h"
 #include "model/CUtf8.h"
 
-void CArchiveReader::Need(std::uint64_t n, const char* what) const {
-    if (n > Remaining()) {
-        throw CFormatError(pos_, std::string("file ends inside ") + what);
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// What one read from the file asks for: large enough that the calls cost
+// nothing beside the decoding, small beside a document of a million people.
+constexpr std::size_t kWindowBytes = 1 << 20;
+
+}  // namespace
+
+CArchiveReader::CArchiveReader(CFileInput& input) : size_(input.Size()), input_(&input) {}
+
+void CArchiveReader::Fill(std::uint64_t n, const char* what) {
+    if (n > Remaining() || input_ == nullptr) {
+        throw CFormatError(Offset(), std::string("file ends inside ") + what);
+    }
+    // n is at most what remains of the file: the window never grows beyond it.
+    const std::size_t need = static_cast<std::size_t>(n);
+    const std::size_t kept = bytes_.size() - pos_;
+    const std::size_t want = std::max(need, std::min<std::size_t>(kWindowBytes, Remaining()));
+    if (want > windowCapacity_) {
+        auto bigger = std::make_unique_for_overwrite<char[]>(want);
+        if (kept != 0) {
+            std::memcpy(bigger.get(), bytes_.data() + pos_, kept);
+        }
+        window_ = std::move(bigger);
+        windowCapacity_ = want;
+    } else if (kept != 0) {
+        std::memmove(window_.get(), bytes_.data() + pos_, kept);
+    }
+    base_ += pos_;
+    pos_ = 0;
+    // Only the bytes the file had when opened: Remaining() stays the truth.
+    std::size_t have = kept;
+    while (have < want) {
+        const std::size_t got = input_->Read(window_.get() + have, want - have);
+        if (got == 0) {
+            break;
+        }
+        have += got;
+    }
+    bytes_ = std::string_view(window_.get(), have);
+    if (have < need) {
+        // Cut short since it was opened: the rest is not there.
+        size_ = base_ + have;
+        throw CFormatError(Offset(), std::string("file ends inside ") + what);
     }
 }
 
 void CArchiveReader::RequireRoomFor(std::uint64_t count, std::size_t minSize, const char* what) const {
     if (minSize != 0 && count > Remaining() / minSize) {
-        throw CFormatError(pos_, std::string("count of ") + what + " exceeds the file");
+        throw CFormatError(Offset(), std::string("count of ") + what + " exceeds the file");
     }
 }
 
@@ -53,7 +98,7 @@ std::string_view CArchiveReader::ReadBytes(std::size_t n) {
 }
 
 std::string_view CArchiveReader::ReadStringBytes(bool& wide) {
-    const std::size_t start = pos_;
+    const std::size_t start = Offset();
     // The length prefix grows with the length; 0xFF + 0xFFFE announces UTF-16.
     wide = false;
     std::uint64_t length = ReadByte();

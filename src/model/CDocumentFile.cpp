@@ -81,6 +81,10 @@ std::string CDocumentFile::Write(const CVitachronDoc& doc, int leftWidth) {
 
 CDocumentFile::ReadResult CDocumentFile::Read(std::string_view bytes, CVitachronDoc& doc) {
     CArchiveReader ar(bytes);
+    return Read(ar, doc);
+}
+
+CDocumentFile::ReadResult CDocumentFile::Read(CArchiveReader& ar, CVitachronDoc& doc) {
     CDocSettings& s = doc.settings_;
     ReadResult result;
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+class CArchiveReader;
 class CVitachronDoc;
 
 class CDocumentFile {
@@ -27,4 +28,7 @@ public:
     static std::string Write(const CVitachronDoc& doc, int leftWidth);
     // Reads into a freshly initialised document. Throws CFormatError.
     static ReadResult Read(std::string_view bytes, CVitachronDoc& doc);
+    // The same from a reader, which may be reading a file a piece at a time
+    // (then also CFileError).
+    static ReadResult Read(CArchiveReader& ar, CVitachronDoc& doc);
 };

@@ -66,6 +66,11 @@ public:
     Descriptor& operator=(const Descriptor&) = delete;
     Descriptor& operator=(Descriptor&&) = delete;
     int Get() const { return fd_; }
+    int Release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
     // Closes now, for the error that a write delayed until the close may give.
     int Close() {
         const int result = ::close(fd_);
@@ -155,6 +160,13 @@ std::string CFileIO::ReadFile(const fs::path& file, std::uint64_t maxBytes) {
     }
     bytes.resize(have);
     return bytes;
+}
+
+CFileInput CFileIO::OpenInput(const fs::path& file, std::uint64_t maxBytes) {
+    maxBytes = Capped(maxBytes);
+    struct stat st {};
+    Descriptor fd = OpenForReading(file, maxBytes, st);
+    return CFileInput(file, fd.Release(), static_cast<std::uint64_t>(st.st_size), maxBytes);
 }
 
 bool CFileIO::ReadFileInPieces(const fs::path& file, std::uint64_t maxBytes, std::size_t pieceBytes,
@@ -418,6 +430,11 @@ std::string CFileIO::ReadFile(const fs::path& file, std::uint64_t maxBytes) {
         Throw(file, Kind::Other);
     }
     return bytes;
+}
+
+CFileInput CFileIO::OpenInput(const fs::path& file, std::uint64_t maxBytes) {
+    std::string bytes = ReadFile(file, maxBytes);
+    return CFileInput(file, std::move(bytes), Capped(maxBytes));
 }
 
 bool CFileIO::ReadFileInPieces(const fs::path& file, std::uint64_t maxBytes, std::size_t pieceBytes,

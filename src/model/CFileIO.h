@@ -17,6 +17,8 @@
 // instead: see WriteInPlace in the source for what that guarantees.
 #pragma once
 
+#include "model/CFileInput.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -28,6 +30,8 @@ public:
     // Throws CFileError.
     static std::string ReadFile(const std::filesystem::path& file, std::uint64_t maxBytes);
     static bool TryReadFile(const std::filesystem::path& file, std::string& bytes, std::uint64_t maxBytes);
+    // The same checks, the file left open to be read a piece at a time.
+    static CFileInput OpenInput(const std::filesystem::path& file, std::uint64_t maxBytes);
     // The same checks, with the bytes handed over in pieces of at most
     // pieceBytes as they are read, together with the file's size when it was
     // opened. False when take returned false to stop. Throws CFileError.

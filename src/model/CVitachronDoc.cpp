@@ -1,5 +1,6 @@
 #include "model/CVitachronDoc.h"
 
+#include "model/CArchiveReader.h"
 #include "model/CDocHost.h"
 #include "model/CDocumentFile.h"
 #include "model/CFileError.h"
@@ -104,16 +105,35 @@ void CVitachronDoc::OnNewDocument() {
 }
 
 void CVitachronDoc::LoadFromBytes(std::string_view bytes) {
-    CVitachronDoc fresh(*host_, *profile_, sharedCategoryFile_);
-    CDocumentFile::Read(bytes, fresh);
-    fresh.observers_ = std::move(observers_);
-    *this = std::move(fresh);
-    Sort();
-    NotifyChanged(CDocChange::Replaced);
+    CArchiveReader ar(bytes);
+    Load(ar);
 }
 
 void CVitachronDoc::OpenFile(const std::filesystem::path& file) {
-    LoadFromBytes(CFileIO::ReadFile(file, CDocumentFile::kMaxFileBytes));
+    CFileInput input = CFileIO::OpenInput(file, CDocumentFile::kMaxFileBytes);
+    CArchiveReader ar(input);
+    Load(ar);
+}
+
+void CVitachronDoc::Load(CArchiveReader& ar) {
+    CVitachronDoc fresh(*host_, *profile_, sharedCategoryFile_);
+    CDocumentFile::Read(ar, fresh);
+    TakeLoaded(std::move(fresh));
+}
+
+void CVitachronDoc::TakeLoaded(CVitachronDoc&& loaded) {
+    CDocHost* const host = host_;
+    CProfile* const profile = profile_;
+    std::filesystem::path sharedCategoryFile = std::move(sharedCategoryFile_);
+    // The observers watch this document, whatever it holds.
+    std::vector<CDocObserver*> observers = std::move(observers_);
+    *this = std::move(loaded);
+    host_ = host;
+    profile_ = profile;
+    sharedCategoryFile_ = std::move(sharedCategoryFile);
+    observers_ = std::move(observers);
+    Sort();
+    NotifyChanged(CDocChange::Replaced);
 }
 
 std::string CVitachronDoc::SaveToBytes() const {

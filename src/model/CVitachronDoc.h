@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+class CArchiveReader;
 class CDocHost;
 class CProfile;
 
@@ -38,7 +39,12 @@ public:
     // Reading leaves the document exactly as it was when it fails (throws
     // CFormatError or CFileError); on success it replaces the content and sorts.
     void LoadFromBytes(std::string_view bytes);
+    // Reads the file a piece at a time: it is never all in memory at once.
     void OpenFile(const std::filesystem::path& file);
+    // Takes the content of a document read with another host (one that
+    // checked a file before anything else was closed), as if it had been
+    // read here; the host, profile and observers stay this one's.
+    void TakeLoaded(CVitachronDoc&& loaded);
     std::string SaveToBytes() const;
     // Atomic: the old file survives any failure. Throws CFileError.
     void SaveFile(const std::filesystem::path& file) const;
@@ -120,6 +126,7 @@ private:
 
     void InitialiseSettings();
     void ReadProfileSettings();
+    void Load(CArchiveReader& ar);
 
     CDocHost* host_;
     CProfile* profile_;

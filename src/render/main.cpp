@@ -2,7 +2,6 @@
 // The whole timeline with its name column as one picture, as the window's
 // "画像として保存..." writes it. vitachron-cli's "render" runs this program.
 // It needs a display for the toolkit's text (run under xvfb-run without one).
-#include "model/CDocumentFile.h"
 #include "model/CFileError.h"
 #include "model/CFileIO.h"
 #include "model/CFormatError.h"
@@ -71,7 +70,7 @@ int main(int argc, char** argv) {
     CMemoryProfile profile;
     CVitachronDoc doc(host, profile, CInstallLayout::SharedCategoryFile(CInstallLayout::RunningProgramDir(argv[0])));
     try {
-        doc.LoadFromBytes(CFileIO::ReadFile(in, CDocumentFile::kMaxFileBytes));
+        doc.OpenFile(in);
     } catch (const CFormatError& e) {
         std::fprintf(stderr, "%s: damaged document file: %s\n", in.string().c_str(), e.what());
         return 1;

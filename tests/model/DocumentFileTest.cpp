@@ -1,5 +1,6 @@
 #include "model/CArchiveReader.h"
 #include "model/CArchiveWriter.h"
+#include "model/CDocumentFile.h"
 #include "model/CFileError.h"
 #include "model/CFileIO.h"
 #include "model/CFormatError.h"
@@ -356,6 +357,46 @@ TEST_F(DocumentFileTest, DamagedCountsAndLengthsAreRefusedWithTheirOffset) {
     } catch (const CFormatError& e) {
         EXPECT_EQ(e.Offset(), faceLengthAt);
     }
+}
+
+// A file is read a window of about a megabyte at a time: texts that straddle
+// a window's edge, one larger than a window, the UTF-16 form, and a file cut
+// short (on the disk, or after it was opened) must read as the bytes do.
+TEST_F(DocumentFileTest, AFileReadInPiecesReadsAsItsBytes) {
+    CVitachronDoc doc = RichDoc();
+    for (int i = 0; i < 6000; ++i) {
+        CPerson* p = AddPerson(doc, MakePerson("人" + std::to_string(i), "1900"), i % 2 == 0 ? "甲" : "乙");
+        p->comment = std::string(static_cast<std::size_t>(i % 500), 'c') + (i % 7 == 0 ? "é" : "");
+        if (i == 3000) {
+            p->comment = std::string(1500000, 'L') + "あ";
+        }
+    }
+    CScratchDir scratch;
+    const fs::path file = scratch.Path() / "big.vtc";
+    doc.SaveFile(file);
+    const std::string bytes = doc.SaveToBytes();
+    ASSERT_GT(bytes.size(), std::size_t{3} << 20);
+
+    CVitachronDoc back = NewDoc();
+    back.OpenFile(file);
+    EXPECT_EQ(back.SaveToBytes(), bytes);
+    EXPECT_EQ(back.People()[3003]->comment.size(), 1500003u);
+
+    const std::string before = back.SaveToBytes();
+    const std::size_t window = std::size_t{1} << 20;
+    for (const std::size_t n : {std::size_t{0}, std::size_t{3}, window - 1, window, window + 1, 2 * window + 5,
+                                bytes.size() / 2, bytes.size() - 1}) {
+        const fs::path cut = scratch.Write("cut.vtc", std::string_view(bytes).substr(0, n));
+        EXPECT_THROW(back.OpenFile(cut), CFormatError) << n;
+    }
+    // Cut short after it was opened: the reader finds the end early.
+    const fs::path shrinking = scratch.Write("shrinking.vtc", bytes);
+    CFileInput input = CFileIO::OpenInput(shrinking, CDocumentFile::kMaxFileBytes);
+    fs::resize_file(shrinking, bytes.size() / 3);
+    CArchiveReader reader(input);
+    CVitachronDoc partial = NewDoc();
+    EXPECT_THROW(CDocumentFile::Read(reader, partial), CFormatError);
+    EXPECT_EQ(back.SaveToBytes(), before);
 }
 
 class AtomicSaveTest : public DocumentFileTest {
