@@ -7,9 +7,7 @@
 #include "app/CVitachronDocTemplate.h"
 #include "app/CWxDocument.h"
 #include "links/CBrowserSupport.h"
-#include "model/CDocumentFile.h"
 #include "model/CFileError.h"
-#include "model/CFileIO.h"
 #include "model/CFormatError.h"
 #include "model/CNullDocHost.h"
 #include "model/CVitachronDoc.h"
@@ -282,7 +280,7 @@ void CVitachronApp::PrintAndQuit() {
     try {
         CNullDocHost quiet;
         CVitachronDoc probe(quiet, *profile_, services_.sharedCategoryFile);
-        probe.LoadFromBytes(CFileIO::ReadFile(std::filesystem::path(FromWx(path)), CDocumentFile::kMaxFileBytes));
+        probe.OpenFile(std::filesystem::path(FromWx(path)));
     } catch (const CFormatError&) {
         fail(FormatText(Str::kMsgOpenDamaged, {FromWx(path)}));
         return;

@@ -2,11 +2,8 @@
 
 #include "app/CMainFrame.h"
 #include "app/CWxDocument.h"
-#include "model/CDocumentFile.h"
 #include "model/CFileError.h"
-#include "model/CFileIO.h"
 #include "model/CFormatError.h"
-#include "model/CNullDocHost.h"
 #include "model/CProfile.h"
 #include "model/CVitachronDoc.h"
 #include "model/ProfileKeys.h"
@@ -64,13 +61,11 @@ wxDocument* CVitachronDocManager::CreateDocument(const wxString& pathIn, long fl
         open->Activate();
         return open;
     }
-    // Read and check the whole file before the current document is closed.
-    std::string bytes;
+    // Read and check the whole file before the current document is closed;
+    // the new document takes what was read, so the file is read once.
+    auto loaded = std::make_unique<CVitachronDoc>(quietHost_, *services_->profile, services_->sharedCategoryFile);
     try {
-        bytes = CFileIO::ReadFile(std::filesystem::path(FromWx(path)), CDocumentFile::kMaxFileBytes);
-        CNullDocHost quiet;
-        CVitachronDoc probe(quiet, *services_->profile, services_->sharedCategoryFile);
-        probe.LoadFromBytes(bytes);
+        loaded->OpenFile(std::filesystem::path(FromWx(path)));
     } catch (const CFormatError&) {
         ShowMessageBox(wxString::Format(ToWx(Str::kMsgOpenDamaged), path), wxOK | wxICON_ERROR);
         return nullptr;
@@ -80,7 +75,7 @@ wxDocument* CVitachronDocManager::CreateDocument(const wxString& pathIn, long fl
         return nullptr;
     }
     preloadedPath_ = path;
-    preloaded_ = std::move(bytes);
+    preloaded_ = std::move(loaded);
     wxDocument* doc = wxDocManager::CreateDocument(path, flags & ~wxDOC_SILENT);
     preloaded_.reset();
     preloadedPath_.clear();
@@ -98,13 +93,11 @@ wxDocument* CVitachronDocManager::StartWith(const wxString& file) {
     return doc;
 }
 
-std::optional<std::string> CVitachronDocManager::TakePreloaded(const wxString& path) {
+std::unique_ptr<CVitachronDoc> CVitachronDocManager::TakePreloaded(const wxString& path) {
     if (!preloaded_ || path != preloadedPath_) {
-        return std::nullopt;
+        return nullptr;
     }
-    std::optional<std::string> bytes = std::move(preloaded_);
-    preloaded_.reset();
-    return bytes;
+    return std::move(preloaded_);
 }
 
 wxDocTemplate* CVitachronDocManager::SelectDocumentPath(wxDocTemplate**, int, wxString& path, long, bool) {

@@ -5,13 +5,14 @@
 #pragma once
 
 #include "app/CAppServices.h"
+#include "model/CNullDocHost.h"
 
 #include <wx/docview.h>
 
-#include <optional>
-#include <string>
+#include <memory>
 
 class CMainFrame;
+class CVitachronDoc;
 class CWxDocument;
 
 class CVitachronDocManager : public wxDocManager {
@@ -36,8 +37,9 @@ public:
     // new document when there is none or it cannot be opened (after its message).
     wxDocument* StartWith(const wxString& file);
 
-    // The bytes of the file being opened, read once by CreateDocument.
-    std::optional<std::string> TakePreloaded(const wxString& path);
+    // The file being opened, read once by CreateDocument (the document
+    // takes it over with CVitachronDoc::TakeLoaded).
+    std::unique_ptr<CVitachronDoc> TakePreloaded(const wxString& path);
 
     void LoadRecentFiles();
     void SaveRecentFiles();
@@ -49,5 +51,7 @@ private:
     CAppServices* services_;
     CMainFrame* frame_ = nullptr;
     wxString preloadedPath_;
-    std::optional<std::string> preloaded_;
+    // The host of the file read before the document that takes it exists.
+    CNullDocHost quietHost_;
+    std::unique_ptr<CVitachronDoc> preloaded_;
 };

@@ -14,9 +14,7 @@
 #include "dialogs/CDialogPerson.h"
 #include "dialogs/CDialogRangeYear.h"
 #include "model/CDirectPeopleEditor.h"
-#include "model/CDocumentFile.h"
 #include "model/CFileError.h"
-#include "model/CFileIO.h"
 #include "model/CFormatError.h"
 #include "res/Strings.h"
 #include "res/ids.h"
@@ -202,11 +200,11 @@ bool CWxDocument::OnOpenDocument(const wxString& file) { return wxDocument::OnOp
 bool CWxDocument::DoOpenDocument(const wxString& file) {
     auto* manager = dynamic_cast<CVitachronDocManager*>(GetDocumentManager());
     try {
-        std::optional<std::string> bytes = manager != nullptr ? manager->TakePreloaded(file) : std::nullopt;
-        if (!bytes) {
-            bytes = CFileIO::ReadFile(std::filesystem::path(FromWx(file)), CDocumentFile::kMaxFileBytes);
+        if (std::unique_ptr<CVitachronDoc> loaded = manager != nullptr ? manager->TakePreloaded(file) : nullptr) {
+            core_->TakeLoaded(std::move(*loaded));
+        } else {
+            core_->OpenFile(std::filesystem::path(FromWx(file)));
         }
-        core_->LoadFromBytes(*bytes);
         // The steps of the document before cannot be undone into this one.
         if (wxCommandProcessor* processor = GetCommandProcessor()) {
             processor->ClearCommands();
