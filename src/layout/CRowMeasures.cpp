@@ -5,6 +5,8 @@
 #include "model/CVitachronDoc.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <string_view>
 
 namespace {
@@ -75,12 +77,12 @@ void CRowMeasures::Begin(const CVitachronDoc& doc, const Key& key) {
     }
     for (std::size_t i = 0; i < people.size(); ++i) {
         Entry& e = entries_[i];
-        const std::uint64_t f = Fingerprint(*people[i]);
+        const std::uint32_t f = Short(Fingerprint(*people[i]));
         if (e.rowReach >= 0 && e.fingerprint == f) {
             widestRow_ = std::max(widestRow_, e.rowReach);
-            widestName_ = std::max(widestName_, e.nameReach);
+            widestName_ = std::max<std::int64_t>(widestName_, e.nameReach);
         } else {
-            e = Entry{f, -1, 0};
+            e = Entry{-1, f, 0};
         }
     }
     Skip();
@@ -102,11 +104,12 @@ bool CRowMeasures::MeasureSome(const CVitachronDoc& doc, const CRowLayout& rows,
     for (std::size_t done = 0; done < budget && !Done(); ++done) {
         const CPerson& p = *people[next_];
         Entry& e = entries_[next_];
-        e.fingerprint = Fingerprint(p);
+        e.fingerprint = Short(Fingerprint(p));
         e.rowReach = rows.Reach(p);
-        e.nameReach = names.Reach(p);
+        const std::int64_t nameReach = names.Reach(p);
+        e.nameReach = static_cast<std::int32_t>(std::min<std::int64_t>(nameReach, std::numeric_limits<std::int32_t>::max()));
         widestRow_ = std::max(widestRow_, e.rowReach);
-        widestName_ = std::max(widestName_, e.nameReach);
+        widestName_ = std::max(widestName_, nameReach);
         ++measuredSinceBegin_;
         ++next_;
         Skip();

@@ -47,11 +47,16 @@ public:
     static std::uint64_t Fingerprint(const CPerson& person);
 
 private:
+    // 16 bytes, a million of them: the fingerprint's half is plenty to see
+    // a change, and no name is two thousand million pixels wide.
     struct Entry {
-        std::uint64_t fingerprint = 0;
         std::int64_t rowReach = -1;  // -1: not measured
-        std::int64_t nameReach = 0;
+        std::uint32_t fingerprint = 0;
+        std::int32_t nameReach = 0;
     };
+    static std::uint32_t Short(std::uint64_t fingerprint) {
+        return static_cast<std::uint32_t>(fingerprint ^ (fingerprint >> 32));
+    }
 
     void Skip();
 
