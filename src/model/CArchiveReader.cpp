@@ -4,6 +4,7 @@
 #include "model/CFileInput.h"
 #include "model/CFormatError.h"
 #include "model/CText.h"
+#include "model/CTextArena.h"
 #include "model/CUtf8.h"
 
 #include <algorithm>
@@ -139,11 +140,19 @@ std::string CArchiveReader::ReadString() {
     return wide ? FromUtf16Bytes(raw) : CCp932::Decode(raw);
 }
 
+void CArchiveReader::Put(CText& out, std::string_view text) const {
+    if (arena_ != nullptr && text.size() > CText::kInline) {
+        out = CText::Borrowing(arena_->Store(text));
+    } else {
+        out = text;
+    }
+}
+
 void CArchiveReader::ReadText(CText& out) {
     bool wide = false;
     const std::string_view raw = ReadStringBytes(wide);
     if (wide) {
-        out = FromUtf16Bytes(raw);
+        Put(out, FromUtf16Bytes(raw));
         return;
     }
     // Straight from the file's bytes into the text: short ones through the
@@ -151,9 +160,9 @@ void CArchiveReader::ReadText(CText& out) {
     constexpr std::size_t kOnStack = 64;
     if (raw.size() <= kOnStack) {
         char stack[kOnStack * CCp932::kMaxUtf8PerByte];
-        out = std::string_view(stack, CCp932::DecodeTo(raw, stack));
+        Put(out, std::string_view(stack, CCp932::DecodeTo(raw, stack)));
         return;
     }
     scratch_.resize(raw.size() * CCp932::kMaxUtf8PerByte);
-    out = std::string_view(scratch_.data(), CCp932::DecodeTo(raw, scratch_.data()));
+    Put(out, std::string_view(scratch_.data(), CCp932::DecodeTo(raw, scratch_.data())));
 }

@@ -13,6 +13,7 @@
 
 class CFileInput;
 class CText;
+class CTextArena;
 
 class CArchiveReader {
 public:
@@ -34,6 +35,9 @@ public:
     std::string ReadString();
     // The same, into a person's text without a string in between.
     void ReadText(CText& out);
+    // From now on ReadText stores texts too long for a CText's own bytes in
+    // the arena, which must outlive every text read (null: no more).
+    void KeepLongTextsIn(CTextArena* arena) { arena_ = arena; }
     // Valid until the next read.
     std::string_view ReadBytes(std::size_t n);
 
@@ -54,12 +58,14 @@ private:
     // The bytes of a length-prefixed string; wide: in the UTF-16 form.
     std::string_view ReadStringBytes(bool& wide);
     static std::string FromUtf16Bytes(std::string_view raw);
+    void Put(CText& out, std::string_view text) const;
 
     std::string_view bytes_;  // all of them, or the window over the file
     std::size_t pos_ = 0;     // in bytes_
     std::uint64_t base_ = 0;  // the file offset of bytes_
     std::uint64_t size_ = 0;  // of all the input
     CFileInput* input_ = nullptr;
+    CTextArena* arena_ = nullptr;
     std::unique_ptr<char[]> window_;
     std::size_t windowCapacity_ = 0;
     std::string scratch_;

@@ -109,11 +109,13 @@ CDocumentFile::ReadResult CDocumentFile::Read(CArchiveReader& ar, CVitachronDoc&
             throw CFormatError(countAt, "person count " + std::to_string(count) + " exceeds the file");
         }
         doc.people_.reserve(static_cast<std::size_t>(count));
+        ar.KeepLongTextsIn(&doc.longTexts_);
         for (std::int32_t i = 0; i < count; ++i) {
             auto person = std::make_unique<CPerson>();
             person->Read(ar);
             doc.people_.push_back(std::move(person));
         }
+        ar.KeepLongTextsIn(nullptr);
     }
 
     bool ageColorsRead = false;

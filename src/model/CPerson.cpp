@@ -111,6 +111,12 @@ std::optional<CScaleYear> CPerson::AgeAt(const std::optional<CScaleYear>& target
 
 bool CPerson::IsAgeHidden() const { return birth.IsUnknown() || hideAge; }
 
+void CPerson::OwnTexts() {
+    for (CText* text : {&name, &comment, &reading, &categoryName, &birthNote, &deathNote}) {
+        text->Own();
+    }
+}
+
 void CPerson::Write(CArchiveWriter& ar) const {
     ar.WriteInt32(kRecordVersion);
     birth.Write(ar);

@@ -79,6 +79,10 @@ public:
     bool FromCsvFields(const CLineCSV& line);
     void ToCsvFields(CLineCSV& line) const;
 
+    // Texts that point into their document's storage (see CText::Borrowing)
+    // get their own copies: for a person that leaves the document.
+    void OwnTexts();
+
     void Write(CArchiveWriter& ar) const;
     // Reads a record of any version 1..8 (later versions as 8).
     void Read(CArchiveReader& ar);

@@ -19,15 +19,27 @@ void CText::Init(std::string_view text) {
     auto block = std::make_unique_for_overwrite<char[]>(text.size() + 1);
     std::memcpy(block.get(), text.data(), text.size());
     block[text.size()] = '\0';
-    char* p = block.release();
+    SetPointer(block.release(), text.size(), kHeapTag);
+}
+
+void CText::SetPointer(const char* p, std::size_t n, unsigned char tag) noexcept {
     std::memcpy(bytes_, &p, sizeof p);
-    const std::uint64_t n = text.size() | std::uint64_t{kHeapTag} << 56;
-    std::memcpy(bytes_ + 8, &n, sizeof n);  // little-endian: the tag lands in bytes_[15]
+    const std::uint64_t sizeAndTag = n | std::uint64_t{tag} << 56;
+    std::memcpy(bytes_ + 8, &sizeAndTag, sizeof sizeAndTag);  // little-endian: the tag lands in bytes_[15]
     static_assert(std::endian::native == std::endian::little);
 }
 
+CText CText::Borrowing(std::string_view stored) {
+    if (stored.size() <= kInline || stored.size() > kSizeMask) {
+        return CText(stored);
+    }
+    CText text;
+    text.SetPointer(stored.data(), stored.size(), kBorrowedTag);
+    return text;
+}
+
 void CText::Release() noexcept {
-    if (!IsInline()) {
+    if (static_cast<unsigned char>(bytes_[kInline]) == kHeapTag) {
         std::unique_ptr<char[]> owned(HeapPointer());
         SetInlineSize(0);
     }

@@ -1,5 +1,6 @@
 // A person's text in 16 bytes: up to 15 bytes of UTF-8 stand inside the
-// value, longer texts in one block of their own. A document holds a million
+// value, longer texts in one block of their own, or (read from a file) in
+// the document's CTextArena, which the value then only points into. A document holds a million
 // of these per field, so names and readings (a few characters of Japanese)
 // must not each cost a heap block and 32 bytes. Reads as a std::string_view,
 // converts to std::string where a caller wants one, compares with any text.
@@ -40,6 +41,18 @@ public:
     CText& operator=(const std::string& text) { return Assign(std::string_view(text)); }
     ~CText() { Release(); }
 
+    // A text that points into storage that outlives it and has a 0 byte
+    // after the text, such as a CTextArena: a longer text is not copied (a short one always
+    // is). Copies own their text; a move keeps pointing: the owner of the
+    // storage calls Own before such a value can leave its care.
+    static CText Borrowing(std::string_view stored);
+    bool IsBorrowed() const noexcept { return static_cast<unsigned char>(bytes_[kInline]) == kBorrowedTag; }
+    void Own() {
+        if (IsBorrowed()) {
+            Init(view());
+        }
+    }
+
     CText& Assign(std::string_view text);
     CText& operator+=(std::string_view text);
 
@@ -75,12 +88,15 @@ public:
 
 private:
     // bytes_[15]: 15 - size for a text held inline (so a full one ends in
-    // its 0), kHeapTag for one in its own block, whose pointer is in bytes
-    // 0..7 and its size in bytes 8..14.
+    // its 0), kHeapTag for one in its own block, kBorrowedTag for one in
+    // storage of another's, whose pointer is in bytes 0..7 and its size in
+    // bytes 8..14.
     static constexpr unsigned char kHeapTag = 0xFF;
+    static constexpr unsigned char kBorrowedTag = 0xFE;
     static constexpr std::uint64_t kSizeMask = (std::uint64_t{1} << 56) - 1;
 
-    bool IsInline() const noexcept { return static_cast<unsigned char>(bytes_[kInline]) != kHeapTag; }
+    bool IsInline() const noexcept { return static_cast<unsigned char>(bytes_[kInline]) <= kInline; }
+    void SetPointer(const char* p, std::size_t n, unsigned char tag) noexcept;
     void SetInlineSize(std::size_t n) noexcept {
         bytes_[n] = '\0';
         bytes_[kInline] = static_cast<char>(kInline - n);

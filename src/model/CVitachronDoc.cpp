@@ -97,8 +97,9 @@ void CVitachronDoc::ReadProfileSettings() {
 }
 
 void CVitachronDoc::OnNewDocument() {
-    people_.clear();
     displayOrder_.clear();
+    people_.clear();
+    longTexts_ = CTextArena();
     InitialiseSettings();
     Sort();
     NotifyChanged(CDocChange::Replaced);
@@ -183,6 +184,7 @@ std::unique_ptr<CPerson> CVitachronDoc::TakePersonAt(std::size_t index) {
         return nullptr;
     }
     std::unique_ptr<CPerson> person = std::move(people_[index]);
+    person->OwnTexts();
     people_.erase(people_.begin() + static_cast<std::ptrdiff_t>(index));
     displayOrder_.erase(std::remove(displayOrder_.begin(), displayOrder_.end(), person.get()), displayOrder_.end());
     return person;
@@ -197,6 +199,9 @@ std::vector<std::unique_ptr<CPerson>> CVitachronDoc::TakeLastPeople(std::size_t 
     const auto first = people_.end() - static_cast<std::ptrdiff_t>(count);
     std::vector<std::unique_ptr<CPerson>> taken(std::make_move_iterator(first), std::make_move_iterator(people_.end()));
     people_.erase(first, people_.end());
+    for (const auto& person : taken) {
+        person->OwnTexts();
+    }
     return taken;
 }
 

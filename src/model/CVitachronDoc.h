@@ -8,6 +8,7 @@
 #include "model/CDocChange.h"
 #include "model/CDocSettings.h"
 #include "model/CPerson.h"
+#include "model/CTextArena.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -133,6 +134,9 @@ private:
     std::vector<CDocObserver*> observers_;
     std::filesystem::path sharedCategoryFile_;
 
+    // The long texts of the people read from the file: before people_, so
+    // that it goes after them. A person leaving the document owns its texts.
+    CTextArena longTexts_;
     std::vector<std::unique_ptr<CPerson>> people_;
     std::vector<CPerson*> displayOrder_;
     int currentIndex_ = -1;

@@ -399,6 +399,36 @@ TEST_F(DocumentFileTest, AFileReadInPiecesReadsAsItsBytes) {
     EXPECT_EQ(back.SaveToBytes(), before);
 }
 
+// Long texts read from a file stay in the document's own storage; a person
+// taken out of the document (an undo step holds it) takes copies along, so
+// that it keeps its texts when the document reads another file.
+TEST_F(DocumentFileTest, APersonTakenOutOfALoadedDocumentOwnsItsTexts) {
+    const std::string longText = "長い補足説明がここに続きます。" + std::string(300, 'x');
+    CVitachronDoc source = NewDoc();
+    for (int i = 0; i < 4; ++i) {
+        CPerson* p = AddPerson(source, MakePerson("とても長い名前の人物その" + std::to_string(i), "1900"));
+        p->comment = longText;
+        p->birthNote = "[短い]";
+    }
+    CVitachronDoc doc = NewDoc();
+    doc.LoadFromBytes(source.SaveToBytes());
+    ASSERT_EQ(doc.People().size(), 4u);
+    EXPECT_TRUE(doc.People()[0]->comment.IsBorrowed());
+    EXPECT_FALSE(doc.People()[0]->birthNote.IsBorrowed());
+
+    std::unique_ptr<CPerson> one = doc.TakePersonAt(1);
+    std::vector<std::unique_ptr<CPerson>> last = doc.TakeLastPeople(2);
+    const CPerson copy = *doc.People()[0];
+    doc.LoadFromBytes(NewDoc().SaveToBytes());
+    ASSERT_EQ(last.size(), 2u);
+    for (const CPerson* p : std::initializer_list<const CPerson*>{one.get(), last[0].get(), last[1].get(), &copy}) {
+        EXPECT_FALSE(p->comment.IsBorrowed() || p->name.IsBorrowed());
+        EXPECT_EQ(p->comment, longText);
+    }
+    EXPECT_EQ(one->name, "とても長い名前の人物その1");
+    EXPECT_EQ(last[1]->name, "とても長い名前の人物その3");
+}
+
 class AtomicSaveTest : public DocumentFileTest {
 protected:
     fs::path dir;
