@@ -45,8 +45,8 @@ Json PersonJson(const CPerson& p, const CCategoryTable& table, int currentYear) 
     j["birthDay"] = p.birthDay;
     j["deathMonth"] = p.deathMonth;
     j["deathDay"] = p.deathDay;
-    j["birthKey"] = p.birthKey;
-    j["deathKey"] = p.deathKey;
+    j["birthKey"] = p.BirthKey();
+    j["deathKey"] = p.DeathKey();
     j["categoryName"] = p.categoryName;
     j["category"] = table.IndexOf(p.category);
     j["hideBirth"] = p.hideBirth;

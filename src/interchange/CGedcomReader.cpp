@@ -850,8 +850,6 @@ void CGedcomReader::FinishPerson() {
         p->hideAge = true;
         p->ageUncertain = true;
     }
-    p->UpdateBirthKey();
-    p->UpdateDeathKey();
     p->name = std::move(name);
     p->reading = std::move(b.reading);
     if (b.hasRef) {

@@ -48,7 +48,6 @@ bool CPerson::FromCsvFields(const CLineCSV& line) {
         birthDay = d.day;
         birthNote = std::move(d.note);
     }
-    UpdateBirthKey();
 
     const auto f2 = line.Field(1);
     if (!f2) {
@@ -81,7 +80,6 @@ bool CPerson::FromCsvFields(const CLineCSV& line) {
         deathDay = d.day;
         deathNote = std::move(d.note);
     }
-    UpdateDeathKey();
 
     const auto f3 = line.Field(2);
     if (!f3) {

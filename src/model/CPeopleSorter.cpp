@@ -109,7 +109,7 @@ std::vector<CPerson*> CPeopleSorter::Sort(const std::vector<std::unique_ptr<CPer
     items.reserve(result.size());
     for (std::size_t i = 0; i < result.size(); ++i) {
         CPerson* p = result[i];
-        items.push_back({ranks[i], birth ? p->hideBirth : p->hideDeath, birth ? p->birthKey : p->deathKey, p});
+        items.push_back({ranks[i], birth ? p->hideBirth : p->hideDeath, birth ? p->BirthKey() : p->DeathKey(), p});
     }
     std::sort(items.begin(), items.end(), [ascending](const Item& a, const Item& b) {
         if (a.rank != b.rank) {

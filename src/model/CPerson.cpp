@@ -70,19 +70,6 @@ std::int64_t CPerson::DateKey(const CScaleYear& year, std::int32_t month, std::i
     return (static_cast<std::int64_t>(year.value) * 100 + m) * 100 + d;
 }
 
-void CPerson::UpdateBirthKey() { birthKey = DateKey(birth, birthMonth, birthDay); }
-void CPerson::UpdateDeathKey() { deathKey = DateKey(death, deathMonth, deathDay); }
-
-void CPerson::SetBirth(const CScaleYear& year) {
-    birth = year;
-    UpdateBirthKey();
-}
-
-void CPerson::SetDeath(const CScaleYear& year) {
-    death = year;
-    UpdateDeathKey();
-}
-
 std::optional<CScaleYear> CPerson::AgeAt(const std::optional<CScaleYear>& target, int currentYear) const {
     CScaleYear reference = target ? *target : death;
     if (reference.IsUnknown()) {
@@ -181,8 +168,6 @@ void CPerson::Read(CArchiveReader& ar) {
         hideDeath = ar.ReadFlag();
         hideAge = ar.ReadFlag();
     }
-    UpdateBirthKey();
-    UpdateDeathKey();
     if (v >= 7) {
         ar.ReadText(birthNote);
         ar.ReadText(deathNote);

@@ -33,8 +33,6 @@ public:
     CText birthNote;
     CText deathNote;
     CCategory* category = nullptr;
-    std::int64_t birthKey = kLargestKey;
-    std::int64_t deathKey = kLargestKey;
     std::int32_t birthMonth = -1;
     std::int32_t birthDay = -1;
     std::int32_t deathMonth = -1;
@@ -62,10 +60,12 @@ public:
     std::string FormatBirthText(bool yearOnly) const;
     std::string FormatDeathText(bool yearOnly) const;
 
-    void SetBirth(const CScaleYear& year);
-    void SetDeath(const CScaleYear& year);
-    void UpdateBirthKey();
-    void UpdateDeathKey();
+    void SetBirth(const CScaleYear& year) { birth = year; }
+    void SetDeath(const CScaleYear& year) { death = year; }
+    // The dates' order for sorting: kLargestKey when the year is unknown.
+    // Worked out when asked rather than kept: 16 bytes less a person.
+    std::int64_t BirthKey() const { return DateKey(birth, birthMonth, birthDay); }
+    std::int64_t DeathKey() const { return DateKey(death, deathMonth, deathDay); }
 
     // The age in the target year, or at the death (now, when living); none
     // when the birth is unknown. currentYear stands for the local clock.

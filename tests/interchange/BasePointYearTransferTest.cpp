@@ -65,9 +65,9 @@ TEST(CBasePointYearTransferMapping, RecordToPersonUsesTheCurrentYearForTheEnd) {
     r.comment = "c";
     auto died = CBasePointYearTransfer::ToPerson(r, kThisYear);
     EXPECT_TRUE(died->death.SameFields(CScaleYear(kThisYear))) << "died this year";
-    EXPECT_EQ(died->deathKey, static_cast<std::int64_t>(kThisYear) * 10000);
+    EXPECT_EQ(died->DeathKey(), static_cast<std::int64_t>(kThisYear) * 10000);
     EXPECT_TRUE(died->birth.SameFields(CScaleYear(1900)));
-    EXPECT_EQ(died->birthKey, 19000000);
+    EXPECT_EQ(died->BirthKey(), 19000000);
     EXPECT_TRUE(died->kazoe);
     EXPECT_EQ(died->comment, "c");
     EXPECT_EQ(died->name, "t");
@@ -77,7 +77,7 @@ TEST(CBasePointYearTransferMapping, RecordToPersonUsesTheCurrentYearForTheEnd) {
     r.spanStart = 2147483647;
     const auto unknown = CBasePointYearTransfer::ToPerson(r, kThisYear);
     EXPECT_TRUE(unknown->birth.IsUnknown());
-    EXPECT_EQ(unknown->birthKey, CPerson::kLargestKey);
+    EXPECT_EQ(unknown->BirthKey(), CPerson::kLargestKey);
     EXPECT_FALSE(unknown->hideBirth || unknown->birthUncertain);
 }
 

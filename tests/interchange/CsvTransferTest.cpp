@@ -118,7 +118,6 @@ TEST_F(CsvTransferTest, ExportThenImportGivesTheSamePeople) {
     auto a = Person("表ソ能ア, \"quoted\"", 1534, 1582);
     a->birthMonth = 6;
     a->birthDay = 23;
-    a->UpdateBirthKey();
     a->birthNote = "[頃]";
     a->birthUncertain = true;
     a->reading = "のぶなが";

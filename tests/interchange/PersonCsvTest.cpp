@@ -39,8 +39,8 @@ TEST(CPersonCsv, ReadsAllSixColumns) {
     EXPECT_TRUE(p->death.SameFields(CScaleYear(1950)));
     EXPECT_EQ(p->deathMonth, 5);
     EXPECT_EQ(p->deathDay, 1);
-    EXPECT_EQ(p->birthKey, 19001001);
-    EXPECT_EQ(p->deathKey, 19500501);
+    EXPECT_EQ(p->BirthKey(), 19001001);
+    EXPECT_EQ(p->DeathKey(), 19500501);
     EXPECT_EQ(p->name, "山田");
     EXPECT_EQ(p->reading, "やまだ");
     EXPECT_EQ(p->categoryName, "政治");
@@ -52,7 +52,7 @@ TEST(CPersonCsv, QuestionMarksMeanUnknownOrUncertain) {
     const auto unknownBirth = FromText("?,1950,a");
     ASSERT_TRUE(unknownBirth);
     EXPECT_TRUE(unknownBirth->birth.IsUnknown());
-    EXPECT_EQ(unknownBirth->birthKey, CPerson::kLargestKey);
+    EXPECT_EQ(unknownBirth->BirthKey(), CPerson::kLargestKey);
     EXPECT_TRUE(unknownBirth->hideBirth && unknownBirth->hideAge && unknownBirth->birthUncertain &&
                 unknownBirth->ageUncertain);
     EXPECT_FALSE(unknownBirth->hideDeath);

@@ -234,7 +234,7 @@ TEST_F(DocumentFileTest, EverythingSurvivesARoundTrip) {
     EXPECT_TRUE(p.kazoe && p.birthUncertain && p.ageUncertain && p.hideAge);
     EXPECT_FALSE(p.reservedFlag2);
     EXPECT_EQ(p.birthNote, "[頃]");
-    EXPECT_EQ(p.birthKey, doc.People()[0]->birthKey);
+    EXPECT_EQ(p.BirthKey(), doc.People()[0]->BirthKey());
     EXPECT_EQ(p.category->name, "武将");
     EXPECT_TRUE(back.People()[1]->birth.SameFields(CScaleYear(-399999999, 100)));
     EXPECT_EQ(back.People()[2]->name, "名前に😀");
@@ -280,7 +280,7 @@ TEST_F(DocumentFileTest, VersionOneFileLeavesLaterSettingsAtTheirDefaults) {
     EXPECT_EQ(p.name, "信長");
     EXPECT_TRUE(p.kazoe);
     EXPECT_EQ(p.birthMonth, -1);
-    EXPECT_EQ(p.birthKey, 153400 * 100LL);
+    EXPECT_EQ(p.BirthKey(), 153400 * 100LL);
     EXPECT_EQ(p.category->color, 0x8080FFu);
     EXPECT_EQ(p.category->name, "");
     EXPECT_EQ(DisplayedNames(doc), std::vector<std::string>{"信長"});

@@ -117,8 +117,8 @@ TEST(CPersonInput, AcceptedRecordReplacesEditedFieldsAndKeepsTheRest) {
     EXPECT_EQ(p.birthMonth, 3);
     EXPECT_EQ(p.birthDay, -1);
     EXPECT_EQ(p.birthNote, "[頃]");
-    EXPECT_EQ(p.birthKey, (1600LL * 100 + 3) * 100);
-    EXPECT_EQ(p.deathKey, (1650LL * 100 + 10) * 100 + 2);
+    EXPECT_EQ(p.BirthKey(), (1600LL * 100 + 3) * 100);
+    EXPECT_EQ(p.DeathKey(), (1650LL * 100 + 10) * 100 + 2);
     EXPECT_TRUE(p.kazoe && p.ageUncertain && p.hideDeath);
     EXPECT_FALSE(p.birthUncertain || p.hideBirth || p.hideAge);
 
@@ -128,7 +128,7 @@ TEST(CPersonInput, AcceptedRecordReplacesEditedFieldsAndKeepsTheRest) {
     EXPECT_EQ(withCategory.person->categoryColor, 0x123456u);
     EXPECT_FALSE(withCategory.person->reservedFlag1);
     EXPECT_TRUE(withCategory.person->death.IsUnknown());
-    EXPECT_EQ(withCategory.person->deathKey, CPerson::kLargestKey);
+    EXPECT_EQ(withCategory.person->DeathKey(), CPerson::kLargestKey);
 }
 
 TEST(CPersonInput, OpeningARecordShowsItsDatesAndHidesTheAgeWithoutABirth) {

@@ -99,15 +99,15 @@ TEST(CPersonKeys, OrderByYearThenMonthThenDayWithMissingPartsFirst) {
     const CPerson year = Person("1900");
     const CPerson january1 = Person("1900/1/1");
     const CPerson february = Person("1900/2");
-    EXPECT_LT(year.birthKey, january1.birthKey);
-    EXPECT_LT(january1.birthKey, february.birthKey);
-    EXPECT_EQ(year.birthKey, 190000 * 100LL);
-    EXPECT_EQ(CPerson().birthKey, CPerson::kLargestKey);
-    EXPECT_EQ(CPerson().deathKey, CPerson::kLargestKey);
+    EXPECT_LT(year.BirthKey(), january1.BirthKey());
+    EXPECT_LT(january1.BirthKey(), february.BirthKey());
+    EXPECT_EQ(year.BirthKey(), 190000 * 100LL);
+    EXPECT_EQ(CPerson().BirthKey(), CPerson::kLargestKey);
+    EXPECT_EQ(CPerson().DeathKey(), CPerson::kLargestKey);
     // The raw value is used, its unit ignored; wide enough not to overflow.
     const CPerson far = Person("-2000000000");
-    EXPECT_LT(far.birthKey, year.birthKey);
-    EXPECT_EQ(far.birthKey, -2000000000LL * 10000);
+    EXPECT_LT(far.BirthKey(), year.BirthKey());
+    EXPECT_EQ(far.BirthKey(), -2000000000LL * 10000);
 }
 
 TEST(CPersonAge, CompletedYearsWithMonthAndDayCorrection) {
