@@ -111,8 +111,33 @@ TEST_F(FileIO, ReadsOnlyRegularFilesAndNoMoreThanTheLimit) {
     EXPECT_THROW(CFileIO::ReadFileInPieces("/proc/self/status", 16, 4, ignore), CFileError);
     EXPECT_THROW(CFileIO::ReadFileInPieces(dir / "pipe", 16, 4, ignore), CFileError);
 
+    // Left open to be read a piece at a time, with the same checks; a file
+    // that grows past the limit while it is read is refused on the way.
+    const auto openOutcome = [](const fs::path& f, std::uint64_t limit) -> std::string {
+        try {
+            CFileInput input = CFileIO::OpenInput(f, limit);
+            char piece[3];
+            std::string all = "read ";
+            for (std::size_t n; (n = input.Read(piece, sizeof piece)) > 0;) {
+                all.append(piece, n);
+            }
+            return all;
+        } catch (const CFileError& e) {
+            return e.Reason();
+        }
+    };
+    EXPECT_EQ(openOutcome(file, 5), "read 12345");
+    EXPECT_EQ(openOutcome(file, 4), TooLarge("4バイト"));
+    EXPECT_EQ(openOutcome("/proc/self/status", 16), TooLarge("16バイト"));
+    EXPECT_EQ(RunInChild([&] {
+                  ::alarm(20);
+                  return openOutcome(dir / "pipe", 16);
+              }),
+              Str::kFileNotRegular);
+
     const fs::path secret = OwnFile("secret.txt", "x", fs::perms::none);
     EXPECT_EQ(RunInChild([&] { return ReadOutcome(secret, 5); }, AsUnprivileged()), Str::kFileNotReadable);
+    EXPECT_EQ(RunInChild([&] { return openOutcome(secret, 5); }, AsUnprivileged()), Str::kFileNotReadable);
 }
 
 TEST_F(FileIO, SavesThroughSymbolicLinksIntoTheFileTheyNameAndKeepsThem) {
