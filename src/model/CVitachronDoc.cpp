@@ -119,6 +119,7 @@ void CVitachronDoc::OpenFile(const std::filesystem::path& file) {
 void CVitachronDoc::Load(CArchiveReader& ar) {
     CVitachronDoc fresh(*host_, *profile_, sharedCategoryFile_);
     CDocumentFile::Read(ar, fresh);
+    fresh.Sort();
     TakeLoaded(std::move(fresh));
 }
 
@@ -133,7 +134,6 @@ void CVitachronDoc::TakeLoaded(CVitachronDoc&& loaded) {
     profile_ = profile;
     sharedCategoryFile_ = std::move(sharedCategoryFile);
     observers_ = std::move(observers);
-    Sort();
     NotifyChanged(CDocChange::Replaced);
 }
 

@@ -44,7 +44,9 @@ public:
     void OpenFile(const std::filesystem::path& file);
     // Takes the content of a document read with another host (one that
     // checked a file before anything else was closed), as if it had been
-    // read here; the host, profile and observers stay this one's.
+    // read here; the host, profile and observers stay this one's. Its
+    // display order comes along as it is: a document just read is sorted,
+    // and a million people are not sorted twice.
     void TakeLoaded(CVitachronDoc&& loaded);
     std::string SaveToBytes() const;
     // Atomic: the old file survives any failure. Throws CFileError.

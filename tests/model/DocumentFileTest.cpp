@@ -5,6 +5,7 @@
 #include "model/CFileIO.h"
 #include "model/CFormatError.h"
 #include "model/CMemoryProfile.h"
+#include "model/CNullDocHost.h"
 #include "model/CVitachronDoc.h"
 #include "model/LocalTime.h"
 #include "support/core/Bytes.h"
@@ -427,6 +428,30 @@ TEST_F(DocumentFileTest, APersonTakenOutOfALoadedDocumentOwnsItsTexts) {
     }
     EXPECT_EQ(one->name, "とても長い名前の人物その1");
     EXPECT_EQ(last[1]->name, "とても長い名前の人物その3");
+}
+
+// The window checks a file by reading it into a document of its own, then
+// takes that one over: as if read in place, the host told, sorted once.
+TEST_F(DocumentFileTest, ADocumentReadElsewhereIsTakenOverAsIfReadHere) {
+    CNullDocHost quiet;
+    CVitachronDoc elsewhere(quiet, profile, {});
+    elsewhere.LoadFromBytes(RichDoc().SaveToBytes());
+    CRecordingHost other;
+    CWatch notHeard(elsewhere, other);
+    CVitachronDoc doc = NewDoc();
+    AddPerson(doc, MakePerson("田中", "1900"));
+    CWatch watch(doc, host);
+    doc.TakeLoaded(std::move(elsewhere));
+    EXPECT_EQ(&doc.Host(), &host);
+    CVitachronDoc expected = RichDoc();
+    expected.Sort();
+    EXPECT_NE(DisplayedNames(expected), (std::vector<std::string>{"織田信長##尾張", "遠い祖先", "名前に😀"}));
+    EXPECT_EQ(DisplayedNames(doc), DisplayedNames(expected));
+    EXPECT_EQ(host.changes, std::vector<CDocChange>{CDocChange::Replaced});
+    // The observers are this document's; the other's are not brought along.
+    doc.Refresh();
+    EXPECT_EQ(host.changes.size(), 2u);
+    EXPECT_TRUE(other.changes.empty());
 }
 
 class AtomicSaveTest : public DocumentFileTest {
