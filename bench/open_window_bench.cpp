@@ -12,6 +12,7 @@
 
 #include "app/CAppServices.h"
 #include "app/CMainFrame.h"
+#include "app/CToolkitEnvironment.h"
 #include "app/CVitachronDocManager.h"
 #include "app/CVitachronDocTemplate.h"
 #include "app/CWxDocument.h"
@@ -66,6 +67,7 @@ bool BackgroundDone(CVitachronView* view) {
 int Child(int argc, char** argv, const char* file) {
     CFontSetup::Load(std::filesystem::path(VITACHRON_SOURCE_DIR) / "data" / "fonts" / CFontSetup::kConfigFileName);
     wxApp::SetInstance(new BenchApp);
+    CToolkitEnvironment::Prepare();
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
         std::fprintf(stderr, "open_window_bench: cannot start wx (is DISPLAY set?)\n");
         return 1;

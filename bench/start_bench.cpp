@@ -10,6 +10,7 @@
 // Target: a window on screen in under a second. Needs a display (xvfb-run).
 #include "app/CAppServices.h"
 #include "app/CMainFrame.h"
+#include "app/CToolkitEnvironment.h"
 #include "app/CVitachronDocManager.h"
 #include "app/CVitachronDocTemplate.h"
 #include "app/CWxDocument.h"
@@ -121,6 +122,7 @@ int main(int argc, char** argv) {
     };
     CFontSetup::Load(std::filesystem::path(VITACHRON_SOURCE_DIR) / "data" / "fonts" / CFontSetup::kConfigFileName);
     wxApp::SetInstance(new BenchApp);
+    CToolkitEnvironment::Prepare();
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
         std::fprintf(stderr, "start_bench: cannot start wx (is DISPLAY set?)\n");
         return 1;

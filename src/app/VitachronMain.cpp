@@ -6,6 +6,7 @@
 // Japanese face names resolve to installed fonts.
 #include "app/CCommandLine.h"
 #include "app/CUiLanguage.h"
+#include "app/CToolkitEnvironment.h"
 #include "app/CVitachronApp.h"
 #include "model/CFileIO.h"
 #include "platform/CFontSetup.h"
@@ -45,11 +46,7 @@ void EnsureUtf8Locale() {
 int main(int argc, char** argv) {
     CFileIO::FailWritesBeyondTheSizeLimit();
     EnsureUtf8Locale();
-#ifndef _WIN32
-    // A timeline is read by scrolling; its scroll bars stay in view rather
-    // than appearing only under the mouse.
-    setenv("GTK_OVERLAY_SCROLLING", "0", 0);
-#endif
+    CToolkitEnvironment::Prepare();
     const std::filesystem::path programDir = CInstallLayout::RunningProgramDir(argv[0]);
     // The application object first: the toolkit finds its catalogues through it.
     auto app = std::make_unique<CVitachronApp>();
