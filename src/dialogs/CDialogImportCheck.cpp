@@ -9,17 +9,10 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include <algorithm>
 
 CDialogImportCheck::CDialogImportCheck(wxWindow* parent, const wxString& path)
     : wxDialog(parent, wxID_ANY, ToWx(Str::kImportCheckTitle)) {
-    // A long path is shortened in the middle, where the folders are, rather
-    // than stretching the dialog off the screen; the tip shows all of it.
-    auto* pathText = new wxStaticText(this, Id::ImportCheckPath, path, wxDefaultPosition, wxDefaultSize,
-                                      wxST_ELLIPSIZE_MIDDLE | wxST_NO_AUTORESIZE);
-    pathText->SetToolTip(path);
-    const int textWidth = std::min(pathText->GetTextExtent(path).x, FromDIP(480));
-    pathText->SetMinSize(wxSize(std::max(textWidth, FromDIP(280)), -1));
+    wxStaticText* pathText = CreatePathLabel(this, Id::ImportCheckPath, path);
     kazoe_ = new wxCheckBox(this, Id::ImportCheckKazoe, ToWx(Str::kImportCheckKazoe));
 
     wxSizer* buttons = CreateOkCancelButtons(this);

@@ -10,16 +10,10 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include <algorithm>
 
 CDialogImportGedcom::CDialogImportGedcom(wxWindow* parent, const wxString& path)
     : wxDialog(parent, wxID_ANY, ToWx(Str::kImportGedcomTitle)) {
-    // A long path is shortened in the middle, as the CSV import's dialog does.
-    auto* pathText = new wxStaticText(this, Id::GedcomImportPath, path, wxDefaultPosition, wxDefaultSize,
-                                      wxST_ELLIPSIZE_MIDDLE | wxST_NO_AUTORESIZE);
-    pathText->SetToolTip(path);
-    const int textWidth = std::min(pathText->GetTextExtent(path).x, FromDIP(480));
-    pathText->SetMinSize(wxSize(std::max(textWidth, FromDIP(280)), -1));
+    wxStaticText* pathText = CreatePathLabel(this, Id::GedcomImportPath, path);
     const wxString choices[] = {ToWx(Str::kImportGedcomByFile), ToWx(Str::kImportGedcomBySurname),
                                 ToWx(Str::kImportGedcomBySex)};
     grouping_ = new wxRadioBox(this, Id::GedcomImportGrouping, ToWx(Str::kImportGedcomGrouping), wxDefaultPosition,

@@ -7,12 +7,14 @@
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/sizer.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
 #endif
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <string>
@@ -53,6 +55,15 @@ wxSizer* CreateSideColumnLayout(wxWindow* content, wxWindow* topButton, wxSizer*
     top->Add(content, 1, wxEXPAND | wxALL, 12);
     top->Add(side, 0, wxEXPAND | wxTOP | wxRIGHT | wxBOTTOM, 12);
     return top;
+}
+
+wxStaticText* CreatePathLabel(wxWindow* parent, int id, const wxString& path) {
+    auto* label = new wxStaticText(parent, id, path, wxDefaultPosition, wxDefaultSize,
+                                   wxST_ELLIPSIZE_MIDDLE | wxST_NO_AUTORESIZE);
+    label->SetToolTip(path);
+    const int textWidth = std::min(label->GetTextExtent(path).x, parent->FromDIP(480));
+    label->SetMinSize(wxSize(std::max(textWidth, parent->FromDIP(280)), -1));
+    return label;
 }
 
 void EndDialogWith(wxDialog& dialog, int rc) {

@@ -11,6 +11,7 @@
 
 class wxDialog;
 class wxSizer;
+class wxStaticText;
 class wxTextCtrl;
 class wxWindow;
 
@@ -37,6 +38,11 @@ wxSizer* CreateOkCancelButtons(wxWindow* parent, const OkCancelOptions& options 
 // The file dialogs' layout: the content filling the left, and on the right a
 // column with one button at the top and the closing buttons at the bottom.
 wxSizer* CreateSideColumnLayout(wxWindow* content, wxWindow* topButton, wxSizer* closingButtons);
+
+// A file's path as a label: a long one is shortened in the middle, where the
+// folders are, rather than stretching the dialog off the screen; the tip
+// shows all of it.
+wxStaticText* CreatePathLabel(wxWindow* parent, int id, const wxString& path);
 
 // Ends the dialog with rc: EndModal when it runs modally, otherwise hides it
 // and leaves rc as its return code.
