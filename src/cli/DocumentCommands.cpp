@@ -7,6 +7,7 @@
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
 #include "model/LocalTime.h"
+#include "model/Utf8Path.h"
 
 #include <iostream>
 #include <optional>
@@ -23,7 +24,7 @@ int Usage(const char* text) {
 std::optional<CVitachronDoc> OpenDocument(const std::string& path, CDocHost& host, CProfile& profile) {
     CVitachronDoc doc(host, profile, SharedCategoryFile());
     try {
-        doc.OpenFile(path);
+        doc.OpenFile(PathFromUtf8(path));
     } catch (const CFormatError& e) {
         std::cerr << path << ": damaged document file: " << e.what() << '\n';
         return std::nullopt;
@@ -82,7 +83,7 @@ int CmdNew(const CliArgs& args) {
     CMemoryProfile profile;
     CVitachronDoc doc(host, profile, SharedCategoryFile());
     try {
-        doc.SaveFile(args[0]);
+        doc.SaveFile(PathFromUtf8(args[0]));
     } catch (const CFileError& e) {
         std::cerr << e.what() << '\n';
         return 1;

@@ -7,6 +7,7 @@
 #include "model/CFileError.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
+#include "model/Utf8Path.h"
 
 #include <algorithm>
 #include <iostream>
@@ -63,13 +64,13 @@ int CmdImportGedcom(const CliArgs& args) {
     if (!doc) {
         return 1;
     }
-    const CGedcomImportResult result = CGedcomTransfer::Import(*doc, plain[0], options);
+    const CGedcomImportResult result = CGedcomTransfer::Import(*doc, PathFromUtf8(plain[0]), options);
     if (!result.read) {
         return 1;
     }
     std::cerr << result.reportText << std::flush;
     try {
-        doc->SaveFile(plain[1]);
+        doc->SaveFile(PathFromUtf8(plain[1]));
     } catch (const CFileError& e) {
         std::cerr << e.what() << '\n';
         return 1;
@@ -100,7 +101,7 @@ int CmdExportGedcom(const CliArgs& args) {
     if (!doc) {
         return 1;
     }
-    if (!CGedcomTransfer::Export(*doc, plain[1], seven ? CGedcomWriter::Version::V70 : CGedcomWriter::Version::V551)) {
+    if (!CGedcomTransfer::Export(*doc, PathFromUtf8(plain[1]), seven ? CGedcomWriter::Version::V70 : CGedcomWriter::Version::V551)) {
         return 1;
     }
     std::cout << "exported " << doc->People().size() << '\n';

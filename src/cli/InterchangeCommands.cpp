@@ -8,6 +8,7 @@
 #include "model/CFileError.h"
 #include "model/CMemoryProfile.h"
 #include "model/CVitachronDoc.h"
+#include "model/Utf8Path.h"
 
 #include <algorithm>
 #include <iostream>
@@ -66,7 +67,7 @@ std::optional<CVitachronDoc> StartingDocument(const ParsedArgs& args, CDocHost& 
 
 bool Save(const CVitachronDoc& doc, const std::string& path) {
     try {
-        doc.SaveFile(path);
+        doc.SaveFile(PathFromUtf8(path));
         return true;
     } catch (const CFileError& e) {
         std::cerr << e.what() << '\n';
@@ -109,7 +110,7 @@ int CmdImportCsv(const CliArgs& args) {
     if (!doc) {
         return 1;
     }
-    const CCsvImportResult result = CCsvTransfer::Import(*doc, a.plain[0], a.kazoe);
+    const CCsvImportResult result = CCsvTransfer::Import(*doc, PathFromUtf8(a.plain[0]), a.kazoe);
     if (!result.read) {
         return 1;
     }
@@ -133,7 +134,7 @@ int CmdExportCsv(const CliArgs& args) {
     if (!doc) {
         return 1;
     }
-    if (!CCsvTransfer::Export(*doc, a.plain[1], a.utf8 ? CsvEncoding::Utf8WithBom : CsvEncoding::Cp932)) {
+    if (!CCsvTransfer::Export(*doc, PathFromUtf8(a.plain[1]), a.utf8 ? CsvEncoding::Utf8WithBom : CsvEncoding::Cp932)) {
         return 1;
     }
     std::cout << "exported " << doc->People().size() << '\n';
@@ -151,7 +152,10 @@ int CmdImportLby(const CliArgs& args) {
     if (!doc) {
         return 1;
     }
-    const std::vector<std::filesystem::path> files(a.plain.begin() + 1, a.plain.end());
+    std::vector<std::filesystem::path> files;
+    for (auto it = a.plain.begin() + 1; it != a.plain.end(); ++it) {
+        files.push_back(PathFromUtf8(*it));
+    }
     const CBasePointYearImportResult result = CBasePointYearTransfer::Import(*doc, files);
     if (!Save(*doc, a.plain[0])) {
         return 1;
@@ -190,7 +194,7 @@ int CmdExportLby(const CliArgs& args) {
     for (const std::size_t row : rows) {
         chosen.push_back(people[row].get());
     }
-    const auto targets = CBasePointYearTransfer::ProposeTargets(chosen, a.plain[1]);
+    const auto targets = CBasePointYearTransfer::ProposeTargets(chosen, PathFromUtf8(a.plain[1]));
     const CBasePointYearExportResult result = CBasePointYearTransfer::Export(host, targets);
     std::cout << "written " << result.written << ", failed " << result.failed << '\n';
     return result.failed == 0 ? 0 : 1;

@@ -10,6 +10,79 @@
 
 #ifndef _WIN32
 #include <unistd.h>
+#else
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include "model/CUtf8.h"
+#include "model/Utf8Path.h"
+#endif
+
+#ifdef _WIN32
+namespace {
+
+// One argument as CommandLineToArgvW and the C runtime take it apart again.
+std::wstring Quoted(const std::wstring& arg) {
+    if (!arg.empty() && arg.find_first_of(L" \t\n\v\"") == std::wstring::npos) {
+        return arg;
+    }
+    std::wstring out = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : arg) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes count only before a quote: doubled there, and the quote escaped.
+        out.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        out += c;
+    }
+    out.append(2 * backslashes, L'\\');
+    out += L'"';
+    return out;
+}
+
+std::wstring Wide(const std::string& utf8) {
+    const std::u16string wide = CUtf8::ToUtf16(utf8);
+    return std::wstring(wide.begin(), wide.end());
+}
+
+// Windows has no exec: the render program runs as a child with our
+// standard handles, and its exit status becomes ours. -1 when it could not start.
+int RunAndWait(const std::filesystem::path& program, const CliArgs& args) {
+    std::wstring line = Quoted(program.wstring());
+    for (const std::string& arg : args) {
+        line += L' ';
+        line += Quoted(Wide(arg));
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
+    for (HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError}) {
+        if (handle != nullptr && handle != INVALID_HANDLE_VALUE) {
+            ::SetHandleInformation(handle, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+        }
+    }
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                          &process)) {
+        return -1;
+    }
+    ::CloseHandle(process.hThread);
+    ::WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD status = 1;
+    ::GetExitCodeProcess(process.hProcess, &status);
+    ::CloseHandle(process.hProcess);
+    return static_cast<int>(status);
+}
+
+}  // namespace
 #endif
 
 std::filesystem::path RenderProgram() {
@@ -31,7 +104,12 @@ int CmdRender(const CliArgs& args) {
     }
     argv.push_back(nullptr);
     ::execv(argv[0], argv.data());
-#endif
     std::cerr << "vitachron-cli: render needs " << program.string() << ", which could not be started\n";
+#else
+    if (const int status = RunAndWait(program, args); status >= 0) {
+        return status;
+    }
+    std::cerr << "vitachron-cli: render needs " << Utf8FromPath(program) << ", which could not be started\n";
+#endif
     return 1;
 }

@@ -8,10 +8,13 @@
 #include <iostream>
 #include <map>
 #include <string>
+#include <vector>
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+
+#include "model/CUtf8.h"
 #endif
 
 namespace {
@@ -63,17 +66,14 @@ std::filesystem::path SharedCategoryFile() {
     return CInstallLayout::SharedCategoryFile(CInstallLayout::RunningProgramDir(nullptr));
 }
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(const std::vector<std::string>& argv) {
     CFileIO::FailWritesBeyondTheSizeLimit();
-#ifdef _WIN32
-    // What the commands print (a dump, sorted names) is the same bytes on
-    // every platform: no CR before each LF.
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
-    if (argc < 2) {
+    if (argv.size() < 2) {
         return Usage();
     }
-    if (const std::string first = argv[1]; first == "--version") {
+    if (const std::string& first = argv[1]; first == "--version") {
         std::cout << "vitachron-cli " << Build::kVersion << '\n';
         return 0;
     } else if (first == "--help" || first == "-h") {
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
         std::cerr << "vitachron-cli: unknown command " << argv[1] << '\n';
         return Usage();
     }
-    const CliArgs args(argv + 2, argv + argc);
+    const CliArgs args(argv.begin() + 2, argv.end());
     try {
         return it->second(args);
     } catch (const std::exception& e) {
@@ -93,3 +93,23 @@ int main(int argc, char** argv) {
         return 1;
     }
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// The arguments as the system has them, UTF-16, so that every file name
+// arrives whole (the narrow argv is in the ANSI code page). What the
+// commands print (a dump, sorted names, messages) is UTF-8 and the same
+// bytes on every platform: no CR before each LF.
+int wmain(int argc, wchar_t** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    std::vector<std::string> args;
+    for (int i = 0; i < argc; ++i) {
+        args.push_back(CUtf8::FromUtf16(reinterpret_cast<const char16_t*>(argv[i])));
+    }
+    return Run(args);
+}
+#else
+int main(int argc, char** argv) { return Run(std::vector<std::string>(argv, argv + argc)); }
+#endif

@@ -1,5 +1,6 @@
 #include "interchange/CBasePointYear.h"
 
+#include "model/Utf8Path.h"
 #include "model/CCp932.h"
 #include "model/CDocHost.h"
 #include "model/CFileError.h"
@@ -206,7 +207,7 @@ CBasePointYear::EncodeResult CBasePointYear::Encode(std::string& bytes, EncodePr
 bool CBasePointYear::Load(const std::filesystem::path& path, CDocHost& messages) {
     std::error_code ec;
     const std::filesystem::path full = path.is_relative() ? std::filesystem::absolute(path, ec) : path;
-    filePath = (ec ? path : full).string();
+    filePath = Utf8FromPath(ec ? path : full);
     const auto report = [&](const char* text) {
         messages.ShowMessage(FormatText(text, {filePath}), CDocHost::MessageKind::Error);
         return false;
@@ -214,7 +215,7 @@ bool CBasePointYear::Load(const std::filesystem::path& path, CDocHost& messages)
 
     std::string bytes;
     try {
-        bytes = CFileIO::ReadFile(filePath, kMaxFileBytes);
+        bytes = CFileIO::ReadFile(PathFromUtf8(filePath), kMaxFileBytes);
     } catch (const CFileError& e) {
         messages.ShowMessage(FormatText(Str::kLbyReadFailed, {filePath}) + "\n" + e.Reason(),
                              CDocHost::MessageKind::Error);
@@ -251,7 +252,7 @@ bool CBasePointYear::Save(CDocHost& messages) {
         break;
     }
     try {
-        CFileIO::WriteFileAtomically(filePath, bytes);
+        CFileIO::WriteFileAtomically(PathFromUtf8(filePath), bytes);
     } catch (const CFileError& e) {
         messages.ShowMessage(message + "\n" + e.Reason(), CDocHost::MessageKind::Error);
         return false;

@@ -9,6 +9,7 @@
 #include "model/CProfile.h"
 #include "model/LocalTime.h"
 #include "model/ProfileKeys.h"
+#include "model/Utf8Path.h"
 
 #include <algorithm>
 #include <iterator>
@@ -145,7 +146,7 @@ std::string CVitachronDoc::SaveToBytes() const {
 void CVitachronDoc::SaveFile(const std::filesystem::path& file) const {
     const std::string bytes = SaveToBytes();
     if (bytes.size() > CDocumentFile::kMaxFileBytes) {
-        throw CFileError(file.string(), CFileError::Kind::TooLarge, 0, CDocumentFile::kMaxFileBytes);
+        throw CFileError(Utf8FromPath(file), CFileError::Kind::TooLarge, 0, CDocumentFile::kMaxFileBytes);
     }
     CFileIO::WriteFileAtomically(file, bytes);
 }

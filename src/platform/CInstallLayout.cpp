@@ -7,6 +7,13 @@
 #include <system_error>
 #include <vector>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -30,6 +37,13 @@ std::optional<fs::path> StripTail(const fs::path& dir, const fs::path& tail) {
 }  // namespace
 
 std::optional<fs::path> CInstallLayout::PrefixOf(const fs::path& programDir) {
+#ifdef _WIN32
+    // Installed or unpacked from the zip, the programs sit with their data
+    // in one folder, as in the build tree: there is no prefix to find.
+    (void)programDir;
+    (void)StripTail;
+    return std::nullopt;
+#endif
     for (const char* tail : {Build::kBinDir, Build::kLibexecDir}) {
         if (auto prefix = StripTail(programDir, tail)) {
             std::error_code ec;
@@ -53,7 +67,11 @@ fs::path CInstallLayout::LocaleDir(const fs::path& programDir) {
 
 fs::path CInstallLayout::RenderProgram(const fs::path& programDir) {
     const auto prefix = PrefixOf(programDir);
+#ifdef _WIN32
+    return (prefix ? *prefix / Build::kLibexecDir : programDir) / "vitachron-render.exe";
+#else
     return (prefix ? *prefix / Build::kLibexecDir : programDir) / "vitachron-render";
+#endif
 }
 
 fs::path CInstallLayout::SharedCategoryFile(const fs::path& programDir) {
@@ -67,6 +85,21 @@ fs::path CInstallLayout::SharedCategoryFile(const fs::path& programDir) {
 
 fs::path CInstallLayout::RunningProgramDir(const char* argv0) {
     std::error_code ec;
+#ifdef _WIN32
+    // The narrow argv[0] is in the ANSI code page and may not name the file at all.
+    std::wstring self(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = ::GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size()));
+        if (n == 0) {
+            break;
+        }
+        if (n < self.size()) {
+            self.resize(n);
+            return fs::path(self).parent_path();
+        }
+        self.resize(2 * self.size());
+    }
+#endif
 #ifdef __linux__
     const fs::path self = fs::read_symlink("/proc/self/exe", ec);
     if (!ec) {
