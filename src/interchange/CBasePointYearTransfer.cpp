@@ -5,8 +5,10 @@
 #include "model/CVitachronDoc.h"
 #include "model/FormatText.h"
 #include "model/LocalTime.h"
+#include "model/Utf8Path.h"
 #include "res/Strings.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -26,9 +28,33 @@ bool PlainYear(const CScaleYear& year, std::int32_t& out) {
     return true;
 }
 
+#ifdef _WIN32
+// The names Windows keeps for its devices, in every folder and with any
+// extension ("CON.lby" is the console too).
+bool IsDeviceName(const std::string& name) {
+    std::string base = name.substr(0, name.find('.'));
+    while (!base.empty() && base.back() == ' ') {
+        base.pop_back();
+    }
+    for (char& c : base) {
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    }
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL" || base == "CONIN$" || base == "CONOUT$") {
+        return true;
+    }
+    return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) && base[3] >= '1' &&
+           base[3] <= '9';
+}
+#endif
+
 bool IsFileName(const std::string& name) {
 #ifdef _WIN32
-    return name.find_first_of(std::string("\\/:*?\"<>|\0", 10)) == std::string::npos;
+    // The name is followed by ".lby", so a trailing dot or space, which
+    // Windows drops, would not be at the end.
+    if (name.find_first_of(std::string("\\/:*?\"<>|\0", 10)) != std::string::npos || IsDeviceName(name)) {
+        return false;
+    }
+    return std::none_of(name.begin(), name.end(), [](char c) { return c > 0 && c < 0x20; });
 #else
     return name.find_first_of(std::string("/\0", 2)) == std::string::npos;
 #endif
@@ -106,7 +132,7 @@ std::vector<CBasePointYearTarget> CBasePointYearTransfer::ProposeTargets(const s
                                                                const std::filesystem::path& folder) {
     std::vector<CBasePointYearTarget> targets;
     targets.reserve(people.size());
-    std::string prefix = folder.string();
+    std::string prefix = Utf8FromPath(folder);
     if (prefix.empty() || prefix.back() != std::filesystem::path::preferred_separator) {
         prefix += static_cast<char>(std::filesystem::path::preferred_separator);
     }

@@ -23,6 +23,7 @@ public:
         LinkLoop,          // symbolic links in a circle, or too many of them
         NoSpace,           // the disk or the user's quota is full
         SizeLimit,         // beyond the process's file-size limit (ulimit -f)
+        InUse,             // another program holds it open without sharing (Windows)
         Other,             // anything else: SystemError() says what
     };
 

@@ -1,6 +1,7 @@
 #include "model/CFileIO.h"
 
 #include "model/CFileError.h"
+#include "model/Utf8Path.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,27 +15,10 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
-#else
-#include <fstream>
 #endif
 
 namespace fs = std::filesystem;
 using Kind = CFileError::Kind;
-
-namespace {
-
-// Beyond this no string can be made anyway; it also keeps limit + 1 from overflowing.
-std::uint64_t Capped(std::uint64_t maxBytes) {
-    return std::min<std::uint64_t>(maxBytes, std::numeric_limits<std::size_t>::max() / 2);
-}
-
-[[noreturn]] void Throw(const fs::path& file, Kind kind, int err = 0, std::uint64_t limit = 0) {
-    throw CFileError(file.string(), kind, err, limit);
-}
-
-[[noreturn]] void ThrowErrno(const fs::path& file, int err) { Throw(file, CFileError::KindOf(err), err); }
-
-}  // namespace
 
 bool CFileIO::TryReadFile(const fs::path& file, std::string& bytes, std::uint64_t maxBytes) {
     try {
@@ -48,6 +32,17 @@ bool CFileIO::TryReadFile(const fs::path& file, std::string& bytes, std::uint64_
 #ifndef _WIN32
 
 namespace {
+
+// Beyond this no string can be made anyway; it also keeps limit + 1 from overflowing.
+std::uint64_t Capped(std::uint64_t maxBytes) {
+    return std::min<std::uint64_t>(maxBytes, std::numeric_limits<std::size_t>::max() / 2);
+}
+
+[[noreturn]] void Throw(const fs::path& file, Kind kind, int err = 0, std::uint64_t limit = 0) {
+    throw CFileError(Utf8FromPath(file), kind, err, limit);
+}
+
+[[noreturn]] void ThrowErrno(const fs::path& file, int err) { Throw(file, CFileError::KindOf(err), err); }
 
 // SYMLOOP_MAX as Linux has it: the links one path may pass through.
 constexpr int kMaxLinks = 40;
@@ -400,77 +395,4 @@ void CFileIO::WriteFileAtomically(const fs::path& file, std::string_view bytes) 
 
 void CFileIO::FailWritesBeyondTheSizeLimit() { std::signal(SIGXFSZ, SIG_IGN); }
 
-#else
-
-// Windows: reads and saves through the standard library. The save is still
-// to get the rules of the POSIX branch (the link target written, a read-only
-// file refused, the old file's security kept): ReplaceFileW over a
-// temporary file written and flushed beside the target, and an in-place
-// write where that cannot be done.
-
-std::string CFileIO::ReadFile(const fs::path& file, std::uint64_t maxBytes) {
-    maxBytes = Capped(maxBytes);
-    std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) {
-        Throw(file, ec ? Kind::NotFound : Kind::NotRegularFile);
-    }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        Throw(file, Kind::NotReadable);
-    }
-    std::string bytes;
-    char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > maxBytes) {
-            Throw(file, Kind::TooLarge, 0, maxBytes);
-        }
-    }
-    if (in.bad()) {
-        Throw(file, Kind::Other);
-    }
-    return bytes;
-}
-
-CFileInput CFileIO::OpenInput(const fs::path& file, std::uint64_t maxBytes) {
-    std::string bytes = ReadFile(file, maxBytes);
-    return CFileInput(file, std::move(bytes), Capped(maxBytes));
-}
-
-bool CFileIO::ReadFileInPieces(const fs::path& file, std::uint64_t maxBytes, std::size_t pieceBytes,
-                               const PieceSink& take) {
-    const std::string bytes = ReadFile(file, maxBytes);
-    pieceBytes = std::max<std::size_t>(pieceBytes, 1);
-    for (std::size_t at = 0; at < bytes.size(); at += pieceBytes) {
-        if (!take(std::string_view(bytes).substr(at, pieceBytes), bytes.size())) {
-            return false;
-        }
-    }
-    return true;
-}
-
-void CFileIO::WriteFileAtomically(const fs::path& file, std::string_view bytes) {
-    fs::path temp = file;
-    temp += L".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            fs::remove(temp, ec);
-            Throw(file, Kind::Other);
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, file, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        Throw(file, Kind::Other, ec.value());
-    }
-}
-
-void CFileIO::FailWritesBeyondTheSizeLimit() {}  // Windows has no such limit or signal
-
-#endif
+#endif  // !_WIN32: CFileIOWindows.cpp has the Windows branch

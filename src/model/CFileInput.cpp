@@ -1,13 +1,20 @@
 #include "model/CFileInput.h"
 
 #include "model/CFileError.h"
+#include "model/Utf8Path.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #ifndef _WIN32
 #include <unistd.h>
+#else
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
 #endif
 
 CFileInput::CFileInput(CFileInput&& other) noexcept
@@ -15,7 +22,7 @@ CFileInput::CFileInput(CFileInput&& other) noexcept
 #ifndef _WIN32
       fd_(other.fd_),
 #else
-      bytes_(std::move(other.bytes_)),
+      handle_(std::exchange(other.handle_, nullptr)),
 #endif
       size_(other.size_),
       maxBytes_(other.maxBytes_),
@@ -30,6 +37,10 @@ CFileInput::~CFileInput() {
     if (fd_ >= 0) {
         ::close(fd_);
     }
+#else
+    if (handle_ != nullptr) {
+        ::CloseHandle(handle_);
+    }
 #endif
 }
 
@@ -40,19 +51,25 @@ std::size_t CFileInput::Read(char* to, std::size_t n) {
         if (got >= 0) {
             read_ += static_cast<std::uint64_t>(got);
             if (read_ > maxBytes_) {
-                throw CFileError(file_.string(), CFileError::Kind::TooLarge, 0, maxBytes_);
+                throw CFileError(Utf8FromPath(file_), CFileError::Kind::TooLarge, 0, maxBytes_);
             }
             return static_cast<std::size_t>(got);
         }
         if (errno != EINTR) {
             const int err = errno;
-            throw CFileError(file_.string(), CFileError::KindOf(err), err);
+            throw CFileError(Utf8FromPath(file_), CFileError::KindOf(err), err);
         }
     }
 #else
-    const std::size_t got = static_cast<std::size_t>(std::min<std::uint64_t>(n, bytes_.size() - read_));
-    std::memcpy(to, bytes_.data() + read_, got);
+    DWORD got = 0;
+    if (!::ReadFile(handle_, to, static_cast<DWORD>(std::min<std::size_t>(n, 1u << 30)), &got, nullptr)) {
+        const auto err = static_cast<int>(::GetLastError());
+        throw CFileError(Utf8FromPath(file_), CFileError::KindOf(err), err);
+    }
     read_ += got;
+    if (read_ > maxBytes_) {
+        throw CFileError(Utf8FromPath(file_), CFileError::Kind::TooLarge, 0, maxBytes_);
+    }
     return got;
 #endif
 }

@@ -29,15 +29,15 @@ private:
     CFileInput(std::filesystem::path file, int fd, std::uint64_t size, std::uint64_t maxBytes)
         : file_(std::move(file)), fd_(fd), size_(size), maxBytes_(maxBytes) {}
 #else
-    CFileInput(std::filesystem::path file, std::string bytes, std::uint64_t maxBytes)
-        : file_(std::move(file)), bytes_(std::move(bytes)), size_(bytes_.size()), maxBytes_(maxBytes) {}
+    CFileInput(std::filesystem::path file, void* handle, std::uint64_t size, std::uint64_t maxBytes)
+        : file_(std::move(file)), handle_(handle), size_(size), maxBytes_(maxBytes) {}
 #endif
 
     std::filesystem::path file_;
 #ifndef _WIN32
     int fd_ = -1;
 #else
-    std::string bytes_;  // read whole: the Windows branch has no descriptor to keep
+    void* handle_ = nullptr;  // the file's HANDLE
 #endif
     std::uint64_t size_ = 0;
     std::uint64_t maxBytes_ = 0;

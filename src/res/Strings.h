@@ -55,6 +55,7 @@ inline constexpr const char* kFileTooLarge = "ファイルが大きすぎます�
 inline constexpr const char* kFileDanglingLink = "シンボリックリンクの指すファイルがありません。";
 inline constexpr const char* kFileLinkLoop = "シンボリックリンクが循環しているか、たどるリンクが多すぎます。";
 inline constexpr const char* kFileNoSpace = "ディスクの空き容量が足りません。";
+inline constexpr const char* kFileInUse = "ファイルは他のプログラムが使用中です。そのプログラムでファイルを閉じてから、もう一度やり直してください。";
 inline constexpr const char* kFileSizeLimit = "ファイルサイズの上限（ulimit -f）を超えるため書き込めません。";
 // %s: the system's own description of the error.
 inline constexpr const char* kFileSystemError = "ファイルの読み書きでエラーが起きました（%s）。";
@@ -258,7 +259,12 @@ inline constexpr const char* kLbyConversionDone = "ファイルの変換が完�
 // Second lines under kLbyWriteFailed saying why.
 inline constexpr const char* kLbyTitleLineBreak = "%sの名前に改行があるため、基点年データに書けません。";
 inline constexpr const char* kLbyYearOutOfRange = "%sの%sは、基点年データに書ける範囲を超えています。";
+#ifdef _WIN32
+inline constexpr const char* kLbyNameNotFileName =
+    "名前に \\ / : * ? \" < > | や制御文字があるか、Windowsが装置に使う名前（CON、NULなど）のため、そのままではファイル名にできません。";
+#else
 inline constexpr const char* kLbyNameNotFileName = "名前に「/」があるため、そのままではファイル名にできません。";
+#endif
 
 // ---- Interchange: GEDCOM family-tree files ---------------------------------------
 // Notes a GEDCOM date leaves in the brackets of the date text, joined by "・".

@@ -150,7 +150,12 @@ TEST_F(BasePointYearTransferTest, ExportWritesOneFilePerPersonAndGoesOnAfterFail
               Cp932("[基点年],5\r\nNobu\r\n1600\r\n2147483647\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
     EXPECT_EQ(host.messages,
               (std::vector<std::string>{
+#ifdef _WIN32
+                  "ファイル" + targets[1].path +
+                      "の書き込みに失敗しました\n名前に \\ / : * ? \" < > | や制御文字があるか、Windowsが装置に使う名前（CON、NULなど）のため、そのままではファイル名にできません。",
+#else
                   "ファイル" + targets[1].path + "の書き込みに失敗しました\n名前に「/」があるため、そのままではファイル名にできません。",
+#endif
                   "ファイル" + targets[3].path + "の書き込みに失敗しました\n「宇宙」の生年は、基点年データに書ける範囲を超えています。",
                   "ファイルの変換が完了しました"}));
 
@@ -166,6 +171,25 @@ TEST_F(BasePointYearTransferTest, ExportWritesOneFilePerPersonAndGoesOnAfterFail
     EXPECT_EQ(CBasePointYearTransfer::Export(host, {renamed}).written, 1u);
     EXPECT_TRUE(std::filesystem::exists(dir / "renamed.lby"));
 }
+
+
+#ifdef _WIN32
+// Such a name would write to a device or somewhere else than the folder chosen.
+TEST_F(BasePointYearTransferTest, NamesWindowsCannotTakeAsFileNamesAreRefused) {
+    CPerson person;
+    const auto refused = [&](const std::string& name) {
+        person.name = name;
+        return CBasePointYearTransfer::ProposeTargets({&person}, dir.Path())[0].nameNotFileName;
+    };
+    for (const char* name : {"CON", "con", "Nul", "AUX", "prn", "COM1", "lpt9", "CON.txt", "nul ", "CONIN$", "a:b",
+                             "a*b", "a\\b", "a?", "a|b", "a<b>", "\"a\"", "tab\t"}) {
+        EXPECT_TRUE(refused(name)) << name;
+    }
+    for (const char* name : {"CONSOLE", "NULL", "COM10", "LPT", "Con Edison", "織田.信長", "太郎"}) {
+        EXPECT_FALSE(refused(name)) << name;
+    }
+}
+#endif
 
 TEST_F(BasePointYearTransferTest, ExportOfNoTargetsOnlyAnnouncesCompletion) {
     const auto r = CBasePointYearTransfer::Export(host, {});

@@ -1,7 +1,9 @@
 // Reading and saving files as users and faults meet them: links, files and
 // folders the user may not write, other users' files, groups, hard links,
 // the file-size limit, and things that are not files at all. What a user may
-// not do runs in a child process as an unprivileged user.
+// not do runs in a child process as an unprivileged user. The Windows
+// branch has its own cases in FileIOWindowsTest.cpp.
+#ifndef _WIN32
 #include "model/CFileError.h"
 #include "model/CFileIO.h"
 #include "res/Strings.h"
@@ -310,3 +312,5 @@ TEST_F(FileIO, AGroupMemberKeepsTheGroupAndItsWritePermission) {
     EXPECT_EQ(Stat(own).st_uid, kOtherUid);
     EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"others.vtc", "own.vtc"}));
 }
+
+#endif  // _WIN32
