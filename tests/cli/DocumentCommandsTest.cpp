@@ -3,10 +3,12 @@
 #include "model/CDocumentFile.h"
 #include "model/CFileIO.h"
 
+#include "support/core/CScratchDir.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <sys/stat.h>
+#include <random>
 
 namespace fs = std::filesystem;
 
@@ -17,7 +19,8 @@ const std::string kSample = std::string(VITACHRON_SOURCE_DIR) + "/data/sample.vt
 CliResult RunCli(const std::vector<std::string>& args) { return CliRunner(fs::temp_directory_path()).Run(args); }
 
 fs::path TempFile(const std::string& name) {
-    return fs::temp_directory_path() / ("vitachron-clitest-" + std::to_string(::getpid()) + "-" + name);
+    static const std::string run = std::to_string(std::random_device()());
+    return fs::temp_directory_path() / ("vitachron-clitest-" + run + "-" + name);
 }
 
 }  // namespace
@@ -80,14 +83,12 @@ TEST(CliDump, DamagedFileGivesOneLineWithTheByteOffset) {
 
 TEST(CliDump, RefusesWhatIsNotARegularFileAtOnce) {
     // A device would grow without end, a named pipe wait for a writer for ever.
-    const fs::path pipe = TempFile("pipe.vtc");
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    for (const std::string& odd : {std::string("/dev/zero"), pipe.string(), fs::temp_directory_path().string()}) {
-        const CliResult r = RunCli({"dump", odd});
+    const CScratchDir dir;
+    for (const fs::path& odd : {CScratchDir::Device(), dir.NotAFile("pipe.vtc"), dir.Path()}) {
+        const CliResult r = RunCli({"dump", odd.string()});
         EXPECT_EQ(r.status, 1) << odd;
-        EXPECT_EQ(r.err, odd + ": 通常のファイルではありません（フォルダー、装置、名前付きパイプなど）。\n");
+        EXPECT_EQ(r.err, odd.string() + ": 通常のファイルではありません（フォルダー、装置、名前付きパイプなど）。\n");
     }
-    fs::remove(pipe);
 
     // Larger than any document: refused by its size, before a byte is read.
     const fs::path huge = TempFile("huge.vtc");

@@ -118,9 +118,9 @@ TEST_F(InterchangeCli, ExportLbyWritesChosenRowsIntoTheFolder) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "written 2, failed 0\n");
     EXPECT_EQ(r.err, "ファイルの変換が完了しました\n");
-    EXPECT_TRUE(std::filesystem::exists(dir / "out" / "甲.lby"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "out" / "乙.lby"));
-    EXPECT_EQ(CScratchDir::Read(dir / "out" / "丙.lby"),
+    EXPECT_TRUE(std::filesystem::exists(dir / "out/甲.lby"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "out/乙.lby"));
+    EXPECT_EQ(CScratchDir::Read(dir / "out/丙.lby"),
               Cp932("[基点年],5\r\n丙\r\n1920\r\n2147483647\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
 
     for (const std::string rows : {"3", "1,", "", "-1", "x"}) {
@@ -134,6 +134,7 @@ TEST_F(InterchangeCli, ExportLbyWritesChosenRowsIntoTheFolder) {
     EXPECT_EQ(NamesIn("back.vtc"), (std::vector<std::string>{"甲", "乙", "丙"}));
 }
 
+#ifndef _WIN32  // Windows has no file-size limit to give a process
 TEST_F(InterchangeCli, AFileSizeLimitFailsEachSaveWithItsMessageAndKeepsTheOldFile) {
     // The first person's long note makes even that person's own file too large.
     std::string csv = "1900,1950,長い,,,\"" + std::string(3000, 'n') + "\"\r\n";
@@ -156,6 +157,7 @@ TEST_F(InterchangeCli, AFileSizeLimitFailsEachSaveWithItsMessageAndKeepsTheOldFi
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 5);  // no temporary file
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "lby"), {}), 1);
 }
+#endif
 
 TEST_F(InterchangeCli, WrongArgumentsShowUsage) {
     for (const auto& args : {std::vector<std::string>{"import-csv", "in.csv"},

@@ -4,7 +4,9 @@
 #include "model/CVitachronDoc.h"
 #include "support/core/CRecordingHost.h"
 #include "support/core/CScratchDir.h"
+#ifndef _WIN32
 #include "support/core/ChildProcess.h"
+#endif
 #include "support/interchange/Cp932Text.h"
 
 #include <gtest/gtest.h>

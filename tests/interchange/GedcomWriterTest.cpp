@@ -8,7 +8,9 @@
 #include "model/CVitachronDoc.h"
 #include "support/core/CRecordingHost.h"
 #include "support/core/CScratchDir.h"
+#ifndef _WIN32
 #include "support/core/ChildProcess.h"
+#endif
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 
 namespace {
 
@@ -208,8 +207,7 @@ TEST(CImportCSV, ReadsFilesAndReportsThoseThatCannotBeRead) {
     EXPECT_EQ(missing.FailureText(), "ＣＳＶファイルの読み込みに失敗しました\nファイルまたはフォルダーが見つかりません。");
 
     // Only regular files are read, a named pipe without waiting for a writer.
-    ASSERT_EQ(::mkfifo((dir / "pipe.csv").c_str(), 0600), 0);
-    for (const std::filesystem::path& odd : {dir.Path(), dir / "pipe.csv", std::filesystem::path("/dev/zero")}) {
+    for (const std::filesystem::path& odd : {dir.Path(), dir.NotAFile("pipe.csv"), CScratchDir::Device()}) {
         CImportCSV csv(odd);
         EXPECT_FALSE(csv.Read());
         EXPECT_EQ(csv.FailureText(),

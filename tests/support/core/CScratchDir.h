@@ -2,6 +2,8 @@
 // everything in it when the test ends.
 #pragma once
 
+#include "model/Utf8Path.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +12,10 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 class CScratchDir {
 public:
@@ -45,10 +51,11 @@ public:
     CScratchDir& operator=(const CScratchDir&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+    // Names are UTF-8, as everywhere in the program.
+    std::filesystem::path operator/(std::string_view name) const { return path_ / PathFromUtf8(name); }
 
     std::filesystem::path Write(std::string_view name, std::string_view bytes) const {
-        const auto file = path_ / name;
+        const auto file = *this / name;
         std::ofstream out(file, std::ios::binary);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return file;
@@ -56,6 +63,30 @@ public:
     static std::string Read(const std::filesystem::path& file) {
         std::ifstream in(file, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    // Something a reader must refuse as no regular file, at once: a named
+    // pipe without a writer here, the null device on Windows, which has no
+    // pipes in its folders.
+    std::filesystem::path NotAFile(std::string_view name) const {
+#ifdef _WIN32
+        (void)name;
+        return Device();
+#else
+        const auto pipe = *this / name;
+        if (::mkfifo(pipe.c_str(), 0600) != 0) {
+            throw std::runtime_error("cannot make a named pipe");
+        }
+        return pipe;
+#endif
+    }
+    // A device that gives bytes without end where there is one.
+    static std::filesystem::path Device() {
+#ifdef _WIN32
+        return R"(\\.\NUL)";
+#else
+        return "/dev/zero";
+#endif
     }
 
 private:
