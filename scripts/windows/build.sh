@@ -6,7 +6,9 @@
 #              and core_tests
 #     --test   then run the tests (under Wine, in the project's own prefix)
 # The dependencies come from scripts/windows/build-deps.sh (built once and
-# cached), or from the prefix VITACHRON_WINDOWS_PREFIX names.
+# cached), or from the prefix VITACHRON_WINDOWS_PREFIX names. Where a Linux
+# build is there (build/bin/vitachron-cli, or VITACHRON_LINUX_CLI), the tests
+# compare the files both write.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build="$root/build-windows"
@@ -33,6 +35,11 @@ targets=()
 if [ $core -eq 1 ]; then
   cmake_args=(-DVITACHRON_BUILD_UI=OFF "${cmake_args[@]}")
   targets=(--target vitachron_core vitachron-cli core_tests)
+fi
+
+linux_cli=${VITACHRON_LINUX_CLI:-$root/build/bin/vitachron-cli}
+if [ -x "$linux_cli" ]; then
+  cmake_args=(-DVITACHRON_LINUX_CLI="$linux_cli" "${cmake_args[@]}")
 fi
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
