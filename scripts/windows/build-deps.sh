@@ -250,6 +250,12 @@ build_wx() {
   # stopped, once configure had finished.
   if [ ! -e "$work/src/wxwidgets3.2/build-msw/.configured" ]; then
     fetch wxwidgets3.2 "$wx_version"
+    # The cairo graphics context says "using namespace std" before
+    # cairo-win32.h brings in the Windows headers, whose "byte" then clashes
+    # with C++17's std::byte: the Windows headers go first.
+    sed -i 's|^using namespace std;$|#ifdef __WXMSW__\n    #include "wx/msw/wrapwin.h"\n#endif\n\nusing namespace std;|' \
+      "$work/src/wxwidgets3.2/src/generic/graphicc.cpp"
+    grep -q '#include "wx/msw/wrapwin.h"' "$work/src/wxwidgets3.2/src/generic/graphicc.cpp"
     mkdir -p "$work/src/wxwidgets3.2/build-msw"
     configure_wx
     touch "$work/src/wxwidgets3.2/build-msw/.configured"
