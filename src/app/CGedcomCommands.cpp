@@ -24,7 +24,6 @@
 
 namespace {
 
-std::filesystem::path ToPath(const wxString& path) { return std::filesystem::path(FromWx(path)); }
 
 }  // namespace
 

@@ -31,7 +31,6 @@
 
 namespace {
 
-std::filesystem::path ToPath(const wxString& path) { return std::filesystem::path(FromWx(path)); }
 
 // A progress window when the work is large enough to need one.
 std::unique_ptr<CProgressDialog> ProgressFor(bool large, wxWindow* parent, const char* title, const char* message) {

@@ -444,7 +444,7 @@ void CMainFrame::ShowHelp() {
     const std::filesystem::path& index = services_->helpIndex;
     std::error_code ec;
     const bool opened = std::filesystem::exists(index, ec) && services_->openUrl &&
-                        services_->openUrl(wxFileName::FileNameToURL(wxFileName(ToWx(index.string()))));
+                        services_->openUrl(wxFileName::FileNameToURL(wxFileName(PathToWx(index))));
     if (!opened) {
         ShowMessageBox(ToWx(Str::kMsgHelpFailed), wxOK | wxICON_EXCLAMATION, this);
     }

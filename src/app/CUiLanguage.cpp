@@ -1,11 +1,12 @@
 #include "app/CUiLanguage.h"
+#include "wxsupport/WxConvert.h"
 
 #include <wx/translation.h>
 
 #include <memory>
 
 void CUiLanguage::Install(const std::filesystem::path& localeDir) {
-    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(wxString::FromUTF8(localeDir.string()));
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(PathToWx(localeDir));
     auto translations = std::make_unique<wxTranslations>();
     translations->SetLanguage("ja");
     translations->AddStdCatalog();

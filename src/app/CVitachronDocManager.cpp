@@ -65,7 +65,7 @@ wxDocument* CVitachronDocManager::CreateDocument(const wxString& pathIn, long fl
     // the new document takes what was read, so the file is read once.
     auto loaded = std::make_unique<CVitachronDoc>(quietHost_, *services_->profile, services_->sharedCategoryFile);
     try {
-        loaded->OpenFile(std::filesystem::path(FromWx(path)));
+        loaded->OpenFile(ToPath(path));
     } catch (const CFormatError&) {
         ShowMessageBox(wxString::Format(ToWx(Str::kMsgOpenDamaged), path), wxOK | wxICON_ERROR);
         return nullptr;

@@ -203,7 +203,7 @@ bool CWxDocument::DoOpenDocument(const wxString& file) {
         if (std::unique_ptr<CVitachronDoc> loaded = manager != nullptr ? manager->TakePreloaded(file) : nullptr) {
             core_->TakeLoaded(std::move(*loaded));
         } else {
-            core_->OpenFile(std::filesystem::path(FromWx(file)));
+            core_->OpenFile(ToPath(file));
         }
         // The steps of the document before cannot be undone into this one.
         if (wxCommandProcessor* processor = GetCommandProcessor()) {
@@ -221,7 +221,7 @@ bool CWxDocument::DoOpenDocument(const wxString& file) {
 
 bool CWxDocument::DoSaveDocument(const wxString& file) {
     try {
-        core_->SaveFile(std::filesystem::path(FromWx(file)));
+        core_->SaveFile(ToPath(file));
     } catch (const CFileError& e) {
         // The previous file is untouched and the document stays modified.
         ShowMessageBox(wxString::Format(ToWx(Str::kMsgSaveFailedBecause), file, ToWx(e.Reason())),

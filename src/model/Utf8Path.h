@@ -6,6 +6,7 @@
 // APIs whole.
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -17,4 +18,14 @@ inline std::filesystem::path PathFromUtf8(std::string_view utf8) {
 inline std::string Utf8FromPath(const std::filesystem::path& path) {
     const std::u8string utf8 = path.u8string();
     return std::string(utf8.begin(), utf8.end());
+}
+
+// fopen on a path: the wide call on Windows, for the same reason.
+inline std::FILE* OpenStdioFile(const std::filesystem::path& path, const char* mode) {
+#ifdef _WIN32
+    const std::wstring wideMode(mode, mode + std::char_traits<char>::length(mode));
+    return ::_wfopen(path.c_str(), wideMode.c_str());
+#else
+    return std::fopen(path.c_str(), mode);
+#endif
 }

@@ -11,6 +11,15 @@
 
 namespace {
 
+// Not through the narrow code page, which on Windows cannot hold every name.
+std::filesystem::path PathOf(const wxString& name) {
+#ifdef _WIN32
+    return std::filesystem::path(name.ToStdWstring());
+#else
+    return std::filesystem::path(name.utf8_string());
+#endif
+}
+
 bool IsWritableDir(const std::filesystem::path& dir) {
 #ifndef _WIN32
     return ::access(dir.c_str(), W_OK) == 0;
@@ -23,11 +32,11 @@ bool IsWritableDir(const std::filesystem::path& dir) {
 
 std::filesystem::path CProgramPaths::ExecutableDir() {
     const wxFileName exe(wxStandardPaths::Get().GetExecutablePath());
-    return std::filesystem::path(exe.GetPath().utf8_string());
+    return PathOf(exe.GetPath());
 }
 
 std::filesystem::path CProgramPaths::UserDataDir() {
-    return std::filesystem::path(wxStandardPaths::Get().GetUserDataDir().utf8_string());
+    return PathOf(wxStandardPaths::Get().GetUserDataDir());
 }
 
 bool CProgramPaths::IsInstalled() { return CInstallLayout::PrefixOf(ExecutableDir()).has_value(); }

@@ -1,14 +1,17 @@
 #include "view/CPdfFile.h"
 
+#include "model/Utf8Path.h"
+
 #include <wx/graphics.h>
 
 #include <cairo-pdf.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 CPdfFile::CPdfFile(const std::filesystem::path& file, double widthPoints, double heightPoints)
-    : file_(std::fopen(file.c_str(), "wb")), widthPoints_(widthPoints), heightPoints_(heightPoints) {
+    : file_(OpenStdioFile(file, "wb")), widthPoints_(widthPoints), heightPoints_(heightPoints) {
     if (file_ == nullptr) {
         error_ = errno;
         return;

@@ -11,6 +11,7 @@
 #include "view/CTimelinePainter.h"
 #include "view/CViewFonts.h"
 #include "wxsupport/WxConvert.h"
+#include "model/Utf8Path.h"
 
 #include <wx/bitmap.h>
 #include <wx/dcgraph.h>
@@ -98,7 +99,7 @@ private:
 }  // namespace
 
 std::optional<CTimelineExport::Format> CTimelineExport::FormatOf(const std::filesystem::path& file) {
-    std::string ext = file.extension().string();
+    std::string ext = Utf8FromPath(file.extension());
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
     if (ext == ".png") {
         return Format::Png;
@@ -206,7 +207,7 @@ bool CTimelineExport::Write(const std::filesystem::path& file, Format format, st
     if (!ok) {
         std::filesystem::remove(partial, ec);
         const std::string why = error;
-        error = FormatText(Str::kMsgImageWriteFailed, {file.string()});
+        error = FormatText(Str::kMsgImageWriteFailed, {Utf8FromPath(file)});
         if (!why.empty()) {
             error += "\n(" + why + ")";
         }
@@ -245,7 +246,7 @@ bool CTimelineExport::WritePng(const std::filesystem::path& partial, std::string
         }
         stripTop = top;
     };
-    std::FILE* file = std::fopen(partial.c_str(), "wb");
+    std::FILE* file = OpenStdioFile(partial, "wb");
     if (file == nullptr) {
         error = std::strerror(errno);
         return false;
@@ -271,7 +272,7 @@ bool CTimelineExport::WriteSvg(const std::filesystem::path& partial, std::string
     {
         // The SVG file's writes fail only into the log.
         const CLoggedError errors(logged);
-        wxSVGFileDC dc(ToWx(partial.string()), static_cast<int>(Width()), static_cast<int>(Height()),
+        wxSVGFileDC dc(PathToWx(partial), static_cast<int>(Width()), static_cast<int>(Height()),
                        source_.screenPpi, ToWx(CNameListLayout::TitleText(source_.title)));
         if (!dc.IsOk()) {
             error = "SVG";

@@ -29,7 +29,7 @@ void CTimelineImageSaver::Run(const wxString& documentFile, const CTimelineExpor
     if (!chosen) {
         return;
     }
-    const std::filesystem::path file(FromWx(*chosen));
+    const std::filesystem::path file = ToPath(*chosen);
     const CTimelineExport::Format format = CTimelineExport::FormatOf(file).value_or(CTimelineExport::Format::Png);
     wxBusyCursor busy;
     const CTimelineExport picture(source);

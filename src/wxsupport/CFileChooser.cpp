@@ -8,8 +8,8 @@ CFileChooser::Request CFileChooser::ExportRequest(wxWindow* parent, const std::f
     Request request;
     request.parent = parent;
     request.title = ToWx(Str::kSaveAsTitle);
-    request.defaultDir = ToWx(proposed.parent_path().string());
-    request.defaultFile = ToWx(proposed.filename().string());
+    request.defaultDir = PathToWx(proposed.parent_path());
+    request.defaultFile = PathToWx(proposed.filename());
     request.wildcard = wildcard;
     request.defaultExtension = extension;
     request.promptOverwrite = true;

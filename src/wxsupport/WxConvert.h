@@ -6,6 +6,7 @@
 #include <wx/string.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 // 0x00BBGGRR, the colour value of documents, "color.tbl" and the profile.
@@ -25,4 +26,22 @@ inline wxString ToWx(const char* utf8) { return wxString::FromUTF8(utf8); }
 inline std::string FromWx(const wxString& s) {
     const wxScopedCharBuffer buf = s.utf8_str();
     return std::string(buf.data(), buf.length());
+}
+
+// Paths and wx's file names, without the narrow code page between them
+// (which on Windows is not UTF-8 and cannot hold every name).
+inline std::filesystem::path ToPath(const wxString& s) {
+#ifdef _WIN32
+    return std::filesystem::path(s.ToStdWstring());
+#else
+    return std::filesystem::path(FromWx(s));
+#endif
+}
+
+inline wxString PathToWx(const std::filesystem::path& p) {
+#ifdef _WIN32
+    return wxString(p.wstring());
+#else
+    return ToWx(p.string());
+#endif
 }
