@@ -24,10 +24,19 @@ void Print(std::FILE* stream, const wxString& text) {
 }  // namespace
 
 std::variant<CCommandLine, int> CCommandLine::Parse(int argc, char** argv) {
+    wxCmdLineParser parser(argc, argv);
+    return Read(parser);
+}
+
+std::variant<CCommandLine, int> CCommandLine::Parse(int argc, wchar_t** argv) {
+    wxCmdLineParser parser(argc, argv);
+    return Read(parser);
+}
+
+std::variant<CCommandLine, int> CCommandLine::Read(wxCmdLineParser& parser) {
     // The parser reports through the message output, a message box in a
     // program with windows: here the terminal asked.
     std::unique_ptr<wxMessageOutput> previous(wxMessageOutput::Set(new wxMessageOutputStderr));
-    wxCmdLineParser parser(argc, argv);
     parser.EnableLongOptions();
     parser.AddSwitch("h", "help", ToWx(Str::kCmdHelp), wxCMD_LINE_OPTION_HELP);
     parser.AddLongSwitch("version", ToWx(Str::kCmdVersion));

@@ -8,6 +8,10 @@
 
 #include <variant>
 
+class wxCmdLineParser;
+
+class wxCmdLineParser;
+
 class CCommandLine {
 public:
     enum class PrintMode { None, Printer, Pdf };
@@ -22,4 +26,9 @@ public:
     // standard error). The toolkit's texts must be set up before: its
     // messages are the parser's.
     static std::variant<CCommandLine, int> Parse(int argc, char** argv);
+    // Windows: the arguments as the system has them, in UTF-16.
+    static std::variant<CCommandLine, int> Parse(int argc, wchar_t** argv);
+
+private:
+    static std::variant<CCommandLine, int> Read(wxCmdLineParser& parser);
 };

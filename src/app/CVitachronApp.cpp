@@ -13,7 +13,9 @@
 #include "model/CVitachronDoc.h"
 #include "model/FormatText.h"
 #include "model/ProfileKeys.h"
+#ifndef _WIN32
 #include "platform/CDesktopIntegration.h"
+#endif
 #include "platform/CProfileFile.h"
 #include "platform/CProgramPaths.h"
 #include "platform/CWxConfigProfile.h"
@@ -28,6 +30,7 @@
 #include "wxsupport/CWxFontChooser.h"
 #include "wxsupport/MessageBox.h"
 #include "wxsupport/WxConvert.h"
+#include "model/Utf8Path.h"
 
 #include <wx/config.h>
 #include <wx/fileconf.h>
@@ -38,6 +41,9 @@
 #include <wx/stdpaths.h>
 #include <wx/timer.h>
 #include <wx/utils.h>
+#ifdef _WIN32
+#include <wx/msw/regconf.h>
+#endif
 
 #include <cstdio>
 
@@ -54,6 +60,19 @@ CVitachronApp::CVitachronApp() = default;
 CVitachronApp::~CVitachronApp() = default;
 
 wxString CVitachronApp::OpenProfile() {
+#ifdef _WIN32
+    // Where Windows programs keep theirs: the registry, under
+    // HKEY_CURRENT_USER\Software\<vendor>\<program>, with the same groups
+    // and keys as the file elsewhere.
+    wxConfigBase::Set(std::make_unique<wxRegConfig>(ToWx(Str::kAppName), ToWx(Str::kVendorName)).release());
+    auto profile = std::make_unique<CWxConfigProfile>(*wxConfigBase::Get());
+    profile->OnWriteFailed([this] {
+        const wxString text = ToWx(FormatText(Str::kMsgProfileWriteFailed, {Str::kProfileRegistryKey}));
+        CallAfter([this, text] { Report(text); });
+    });
+    profile_ = std::move(profile);
+    return {};
+#else
     // Under the vendor and program names; on Linux an XDG config file, whose
     // folder must exist before the first write.
     wxStandardPaths::Get().SetFileLayout(wxStandardPaths::FileLayout_XDG);
@@ -64,25 +83,26 @@ wxString CVitachronApp::OpenProfile() {
         wxFileName::Mkdir(wxStandardPaths::Get().GetUserConfigDir(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
     }
     const wxFileName file = wxFileConfig::GetLocalFile(ToWx(Str::kAppName));
-    const std::filesystem::path path(FromWx(file.GetFullPath()));
+    const std::filesystem::path path = ToPath(file.GetFullPath());
     CProfileFile::Opened opened = CProfileFile::Open(path, Str::kAppName, Str::kVendorName);
     wxConfigBase::Set(opened.config.release());  // the toolkit owns it
     auto profile = std::make_unique<CWxConfigProfile>(*wxConfigBase::Get());
     profile->OnWriteFailed([this, path] {
-        const wxString text = ToWx(FormatText(Str::kMsgProfileWriteFailed, {path.string()}));
+        const wxString text = ToWx(FormatText(Str::kMsgProfileWriteFailed, {Utf8FromPath(path)}));
         CallAfter([this, text] { Report(text); });
     });
     profile_ = std::move(profile);
     switch (opened.problem) {
         case CProfileFile::Problem::Damaged:
             if (!opened.keptAs.empty()) {
-                return ToWx(FormatText(Str::kMsgProfileDamaged, {path.string(), opened.keptAs.string()}));
+                return ToWx(FormatText(Str::kMsgProfileDamaged, {Utf8FromPath(path), Utf8FromPath(opened.keptAs)}));
             }
             [[fallthrough]];
-        case CProfileFile::Problem::NotAFile: return ToWx(FormatText(Str::kMsgProfileUnusable, {path.string()}));
+        case CProfileFile::Problem::NotAFile: return ToWx(FormatText(Str::kMsgProfileUnusable, {Utf8FromPath(path)}));
         case CProfileFile::Problem::None: break;
     }
     return {};
+#endif
 }
 
 void CVitachronApp::Report(const wxString& message) {
@@ -147,9 +167,11 @@ bool CVitachronApp::OnInit() {
 
     // An installed program is known to the desktop through its package; one
     // run from its build tree makes itself known, for development.
+#ifndef _WIN32
     if (!CProgramPaths::IsInstalled()) {
         CDesktopIntegration::Register(FromWx(wxStandardPaths::Get().GetExecutablePath()), CProgramPaths::DataDir());
     }
+#endif
 
     frame->Show();
     frame->Update();
@@ -280,7 +302,7 @@ void CVitachronApp::PrintAndQuit() {
     try {
         CNullDocHost quiet;
         CVitachronDoc probe(quiet, *profile_, services_.sharedCategoryFile);
-        probe.OpenFile(std::filesystem::path(FromWx(path)));
+        probe.OpenFile(ToPath(path));
     } catch (const CFormatError&) {
         fail(FormatText(Str::kMsgOpenDamaged, {FromWx(path)}));
         return;
@@ -309,7 +331,7 @@ void CVitachronApp::PrintAndQuit() {
         const wxPrintData& settings = manager_->GetPageSetupDialogData().GetPrintData();
         if (commandLine_.printMode == PrintMode::Pdf) {
             std::string error;
-            const std::filesystem::path target(FromWx(wxFileName(commandLine_.printTarget).GetAbsolutePath()));
+            const std::filesystem::path target = ToPath(wxFileName(commandLine_.printTarget).GetAbsolutePath());
             if (!CPdfPrinter::Print(*printout, target, CPdfPrinter::PaperOf(settings),
                                     static_cast<int>(CLogFontConverter::ScreenDpi()), error)) {
                 fail(FromWx(commandLine_.printTarget) + ": " + error);

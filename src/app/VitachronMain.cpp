@@ -19,6 +19,7 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <type_traits>
 
 #ifndef _WIN32
 #include <langinfo.h>
@@ -43,11 +44,20 @@ void EnsureUtf8Locale() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+namespace {
+
+// Char is char, or on Windows wchar_t: there the narrow arguments are in the
+// ANSI code page and lose every character outside it.
+template <typename Char>
+int Run(int argc, Char** argv) {
     CFileIO::FailWritesBeyondTheSizeLimit();
     EnsureUtf8Locale();
     CToolkitEnvironment::Prepare();
-    const std::filesystem::path programDir = CInstallLayout::RunningProgramDir(argv[0]);
+    const char* argv0 = nullptr;  // Windows asks the system for the program's own file
+    if constexpr (std::is_same_v<Char, char>) {
+        argv0 = argv[0];
+    }
+    const std::filesystem::path programDir = CInstallLayout::RunningProgramDir(argv0);
     // The application object first: the toolkit finds its catalogues through it.
     auto app = std::make_unique<CVitachronApp>();
     wxApp::SetInstance(app.get());
@@ -62,3 +72,11 @@ int main(int argc, char** argv) {
     static_cast<void>(app.release());  // wxEntry owns it from here and deletes it at the end
     return wxEntry(argc, argv);
 }
+
+}  // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) { return Run(argc, argv); }
+#else
+int main(int argc, char** argv) { return Run(argc, argv); }
+#endif

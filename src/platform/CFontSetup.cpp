@@ -1,8 +1,10 @@
 #include "platform/CFontSetup.h"
 
-#include <fontconfig/fontconfig.h>
-
 #include <string>
+
+#ifndef _WIN32
+
+#include <fontconfig/fontconfig.h>
 
 bool CFontSetup::Load(const std::filesystem::path& configFile) {
     std::error_code ec;
@@ -35,3 +37,13 @@ std::string CFontSetup::Resolve(const std::string& faceName) {
     FcPatternDestroy(pattern);
     return family;
 }
+
+#else
+
+// Windows has the Japanese faces documents name ("ＭＳ Ｐゴシック" and the
+// rest): there is nothing to map, and every face resolves to itself.
+bool CFontSetup::Load(const std::filesystem::path&) { return true; }
+
+std::string CFontSetup::Resolve(const std::string& faceName) { return faceName; }
+
+#endif

@@ -510,6 +510,8 @@ inline constexpr const char* kMsgProfileUnusable =
     "設定ファイル %s を使えないため、既定の設定で起動します。\n今回変えた設定は保存されません。";
 inline constexpr const char* kMsgProfileWriteFailed =
     "設定を %s に保存できませんでした。\n今回変えた設定は次回に残らないことがあります。";
+// Where the settings live on Windows, for the message above.
+inline constexpr const char* kProfileRegistryKey = "レジストリ（HKEY_CURRENT_USER\\Software\\Orv Software\\Vitachron）";
 
 // ---- Links to other programs (Annalix, HTML links) ------------------------
 // Timeline context menu entries. The "%s" forms replace the plain texts

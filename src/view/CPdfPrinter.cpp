@@ -1,6 +1,7 @@
 #include "view/CPdfPrinter.h"
 
 #include "view/CPdfFile.h"
+#include "model/Utf8Path.h"
 
 #include <wx/cmndata.h>
 #include <wx/dcgraph.h>
@@ -10,12 +11,16 @@
 
 #include <cairo-pdf.h>
 #include <cairo.h>
+#ifndef _WIN32
 #include <glib.h>
+#endif
 
 #include <memory>
 #include <system_error>
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -108,7 +113,7 @@ bool CPdfPrinter::Print(wxPrintout& printout, const std::filesystem::path& file,
     std::filesystem::rename(partial, file, ec);
     if (ec) {
         std::filesystem::remove(partial, ec);
-        error = "cannot replace " + file.string();
+        error = "cannot replace " + Utf8FromPath(file);
         return false;
     }
     if (pages != nullptr) {
@@ -117,6 +122,20 @@ bool CPdfPrinter::Print(wxPrintout& printout, const std::filesystem::path& file,
     return true;
 }
 
+#ifdef _WIN32
+// Windows' own printing system takes the pages as they are drawn for the
+// printer, on the default printer, without a dialog.
+bool CPdfPrinter::PrintToDefaultPrinter(wxPrintout& printout, const Paper&, int, const std::string&,
+                                        std::string& error) {
+    wxPrintDialogData data;
+    wxPrinter printer(&data);
+    if (!printer.Print(nullptr, &printout, false)) {
+        error = wxPrinter::GetLastError() == wxPRINTER_CANCELLED ? "cancelled" : "the printer did not print";
+        return false;
+    }
+    return true;
+}
+#else
 bool CPdfPrinter::PrintToDefaultPrinter(wxPrintout& printout, const Paper& paper, int screenPpi,
                                         const std::string& title, std::string& error) {
     const std::filesystem::path pdf =
@@ -154,3 +173,4 @@ bool CPdfPrinter::PrintToDefaultPrinter(wxPrintout& printout, const Paper& paper
     g_free(errText);
     return printed;
 }
+#endif
