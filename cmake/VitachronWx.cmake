@@ -5,7 +5,9 @@
 
 function(_vitachron_wx_target target components)
   add_library(${target} INTERFACE IMPORTED GLOBAL)
-  if(UNIX)
+  # wx-config where there is one: on Linux, and in the prefix of a cross build
+  # (the toolchain file names it).
+  if(UNIX OR CMAKE_CROSSCOMPILING)
     find_program(WX_CONFIG wx-config REQUIRED)
     execute_process(COMMAND ${WX_CONFIG} --cxxflags ${components}
       OUTPUT_VARIABLE cxxflags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
@@ -29,8 +31,8 @@ function(_vitachron_wx_target target components)
       INTERFACE_COMPILE_OPTIONS "${options}"
       INTERFACE_LINK_LIBRARIES "${libs}")
   else()
-    string(REPLACE "," ";" comps "${components}")
-    find_package(wxWidgets 3.2 REQUIRED COMPONENTS ${comps})
+    # The one search below, for every library: FindwxWidgets does not take
+    # a second, different list in one project. A program links only what it uses.
     set_target_properties(${target} PROPERTIES
       INTERFACE_INCLUDE_DIRECTORIES "${wxWidgets_INCLUDE_DIRS}"
       INTERFACE_COMPILE_DEFINITIONS "${wxWidgets_DEFINITIONS}"
@@ -38,6 +40,9 @@ function(_vitachron_wx_target target components)
   endif()
 endfunction()
 
+if(NOT UNIX AND NOT CMAKE_CROSSCOMPILING)
+  find_package(wxWidgets 3.2 REQUIRED COMPONENTS webview core base)
+endif()
 _vitachron_wx_target(vitachron::wxbase "base")
 _vitachron_wx_target(vitachron::wxgui "webview,core,base")
 

@@ -28,7 +28,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # The prefix's own wx-config and .pc files, never the build machine's (which
 # describe wxGTK and the Linux libraries).
-set(wxWidgets_CONFIG_EXECUTABLE ${VITACHRON_WINDOWS_PREFIX}/bin/wx-config)
+set(WX_CONFIG ${VITACHRON_WINDOWS_PREFIX}/bin/wx-config)
 set(ENV{PKG_CONFIG_LIBDIR} ${VITACHRON_WINDOWS_PREFIX}/lib/pkgconfig:/usr/x86_64-w64-mingw32/lib/pkgconfig)
 set(ENV{PKG_CONFIG_PATH} "")
 

@@ -32,9 +32,12 @@ if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 targets=()
+# Said each time: the build folder remembers the last run's choice.
 if [ $core -eq 1 ]; then
   cmake_args=(-DVITACHRON_BUILD_UI=OFF "${cmake_args[@]}")
   targets=(--target vitachron_core vitachron-cli core_tests)
+else
+  cmake_args=(-DVITACHRON_BUILD_UI=ON "${cmake_args[@]}")
 fi
 
 linux_cli=${VITACHRON_LINUX_CLI:-$root/build/bin/vitachron-cli}

@@ -42,9 +42,11 @@ std::filesystem::path CProgramPaths::UserDataDir() {
 bool CProgramPaths::IsInstalled() { return CInstallLayout::PrefixOf(ExecutableDir()).has_value(); }
 
 void CProgramPaths::UseInstallPrefix() {
+#ifndef _WIN32  // Windows installations have no prefix: everything is in the program's folder
     if (const auto prefix = CInstallLayout::PrefixOf(ExecutableDir())) {
         wxStandardPaths::Get().SetInstallPrefix(wxString::FromUTF8(prefix->string()));
     }
+#endif
 }
 
 std::filesystem::path CProgramPaths::DataDir() { return CInstallLayout::DataDir(ExecutableDir()); }

@@ -148,14 +148,15 @@ TEST_F(BasePointYearTransferTest, ExportWritesOneFilePerPersonAndGoesOnAfterFail
     // The second Nobu overwrote the first without asking.
     EXPECT_EQ(CScratchDir::Read(dir / "Nobu.lby"),
               Cp932("[基点年],5\r\nNobu\r\n1600\r\n2147483647\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
+#ifdef _WIN32
+    const std::string notFileName =
+        "名前に \\ / : * ? \" < > | や制御文字があるか、Windowsが装置に使う名前（CON、NULなど）のため、そのままではファイル名にできません。";
+#else
+    const std::string notFileName = "名前に「/」があるため、そのままではファイル名にできません。";
+#endif
     EXPECT_EQ(host.messages,
               (std::vector<std::string>{
-#ifdef _WIN32
-                  "ファイル" + targets[1].path +
-                      "の書き込みに失敗しました\n名前に \\ / : * ? \" < > | や制御文字があるか、Windowsが装置に使う名前（CON、NULなど）のため、そのままではファイル名にできません。",
-#else
-                  "ファイル" + targets[1].path + "の書き込みに失敗しました\n名前に「/」があるため、そのままではファイル名にできません。",
-#endif
+                  "ファイル" + targets[1].path + "の書き込みに失敗しました\n" + notFileName,
                   "ファイル" + targets[3].path + "の書き込みに失敗しました\n「宇宙」の生年は、基点年データに書ける範囲を超えています。",
                   "ファイルの変換が完了しました"}));
 
