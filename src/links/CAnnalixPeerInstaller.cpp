@@ -1,5 +1,72 @@
 #include "links/CAnnalixPeerInstaller.h"
 
+#ifdef _WIN32
+
+#include <windows.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
+namespace {
+
+constexpr const wchar_t* kClasses = L"Software\\Classes\\";
+
+// The default value of HKEY_CURRENT_USER\<key>, created as needed.
+bool SetDefault(const std::wstring& key, const std::wstring& value) {
+    HKEY handle = nullptr;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr) !=
+        ERROR_SUCCESS) {
+        return false;
+    }
+    const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+    const bool ok = ::RegSetValueExW(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes) ==
+                    ERROR_SUCCESS;
+    ::RegCloseKey(handle);
+    return ok;
+}
+
+// The program the shell opens the type with now, if any.
+std::wstring AssociatedProgram() {
+    wchar_t program[MAX_PATH * 2] = {};
+    DWORD length = MAX_PATH * 2;
+    if (FAILED(::AssocQueryStringW(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, CAnnalixPeerInstaller::kExtension, nullptr,
+                                   program, &length))) {
+        return {};
+    }
+    return program;
+}
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) || ::lstrcmpiW(a.c_str(), b.c_str()) == 0;
+}
+
+}  // namespace
+
+std::wstring CAnnalixPeerInstaller::OpenCommand(const std::filesystem::path& peerExecutable) {
+    return L"\"" + peerExecutable.wstring() + L"\" \"%1\"";
+}
+
+bool CAnnalixPeerInstaller::Install(const std::filesystem::path& peerExecutable) {
+    // Asked before our program id exists: is some other program already there?
+    const std::wstring current = AssociatedProgram();
+    const bool otherProgram = !current.empty() && !SameFile(current, peerExecutable);
+    const std::wstring progId = std::wstring(kClasses) + kProgId;
+    if (!SetDefault(progId, L"Annalix (stand-in)") ||
+        !SetDefault(progId + L"\\shell\\open\\command", OpenCommand(peerExecutable))) {
+        return false;
+    }
+    if (otherProgram) {
+        return true;
+    }
+    if (!SetDefault(std::wstring(kClasses) + kExtension, kProgId)) {
+        return false;
+    }
+    ::SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+    return true;
+}
+
+#else
+
 #include "model/CFileIO.h"
 #include "platform/CDesktopFiles.h"
 
@@ -113,3 +180,5 @@ bool CAnnalixPeerInstaller::Install(const std::filesystem::path& peerExecutable)
     }
     return Write(mimeapps, text);
 }
+
+#endif
