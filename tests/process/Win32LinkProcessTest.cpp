@@ -51,6 +51,7 @@ fs::path ProgramDir() {
 
 std::string LinkHost() { return Utf8Of(ProgramDir() / L"link-host.exe"); }
 std::string AnnalixPeer() { return Utf8Of(ProgramDir() / L"annalix-peer.exe"); }
+std::string NeverIdle() { return Utf8Of(ProgramDir() / L"never-idle.exe"); }
 
 // The default value of HKEY_CURRENT_USER\key; empty when there is none.
 std::wstring DefaultValue(const std::wstring& key) {
@@ -203,13 +204,19 @@ TEST_F(Win32LinkProcessTest, WithNoAnnalixRunningTheProgramAssociatedWithAnxIsSt
     ::RegDeleteTreeW(HKEY_CURRENT_USER, (kClasses + L"Other.Document").c_str());
 }
 
-TEST_F(Win32LinkProcessTest, AnAnnalixThatCannotBeStartedIsReportedWithTheSystemsCode) {
+TEST_F(Win32LinkProcessTest, AnAnnalixThatCannotBeStartedOrNeverBecomesIdleIsReportedWithTheSystemsCode) {
     const fs::path anx = MakeAnnalixDocument(L"x.anx");
     StartHost("C:\\Users\\u\\x.vtc", 100ms, 700ms);
 
     host->Write("show 1600 " + Utf8Of(anx));  // nothing is associated with *.anx
     EXPECT_EQ(host->UntilDone(),
               std::vector<std::string>{"message Annalixの起動に失敗しました(" + std::to_string(ERROR_NO_ASSOCIATION) + ")"});
+
+    // A program that runs but never becomes idle for input.
+    ASSERT_TRUE(CAnnalixPeerInstaller::Install(fs::path(WideText(NeverIdle()))));
+    host->Write("show 1600 " + Utf8Of(anx));
+    EXPECT_EQ(host->UntilDone(),
+              std::vector<std::string>{"message Annalixとの同期に失敗しました(" + std::to_string(WAIT_TIMEOUT) + ")"});
 
     // A close released the block: the link says so instead of using it.
     host->Write("release");
