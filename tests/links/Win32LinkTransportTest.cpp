@@ -100,17 +100,27 @@ TEST(CWin32LinkTransport, AReplyGivenLaterFromAnotherThreadIsWaitedForWhileTheWi
     CVitachron vitachron;
     CAnnalix annalix;
     std::thread ui;
+    std::chrono::steady_clock::duration otherTook{};
     // As the link answers a query: on another thread, first the answer, then the reply.
-    vitachron.react = [&](std::int64_t, std::int64_t l, CLinkReply& reply) {
+    vitachron.react = [&](std::int64_t w, std::int64_t l, CLinkReply& reply) {
+        if (w != LinkProtocol::kAskHasDocument) {
+            return;
+        }
         ui = std::thread([&, asker = l, pending = std::make_shared<CLinkReply>(std::move(reply))] {
             std::this_thread::sleep_for(50ms);
             vitachron.transport.Send(asker, vitachron.Own(), LinkProtocol::kAnswer);
+            // Another message while the reply is owed: taken at once all the same.
+            const auto start = std::chrono::steady_clock::now();
+            std::thread([&] { annalix.transport.Send(vitachron.Own(), LinkProtocol::kCentreYear, 1600); }).join();
+            otherTook = std::chrono::steady_clock::now() - start;
             (*pending)(7);
         });
     };
     EXPECT_EQ(annalix.transport.Send(vitachron.Own(), LinkProtocol::kAskHasDocument, annalix.Own()), 7);
     EXPECT_EQ(annalix.Take(), (Received{{vitachron.Own(), LinkProtocol::kAnswer}}));  // before the reply
     ui.join();
+    EXPECT_LT(otherTook, CLinkTransport::kReplyTimeout / 2);
+    EXPECT_EQ(vitachron.Take(), (Received{{LinkProtocol::kAskHasDocument, annalix.Own()}, {LinkProtocol::kCentreYear, 1600}}));
 
     // A reply never given counts as 0 after the bound, not the system's 25 s.
     std::shared_ptr<CLinkReply> lost;
