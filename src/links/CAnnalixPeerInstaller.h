@@ -8,6 +8,8 @@
 //   .anx                                      AnnalixPeer.Document, only
 //     when no other program is associated with the type: a real Annalix
 //     always wins.
+// and, where HKEY_CLASSES_ROOT does not show the user's classes (Wine), the
+// same under HKEY_CLASSES_ROOT.
 //
 // On Linux:
 //   $XDG_DATA_HOME/mime/packages/annalix-peer.xml  the type of *.anx

@@ -53,22 +53,25 @@ std::string LinkHost() { return Utf8Of(ProgramDir() / L"link-host.exe"); }
 std::string AnnalixPeer() { return Utf8Of(ProgramDir() / L"annalix-peer.exe"); }
 std::string NeverIdle() { return Utf8Of(ProgramDir() / L"never-idle.exe"); }
 
-// The default value of HKEY_CURRENT_USER\key; empty when there is none.
-std::wstring DefaultValue(const std::wstring& key) {
+// The default value of root\key; empty when there is none.
+std::wstring DefaultValue(HKEY root, const std::wstring& key) {
     wchar_t value[1024] = {};
     DWORD bytes = sizeof value;
-    if (::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &bytes) != ERROR_SUCCESS) {
+    if (::RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &bytes) != ERROR_SUCCESS) {
         return {};
     }
     return value;
 }
 
-// Takes the stand-in's association away again; another program's stays.
+// Takes the stand-in's association away again, from the user's classes
+// and (Wine) the merged ones; another program's stays.
 void RemovePeerAssociation() {
-    if (DefaultValue(kClasses + CAnnalixPeerInstaller::kExtension) == CAnnalixPeerInstaller::kProgId) {
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, (kClasses + CAnnalixPeerInstaller::kExtension).c_str());
+    for (const auto& [root, prefix] : {std::pair{HKEY_CURRENT_USER, kClasses}, std::pair{HKEY_CLASSES_ROOT, std::wstring()}}) {
+        if (DefaultValue(root, prefix + CAnnalixPeerInstaller::kExtension) == CAnnalixPeerInstaller::kProgId) {
+            ::RegDeleteTreeW(root, (prefix + CAnnalixPeerInstaller::kExtension).c_str());
+        }
+        ::RegDeleteTreeW(root, (prefix + CAnnalixPeerInstaller::kProgId).c_str());
     }
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, (kClasses + CAnnalixPeerInstaller::kProgId).c_str());
 }
 
 void SetEnv(const wchar_t* name, const fs::path& value) { ::SetEnvironmentVariableW(name, value.c_str()); }
@@ -171,7 +174,7 @@ TEST_F(Win32LinkProcessTest, AnAnnalixShowingTheDocumentAnswersDuringTheBroadcas
 
 TEST_F(Win32LinkProcessTest, WithNoAnnalixRunningTheProgramAssociatedWithAnxIsStartedAndGetsTheYear) {
     ASSERT_TRUE(CAnnalixPeerInstaller::Install(fs::path(WideText(AnnalixPeer()))));
-    EXPECT_EQ(DefaultValue(kClasses + CAnnalixPeerInstaller::kExtension), CAnnalixPeerInstaller::kProgId);
+    EXPECT_EQ(DefaultValue(HKEY_CURRENT_USER, kClasses + CAnnalixPeerInstaller::kExtension), CAnnalixPeerInstaller::kProgId);
     const fs::path anx = MakeAnnalixDocument(L"歴史 年表.anx");  // a blank and Japanese on the command line
     StartHost("C:\\Users\\u\\x.vtc");
 
@@ -199,7 +202,7 @@ TEST_F(Win32LinkProcessTest, WithNoAnnalixRunningTheProgramAssociatedWithAnxIsSt
                                 sizeof L"C:\\windows\\notepad.exe \"%1\""),
               ERROR_SUCCESS);
     EXPECT_TRUE(CAnnalixPeerInstaller::Install(fs::path(WideText(AnnalixPeer()))));
-    EXPECT_EQ(DefaultValue(kClasses + CAnnalixPeerInstaller::kExtension), L"Other.Document");
+    EXPECT_EQ(DefaultValue(HKEY_CURRENT_USER, kClasses + CAnnalixPeerInstaller::kExtension), L"Other.Document");
     ::RegDeleteTreeW(HKEY_CURRENT_USER, (kClasses + CAnnalixPeerInstaller::kExtension).c_str());
     ::RegDeleteTreeW(HKEY_CURRENT_USER, (kClasses + L"Other.Document").c_str());
 }
