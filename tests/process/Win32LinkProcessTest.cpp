@@ -34,8 +34,9 @@ namespace {
 constexpr auto kPatience = CLinkChild::kPatience;
 const std::wstring kClasses = L"Software\\Classes\\";
 
+// Text mode: the peer's log lines end in "\r\n" here.
 std::string ReadText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(file);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
