@@ -85,9 +85,17 @@ protected:
     fs::path peerLog;
     std::unique_ptr<CLinkChild> host;
     CLinkTransport::Handle hostHandle = 0;
+    bool hadAnnalixSettings = false;
 
     void SetUp() override {
         RemovePeerAssociation();
+        // The stand-in makes Annalix's settings key; one that was not there goes again.
+        HKEY key = nullptr;
+        hadAnnalixSettings =
+            ::RegOpenKeyExW(HKEY_CURRENT_USER, CWin32LinkTransport::kAnnalixKey, 0, KEY_READ, &key) == ERROR_SUCCESS;
+        if (hadAnnalixSettings) {
+            ::RegCloseKey(key);
+        }
         dir = fs::temp_directory_path() / ("vitachron-link-" + std::to_string(::GetCurrentProcessId()) + "-" +
                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir);
@@ -107,6 +115,9 @@ protected:
             }
         }
         RemovePeerAssociation();
+        if (!hadAnnalixSettings) {
+            ::RegDeleteTreeW(HKEY_CURRENT_USER, CWin32LinkTransport::kAnnalixKey);
+        }
         std::error_code ec;
         fs::remove_all(dir, ec);
     }
@@ -159,6 +170,8 @@ TEST_F(Win32LinkProcessTest, AnAnnalixShowingTheDocumentAnswersDuringTheBroadcas
     StartHost("C:\\Users\\u\\never-asked.vtc");
     CLinkChild peer({AnnalixPeer(), Utf8Of(anx)}, false);
     ASSERT_NE(WaitForPeer("joined ").find("joined "), std::string::npos);
+    // What "Annalixを選択して表示" is offered by.
+    EXPECT_TRUE(CWin32LinkTransport(LinkProtocol::kToVitachron, LinkProtocol::kToAnnalix).AnnalixInstalled());
 
     host->Write("show 1582 " + Utf8Of(anx));
     EXPECT_EQ(host->UntilDone(), std::vector<std::string>{});  // no message
