@@ -62,9 +62,8 @@ public:
     // Sends to every other participant at once and returns when each has
     // replied or has had its kReplyTimeout: one that hangs delays neither
     // the others' handling nor the return by more than that. (On Windows
-    // the system hands a broadcast to one window after another, each with
-    // its own kReplyTimeout, and passes over at once a window whose thread
-    // has taken no messages for some seconds.)
+    // the windows are asked one after another: each participant that hangs
+    // holds the others and the return up for its own kReplyTimeout.)
     virtual void Broadcast(std::int64_t wParam, std::int64_t lParam) = 0;
     // Places that participant's window at the top and shows it, without
     // moving or resizing it. False when it is gone (or does not reply in time).

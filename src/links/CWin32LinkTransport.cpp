@@ -289,10 +289,33 @@ void CWin32LinkTransport::Broadcast(std::int64_t wParam, std::int64_t lParam) {
     if (impl_->window == nullptr) {
         return;
     }
-    // Our own hidden window gets it too, and ignores a name it does not handle.
-    DWORD_PTR result = 0;
-    ::SendMessageTimeoutW(HWND_BROADCAST, impl_->outgoing, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam),
-                          SMTO_NORMAL | SMTO_ABORTIFHUNG, Timeout(kReplyTimeout), &result);
+    // What HWND_BROADCAST does, window by window: every top-level window,
+    // hidden ones too, each with its own time-out. Wine's HWND_BROADCAST
+    // waits for a window whose thread hangs as long as it hangs.
+    std::vector<HWND> windows;
+    ::EnumWindows(
+        [](HWND window, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    // A thread that let one window time out is passed over for its other
+    // windows (every thread with windows has an input method's too): it
+    // would answer them only once it is free again.
+    std::vector<DWORD> hung;
+    for (const HWND window : windows) {
+        const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
+        if (std::find(hung.begin(), hung.end(), thread) != hung.end()) {
+            continue;
+        }
+        // Ours gets it too, and ignores a name it does not handle.
+        DWORD_PTR result = 0;
+        if (::SendMessageTimeoutW(window, impl_->outgoing, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam),
+                                  SMTO_NORMAL | SMTO_ABORTIFHUNG, Timeout(kReplyTimeout), &result) == 0 &&
+            ::GetLastError() == ERROR_TIMEOUT) {
+            hung.push_back(thread);
+        }
+    }
 }
 
 bool CWin32LinkTransport::Raise(Handle target) {

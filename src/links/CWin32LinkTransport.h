@@ -11,10 +11,12 @@
 // top-level, not message-only, because a broadcast reaches only top-level
 // windows.
 //
-// Send is SendMessageTimeout; Broadcast the same to HWND_BROADCAST, which
-// the system delivers to one window after another, each with its own
-// kReplyTimeout (a window whose thread has not looked at its messages for a
-// few seconds is passed over at once). Raise places the window at the top
+// Send is SendMessageTimeout; Broadcast the same to every top-level window
+// (EnumWindows), as HWND_BROADCAST would, one window after another, each
+// with its own kReplyTimeout; a thread that lets one window time out is
+// passed over for the rest of the broadcast, and one that has not looked at
+// its messages for a few seconds at once. So each participant that hangs
+// holds a broadcast up for one kReplyTimeout. Raise places the window at the top
 // with SetWindowPos; a participant's own hidden window does not show, it
 // passes the request to Handlers::onRaise. StartAnnalix finds the program
 // associated with the document's extension, starts it with the command

@@ -96,6 +96,23 @@ TEST(CWin32LinkTransport, AnAnnalixAnswersTheBroadcastQueryBeforeTheBroadcastRet
     EXPECT_EQ(annalix.Take(), Received{});
 }
 
+TEST(CWin32LinkTransport, AParticipantThatHangsHoldsTheBroadcastUpForOneReplyBoundAndTheLiveOneStillAnswers) {
+    CVitachron vitachron;
+    CAnnalix hung;
+    CAnnalix live;
+    hung.react = [](std::int64_t, std::int64_t, CLinkReply&) { std::this_thread::sleep_for(3 * CLinkTransport::kReplyTimeout / 2); };
+    live.react = [&](std::int64_t w, std::int64_t l, CLinkReply&) {
+        if (l == LinkProtocol::kQuery) {
+            live.transport.Send(w, LinkProtocol::kHasDocument, live.Own());
+        }
+    };
+    const auto start = std::chrono::steady_clock::now();
+    vitachron.transport.Broadcast(vitachron.Own(), LinkProtocol::kQuery);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(vitachron.Take(), (Received{{LinkProtocol::kHasDocument, live.Own()}}));
+    EXPECT_LT(took, 3 * CLinkTransport::kReplyTimeout / 2);
+}
+
 TEST(CWin32LinkTransport, AReplyGivenLaterFromAnotherThreadIsWaitedForWhileTheWindowStillTakesMessages) {
     CVitachron vitachron;
     CAnnalix annalix;
