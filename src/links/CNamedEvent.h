@@ -5,10 +5,11 @@
 // session's namespace; error codes are then GetLastError()'s. On Linux one
 // word in a shared object (CSharedMemory), waited on with a futex.
 //
-// On Linux the word is another process's to shrink away or to fill with anything:
-// it is read and written through the object's descriptor after a check, and
-// only the kernel's futex calls touch the mapping (where a vanished page is
-// an error code, not a signal). A word other than 0 or 1 is no event.
+// On Linux the word is another process's to shrink away or to fill with
+// anything: it is read and written through the object's descriptor after a
+// check, and only the kernel's futex calls touch the mapping (where a
+// vanished page is an error code, not a signal). A word other than 0 or 1
+// is no event.
 #pragma once
 
 #include "links/CSharedMemory.h"
