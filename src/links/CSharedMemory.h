@@ -28,7 +28,7 @@ public:
     enum class Mode { CreateOrOpen, OpenExisting };
 
     // Opens size bytes of the object called name (any text without "/",
-    // on Windows without "\\").
+    // on Windows without a backslash).
     // A new object starts zero-filled; one of ours that CreateOrOpen finds
     // shorter (its creator has not sized it yet) is grown with zeros on
     // Linux, and refused on Windows, where a mapping cannot grow. Check
