@@ -3,7 +3,11 @@
 #include "dialogs/CDialogOldBrowserWarning.h"
 #include "dialogs/CDialogURLFile.h"
 #include "links/CBrowserSupport.h"
+#ifdef _WIN32
+#include "links/CWin32LinkTransport.h"
+#else
 #include "links/CDbusLinkTransport.h"
+#endif
 #include "links/CHtmlLinkWindow.h"
 #include "links/LinkProtocol.h"
 #include "model/CDocHost.h"
@@ -24,7 +28,11 @@ CLinkCommands::CLinkCommands(Host host, CProfile& profile, CFileChooser& chooser
                              std::unique_ptr<CLinkTransport> transport, CAnnalixLink::Options options)
     : host_(std::move(host)), profile_(&profile), chooser_(&chooser), browser_(&browser) {
     if (!transport) {
+#ifdef _WIN32
+        transport = std::make_unique<CWin32LinkTransport>(LinkProtocol::kToVitachron, LinkProtocol::kToAnnalix);
+#else
         transport = std::make_unique<CDbusLinkTransport>(LinkProtocol::kToVitachron, LinkProtocol::kToAnnalix);
+#endif
     }
     wxWindow* frame = host_.frame;
     CAnnalixLink::Callbacks callbacks{

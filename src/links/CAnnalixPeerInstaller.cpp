@@ -1,5 +1,95 @@
 #include "links/CAnnalixPeerInstaller.h"
 
+#ifdef _WIN32
+
+#include <windows.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
+namespace {
+
+constexpr const wchar_t* kUserClasses = L"Software\\Classes\\";
+
+// The default value of root\key, created as needed.
+bool SetDefault(HKEY root, const std::wstring& key, const std::wstring& value) {
+    HKEY handle = nullptr;
+    if (::RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+    const bool ok = ::RegSetValueExW(handle, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes) ==
+                    ERROR_SUCCESS;
+    ::RegCloseKey(handle);
+    return ok;
+}
+
+// Empty when there is none.
+std::wstring DefaultOf(HKEY root, const std::wstring& key) {
+    wchar_t value[1024] = {};
+    DWORD bytes = sizeof value;
+    if (::RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &bytes) != ERROR_SUCCESS) {
+        return {};
+    }
+    return value;
+}
+
+// The program the shell opens the type with now, if any.
+std::wstring AssociatedProgram() {
+    wchar_t program[MAX_PATH * 2] = {};
+    DWORD length = MAX_PATH * 2;
+    if (FAILED(::AssocQueryStringW(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, CAnnalixPeerInstaller::kExtension, nullptr,
+                                   program, &length))) {
+        return {};
+    }
+    return program;
+}
+
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) || ::lstrcmpiW(a.c_str(), b.c_str()) == 0;
+}
+
+// The program id with its open command, and the type when it is ours to take.
+bool WriteClasses(HKEY root, const std::wstring& prefix, const std::filesystem::path& peerExecutable, bool takeType) {
+    const std::wstring progId = prefix + CAnnalixPeerInstaller::kProgId;
+    return SetDefault(root, progId, L"Annalix (stand-in)") &&
+           SetDefault(root, progId + L"\\shell\\open\\command", CAnnalixPeerInstaller::OpenCommand(peerExecutable)) &&
+           (!takeType || SetDefault(root, prefix + CAnnalixPeerInstaller::kExtension, CAnnalixPeerInstaller::kProgId));
+}
+
+}  // namespace
+
+std::wstring CAnnalixPeerInstaller::OpenCommand(const std::filesystem::path& peerExecutable) {
+    return L"\"" + peerExecutable.wstring() + L"\" \"%1\"";
+}
+
+bool CAnnalixPeerInstaller::Install(const std::filesystem::path& peerExecutable) {
+    // Asked before our program id exists: has the user, or the shell, some
+    // other program for the type already?
+    const std::wstring userType = DefaultOf(HKEY_CURRENT_USER, std::wstring(kUserClasses) + kExtension);
+    const std::wstring current = AssociatedProgram();
+    const bool otherProgram =
+        (!userType.empty() && userType != kProgId) || (!current.empty() && !SameFile(current, peerExecutable));
+    if (!WriteClasses(HKEY_CURRENT_USER, kUserClasses, peerExecutable, !otherProgram)) {
+        return false;
+    }
+    // Windows shows the user's classes in HKEY_CLASSES_ROOT; Wine does not
+    // (there it is the prefix's own HKLM\Software\Classes, which belongs to
+    // the user): then the shell finds the stand-in only if it is there too.
+    HKEY merged = nullptr;
+    if (::RegOpenKeyExW(HKEY_CLASSES_ROOT, kProgId, 0, KEY_READ, &merged) == ERROR_SUCCESS) {
+        ::RegCloseKey(merged);
+    } else if (!WriteClasses(HKEY_CLASSES_ROOT, L"", peerExecutable, !otherProgram)) {
+        return false;
+    }
+    if (!otherProgram) {
+        ::SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+    }
+    return true;
+}
+
+#else
+
 #include "model/CFileIO.h"
 #include "platform/CDesktopFiles.h"
 
@@ -113,3 +203,5 @@ bool CAnnalixPeerInstaller::Install(const std::filesystem::path& peerExecutable)
     }
     return Write(mimeapps, text);
 }
+
+#endif

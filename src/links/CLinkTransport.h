@@ -1,9 +1,9 @@
 // How link messages travel between the two programs, and how one program
 // starts the other: everything of the link that belongs to the operating
 // system except the named block and event. On Linux CDbusLinkTransport
-// (session D-Bus through GIO); a Windows build implements it with registered
-// window messages (SendMessage, BroadcastSystemMessage), FindExecutable,
-// CreateProcess, WaitForInputIdle and EnumThreadWindows, and the registry.
+// (session D-Bus through GIO); on Windows CWin32LinkTransport (registered
+// window messages, the shell's association, CreateProcess, WaitForInputIdle
+// and EnumThreadWindows, and the registry).
 //
 // A Handle names one running participant ("a window"): it is what travels
 // in wParam and lParam. Every participant registers both message names and
@@ -61,7 +61,9 @@ public:
     virtual std::int64_t Send(Handle target, std::int64_t wParam, std::int64_t lParam) = 0;
     // Sends to every other participant at once and returns when each has
     // replied or has had its kReplyTimeout: one that hangs delays neither
-    // the others' handling nor the return by more than that.
+    // the others' handling nor the return by more than that. (On Windows
+    // the windows are asked one after another: each participant that hangs
+    // holds the others and the return up for its own kReplyTimeout.)
     virtual void Broadcast(std::int64_t wParam, std::int64_t lParam) = 0;
     // Places that participant's window at the top and shows it, without
     // moving or resizing it. False when it is gone (or does not reply in time).

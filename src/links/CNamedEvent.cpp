@@ -1,5 +1,61 @@
 #include "links/CNamedEvent.h"
 
+#ifdef _WIN32
+
+#include "links/WideText.h"
+
+#include <algorithm>
+
+#include <windows.h>
+
+CNamedEvent::CNamedEvent(const std::string& name, CSharedMemory::Mode mode) {
+    if (name.empty() || name.find('\\') != std::string::npos) {
+        error_ = ERROR_INVALID_NAME;
+        return;
+    }
+    const std::wstring wide = WideText(name);
+    handle_ = mode == CSharedMemory::Mode::CreateOrOpen ? ::CreateEventW(nullptr, TRUE, FALSE, wide.c_str())
+                                                        : ::OpenEventW(EVENT_ALL_ACCESS, FALSE, wide.c_str());
+    if (handle_ == nullptr) {
+        error_ = static_cast<int>(::GetLastError());
+    }
+}
+
+CNamedEvent::~CNamedEvent() {
+    if (handle_ != nullptr) {
+        ::CloseHandle(handle_);
+    }
+}
+
+int CNamedEvent::Set() {
+    if (!IsOpen()) {
+        return error_;
+    }
+    return ::SetEvent(handle_) ? 0 : static_cast<int>(::GetLastError());
+}
+
+int CNamedEvent::Reset() {
+    if (!IsOpen()) {
+        return error_;
+    }
+    return ::ResetEvent(handle_) ? 0 : static_cast<int>(::GetLastError());
+}
+
+CNamedEvent::WaitResult CNamedEvent::Wait(std::chrono::milliseconds timeout) const {
+    if (!IsOpen()) {
+        return {false, error_};
+    }
+    // INFINITE (0xFFFFFFFF) would never end; no wait here is that long.
+    const auto ms = static_cast<DWORD>(std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, INFINITE - 1));
+    switch (::WaitForSingleObject(handle_, ms)) {
+    case WAIT_OBJECT_0: return {true, 0};
+    case WAIT_TIMEOUT: return {false, 0};
+    default: return {false, static_cast<int>(::GetLastError())};
+    }
+}
+
+#else
+
 #include <cerrno>
 #include <climits>
 
@@ -96,3 +152,5 @@ CNamedEvent::WaitResult CNamedEvent::Wait(std::chrono::milliseconds timeout) con
         }
     }
 }
+
+#endif

@@ -1,13 +1,15 @@
 // A named, manual-reset event that several processes open by name: set, it
 // stays set (releasing every waiter) until someone resets it. New events
-// start not set. On Linux one word in a shared object (CSharedMemory),
-// waited on with a futex; a Windows build puts CreateEvent/OpenEvent behind
-// the same class.
+// start not set. On Windows a named manual-reset event (CreateEvent or,
+// to open an existing one, OpenEvent with full access) in the logon
+// session's namespace; error codes are then GetLastError()'s. On Linux one
+// word in a shared object (CSharedMemory), waited on with a futex.
 //
-// The word is another process's to shrink away or to fill with anything:
-// it is read and written through the object's descriptor after a check, and
-// only the kernel's futex calls touch the mapping (where a vanished page is
-// an error code, not a signal). A word other than 0 or 1 is no event.
+// On Linux the word is another process's to shrink away or to fill with
+// anything: it is read and written through the object's descriptor after a
+// check, and only the kernel's futex calls touch the mapping (where a
+// vanished page is an error code, not a signal). A word other than 0 or 1
+// is no event.
 #pragma once
 
 #include "links/CSharedMemory.h"
@@ -24,7 +26,11 @@ public:
     CNamedEvent(const CNamedEvent&) = delete;
     CNamedEvent& operator=(const CNamedEvent&) = delete;
 
+#ifdef _WIN32
+    bool IsOpen() const { return handle_ != nullptr; }
+#else
     bool IsOpen() const { return word_ != nullptr; }
+#endif
     int Error() const { return error_; }
 
     // 0, or why the event cannot be used (CSharedMemory::Read's codes).
@@ -38,9 +44,13 @@ public:
     WaitResult Wait(std::chrono::milliseconds timeout) const;
 
 private:
+#ifdef _WIN32
+    void* handle_ = nullptr;  // HANDLE
+#else
     int ReadWord(std::uint32_t& value) const;
 
     CSharedMemory memory_;
     void* word_ = nullptr;  // mapped for the futex calls only, never read here
+#endif
     int error_ = 0;
 };

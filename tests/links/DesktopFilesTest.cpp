@@ -1,3 +1,6 @@
+// The freedesktop.org desktop files (Linux).
+#ifndef _WIN32
+
 #include "platform/CDesktopFiles.h"
 
 #include "support/core/CScratchDir.h"
@@ -105,3 +108,5 @@ TEST(CDesktopFiles, TheUsersFoldersComeFromXdgOrHomeAndNeverFromARelativePath) {
     const CScopedEnv home("HOME", nullptr);
     EXPECT_EQ(CDesktopFiles::DataHome(), fs::path());
 }
+
+#endif

@@ -8,7 +8,22 @@
 #include <cerrno>
 #include <thread>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 using namespace std::chrono_literals;
+
+namespace {
+
+// What a released block or a missing name says, in the system's own codes.
+#ifdef _WIN32
+constexpr int kGone = ERROR_FILE_NOT_FOUND;
+#else
+constexpr int kGone = ENOENT;
+#endif
+
+}  // namespace
 
 TEST(CSharedBlock, APathWrittenByOneUserIsReadZeroPaddedByAnother) {
     CUniqueName name("block");
@@ -68,20 +83,47 @@ TEST(CSharedBlock, AReleasedOrMissingBlockIsUnusableAndSaysWhy) {
     CUniqueName name("block");
     CSharedBlock missing(name, CSharedMemory::Mode::OpenExisting);
     EXPECT_FALSE(missing.IsOpen());
-    EXPECT_EQ(missing.Error(), ENOENT);
+    EXPECT_EQ(missing.Error(), kGone);
 
     CSharedBlock block(name);
     ASSERT_TRUE(block.IsOpen());
     block.Release();
     EXPECT_FALSE(block.IsOpen());
     EXPECT_NE(block.Error(), 0);
-    EXPECT_EQ(block.Write("/x"), ENOENT);  // harmless
+    EXPECT_EQ(block.Write("/x"), kGone);  // harmless
     EXPECT_FALSE(block.Holds("/x"));
 
+#ifdef _WIN32
+    // A "\\" would name another namespace ("Global\\...").
+    CSharedBlock slashed("Global\\" + name.str());
+    EXPECT_FALSE(slashed.IsOpen());
+    EXPECT_EQ(slashed.Error(), ERROR_INVALID_NAME);
+#else
     CSharedBlock slashed("a/b");
     EXPECT_FALSE(slashed.IsOpen());
     EXPECT_EQ(slashed.Error(), EINVAL);
+#endif
 }
+
+#ifdef _WIN32
+TEST(CSharedBlock, AShorterMappingOrAnotherKindOfObjectUnderTheNameIsNotUsed) {
+    CUniqueName name("block");
+    CSharedMemory shorter(name, 100, CSharedMemory::Mode::CreateOrOpen);
+    ASSERT_TRUE(shorter.IsOpen());
+    // A mapping cannot grow; one short by a page or more is refused.
+    CSharedMemory longer(name, 2 * 4096, CSharedMemory::Mode::CreateOrOpen);
+    EXPECT_FALSE(longer.IsOpen());
+    EXPECT_EQ(longer.Error(), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(longer.Read(0, nullptr, 0), ERROR_ACCESS_DENIED);
+
+    CUniqueName taken("block");
+    CNamedEvent event(taken);
+    ASSERT_TRUE(event.IsOpen());
+    CSharedBlock onEvent(taken);
+    EXPECT_FALSE(onEvent.IsOpen());
+    EXPECT_EQ(onEvent.Error(), ERROR_INVALID_HANDLE);
+}
+#endif
 
 TEST(CNamedEvent, StaysSetForEveryWaiterUntilReset) {
     CUniqueName name("event");
@@ -110,5 +152,5 @@ TEST(CNamedEvent, ASetThroughAnotherOpeningWakesAWaiter) {
 
     CNamedEvent missing("vitachron test no such event", CSharedMemory::Mode::OpenExisting);
     EXPECT_FALSE(missing.IsOpen());
-    EXPECT_EQ(missing.Wait(0ms).error, ENOENT);
+    EXPECT_EQ(missing.Wait(0ms).error, kGone);
 }

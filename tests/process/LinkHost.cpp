@@ -1,6 +1,6 @@
 // link-host: Vitachron's side of the Annalix link in a process of its own,
-// for the tests that run it against annalix-peer and other processes on a
-// private session bus. It is what the main frame will be to the link:
+// for the tests that run it against annalix-peer and other processes (on
+// Linux on a private session bus). It is what the main frame will be to the link:
 // CLinkCommands' Annalix link with the frame's callbacks played by lines
 // on stdin and stdout.
 //
@@ -10,8 +10,15 @@
 // stdin:  "show <year> <path>"  ShowInAnnalix(path) with that context year
 //         "release" / "reacquire"  the frame's close and cancelled close
 #include "links/CAnnalixLink.h"
-#include "links/CDbusLinkTransport.h"
 #include "links/LinkProtocol.h"
+
+#ifdef _WIN32
+#include "links/CWin32LinkTransport.h"
+using CPlatformLinkTransport = CWin32LinkTransport;
+#else
+#include "links/CDbusLinkTransport.h"
+using CPlatformLinkTransport = CDbusLinkTransport;
+#endif
 
 #include <wx/app.h>
 #include <wx/frame.h>
@@ -42,7 +49,7 @@ public:
             [this](std::function<void()> task) { frame_->CallAfter(std::move(task)); },
         };
         link_ = std::make_unique<CAnnalixLink>(
-            std::make_unique<CDbusLinkTransport>(LinkProtocol::kToVitachron, LinkProtocol::kToAnnalix),
+            std::make_unique<CPlatformLinkTransport>(LinkProtocol::kToVitachron, LinkProtocol::kToAnnalix),
             std::move(callbacks), options);
         Say("ready " + std::to_string(link_->Transport().OwnHandle()));
         std::thread([this] {

@@ -1,6 +1,6 @@
 // The Annalix link across real processes on a private session bus (each
 // case runs under its own dbus-run-session; the display comes from the
-// caller, as for ui_tests): link-host plays Vitachron, annalix-peer plays
+// caller, as for ui_tests; Win32LinkProcessTest.cpp is its Windows twin): link-host plays Vitachron, annalix-peer plays
 // Annalix, started by the test or by the link through the desktop's
 // default program for *.anx, and this test process itself plays an Annalix
 // that asks Vitachron questions.
@@ -10,11 +10,10 @@
 #include "links/CSharedBlock.h"
 #include "links/LinkProtocol.h"
 
+#include "CLinkChild.h"
 #include "support/links/UniqueName.h"
 
 #include <gtest/gtest.h>
-
-#include <glib.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -24,9 +23,7 @@
 #include <sstream>
 #include <thread>
 
-#include <poll.h>
 #include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -34,7 +31,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr auto kPatience = 30s;  // for things that take milliseconds when all is well
+constexpr auto kPatience = CLinkChild::kPatience;
 
 std::string ReadText(const fs::path& file) {
     std::ifstream in(file);
@@ -43,95 +40,13 @@ std::string ReadText(const fs::path& file) {
     return text.str();
 }
 
-class CChild {
-public:
-    CChild(std::vector<std::string> args, bool pipes) {
-        std::vector<gchar*> argv;
-        for (auto& a : args) {
-            argv.push_back(a.data());
-        }
-        argv.push_back(nullptr);
-        GError* error = nullptr;
-        const bool ok = g_spawn_async_with_pipes(nullptr, argv.data(), nullptr, G_SPAWN_DO_NOT_REAP_CHILD, nullptr,
-                                                 nullptr, &pid_, pipes ? &in_ : nullptr, pipes ? &out_ : nullptr,
-                                                 nullptr, &error);
-        if (!ok) {
-            ADD_FAILURE() << "cannot start " << args[0] << ": " << error->message;
-            g_error_free(error);
-        }
-    }
-    ~CChild() {
-        if (in_ >= 0) {
-            ::close(in_);
-        }
-        if (out_ >= 0) {
-            ::close(out_);
-        }
-        if (pid_ > 0) {
-            ::kill(pid_, SIGTERM);
-            ::waitpid(pid_, nullptr, 0);
-        }
-    }
-    CChild(const CChild&) = delete;
-    CChild& operator=(const CChild&) = delete;
-
-    GPid Pid() const { return pid_; }
-
-    void Write(const std::string& line) {
-        const std::string text = line + "\n";
-        ASSERT_EQ(::write(in_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
-    }
-
-    // The next line of its output; empty after the time-out.
-    std::string ReadLine(std::chrono::milliseconds timeout = kPatience) {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
-        for (;;) {
-            if (const auto nl = buffer_.find('\n'); nl != std::string::npos) {
-                std::string line = buffer_.substr(0, nl);
-                buffer_.erase(0, nl + 1);
-                return line;
-            }
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-            pollfd p{out_, POLLIN, 0};
-            if (left.count() <= 0 || ::poll(&p, 1, static_cast<int>(left.count())) <= 0) {
-                return {};
-            }
-            char chunk[4096];
-            const ssize_t n = ::read(out_, chunk, sizeof chunk);
-            if (n <= 0) {
-                return {};
-            }
-            buffer_.append(chunk, static_cast<std::size_t>(n));
-        }
-    }
-
-    // Lines up to "done" (excluded).
-    std::vector<std::string> UntilDone() {
-        std::vector<std::string> lines;
-        for (std::string line = ReadLine(); line != "done"; line = ReadLine()) {
-            if (line.empty()) {
-                ADD_FAILURE() << "no \"done\" in time";
-                break;
-            }
-            lines.push_back(line);
-        }
-        return lines;
-    }
-
-private:
-    GPid pid_ = 0;
-    int in_ = -1;
-    int out_ = -1;
-    std::string buffer_;
-};
-
 class LinkProcessTest : public ::testing::Test {
 protected:
     fs::path dir;
     CUniqueName block{"block"};
     CUniqueName event{"event"};
     fs::path peerLog;
-    std::unique_ptr<CChild> host;
+    std::unique_ptr<CLinkChild> host;
     CLinkTransport::Handle hostHandle = 0;
 
     void SetUp() override {
@@ -163,7 +78,7 @@ protected:
         std::istringstream log(ReadText(peerLog));
         for (std::string line; std::getline(log, line);) {
             if (line.rfind("start pid=", 0) == 0) {
-                ::kill(static_cast<pid_t>(std::stol(line.substr(10))), SIGTERM);
+                CLinkChild::End(std::stol(line.substr(10)));
             }
         }
         std::error_code ec;
@@ -172,7 +87,7 @@ protected:
 
     void StartHost(const std::string& document, std::chrono::milliseconds answer = 1000ms,
                    std::chrono::milliseconds start = 20000ms) {
-        host = std::make_unique<CChild>(std::vector<std::string>{VITACHRON_LINK_HOST, block, event,
+        host = std::make_unique<CLinkChild>(std::vector<std::string>{VITACHRON_LINK_HOST, block, event,
                                                                  std::to_string(answer.count()),
                                                                  std::to_string(start.count()), document},
                                         true);
@@ -216,7 +131,7 @@ int Count(const std::string& text, const std::string& what) {
 TEST_F(LinkProcessTest, AnAnnalixShowingTheDocumentAnswersDuringTheBroadcastComesToTheTopAndGetsTheYear) {
     const fs::path anx = MakeAnnalixDocument("history.anx");
     StartHost("/home/u/never-asked.vtc");
-    CChild peer({VITACHRON_ANNALIX_PEER, anx.string()}, false);
+    CLinkChild peer({VITACHRON_ANNALIX_PEER, anx.string()}, false);
     ASSERT_NE(WaitForPeer("joined ").find("joined "), std::string::npos);
 
     host->Write("show 1582 " + anx.string());
@@ -337,11 +252,11 @@ TEST_F(LinkProcessTest, PeersThatHangHoldTheBroadcastUpForOneReplyBoundAndTheLiv
     const fs::path anx = MakeAnnalixDocument("history.anx");
     StartHost("/home/u/x.vtc");
     // Stopped, they keep their place on the bus but never answer.
-    std::vector<std::unique_ptr<CChild>> hung;
+    std::vector<std::unique_ptr<CLinkChild>> hung;
     for (const char* name : {"a.anx", "b.anx", "c.anx"}) {
-        hung.push_back(std::make_unique<CChild>(std::vector<std::string>{VITACHRON_ANNALIX_PEER, MakeAnnalixDocument(name).string()}, false));
+        hung.push_back(std::make_unique<CLinkChild>(std::vector<std::string>{VITACHRON_ANNALIX_PEER, MakeAnnalixDocument(name).string()}, false));
     }
-    CChild live({VITACHRON_ANNALIX_PEER, anx.string()}, false);
+    CLinkChild live({VITACHRON_ANNALIX_PEER, anx.string()}, false);
     const auto joined = [&] { return Count(ReadText(peerLog), "joined "); };
     for (const auto deadline = std::chrono::steady_clock::now() + kPatience;
          joined() < 4 && std::chrono::steady_clock::now() < deadline;) {
@@ -349,7 +264,7 @@ TEST_F(LinkProcessTest, PeersThatHangHoldTheBroadcastUpForOneReplyBoundAndTheLiv
     }
     ASSERT_EQ(joined(), 4);
     struct CResume {
-        std::vector<std::unique_ptr<CChild>>& children;
+        std::vector<std::unique_ptr<CLinkChild>>& children;
         ~CResume() {
             for (auto& child : children) {
                 ::kill(child->Pid(), SIGCONT);  // a stopped child would not end at the test's end

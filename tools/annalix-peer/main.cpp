@@ -10,10 +10,15 @@
 #include "CPeerFrame.h"
 
 #include "links/CAnnalixPeerInstaller.h"
-#include "links/CDbusLinkTransport.h"
-#include "links/CLinkNamespace.h"
 #include "links/LinkProtocol.h"
 #include "model/CFileIO.h"
+
+#ifdef _WIN32
+#include "links/CWin32LinkTransport.h"
+#else
+#include "links/CDbusLinkTransport.h"
+#include "links/CLinkNamespace.h"
+#endif
 
 #include <wx/app.h>
 #include <wx/stdpaths.h>
@@ -24,9 +29,60 @@
 #include <memory>
 #include <string>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace {
+
+#ifdef _WIN32
+
+unsigned long ProcessId() { return ::GetCurrentProcessId(); }
+
+// Annalix's per-user settings: what tells Vitachron that it is installed.
+void CreateAnnalixSettings() {
+    HKEY key = nullptr;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, CWin32LinkTransport::kAnnalixKey, 0, nullptr, 0, KEY_READ, nullptr, &key,
+                          nullptr) == ERROR_SUCCESS) {
+        ::RegCloseKey(key);
+    }
+}
+
+// Vitachron sends what is meant for a started Annalix (the year) to the
+// first window of its primary thread: one of the frame's thread, not the
+// transport's hidden one. Those windows take everything but the query,
+// which comes by broadcast and so reaches the hidden window as well.
+std::unique_ptr<CLinkTransport> MakeTransport() {
+    auto transport = std::make_unique<CWin32LinkTransport>(LinkProtocol::kToAnnalix, LinkProtocol::kToVitachron);
+    transport->ServeThisThreadsWindows([](std::int64_t, std::int64_t lParam) { return lParam != LinkProtocol::kQuery; });
+    return transport;
+}
+
+std::string BlockPlace(const std::string& name) { return name; }
+
+std::filesystem::path ExecutablePath() { return wxStandardPaths::Get().GetExecutablePath().ToStdWstring(); }
+
+#else
+
+unsigned long ProcessId() { return static_cast<unsigned long>(::getpid()); }
+
+void CreateAnnalixSettings() {
+    std::error_code ec;
+    std::filesystem::create_directories(CDbusLinkTransport::AnnalixSettingsDir(), ec);
+}
+
+std::unique_ptr<CLinkTransport> MakeTransport() {
+    return std::make_unique<CDbusLinkTransport>(LinkProtocol::kToAnnalix, LinkProtocol::kToVitachron);
+}
+
+// Where Vitachron must find the block too: the same user's namespace.
+std::string BlockPlace(const std::string& name) { return CLinkNamespace::PathOf(name); }
+
+std::filesystem::path ExecutablePath() { return wxStandardPaths::Get().GetExecutablePath().utf8_string(); }
+
+#endif
 
 class CPeerApp : public wxApp {
 public:
@@ -38,8 +94,7 @@ public:
         }
         const char* block = std::getenv("ANNALIX_PEER_BLOCK");
         // Annalix's per-user settings: what tells Vitachron that it is installed.
-        std::error_code ec;
-        std::filesystem::create_directories(CDbusLinkTransport::AnnalixSettingsDir(), ec);
+        CreateAnnalixSettings();
 
         frame_ = new CPeerFrame;
         frame_->SetLogSink([this](const std::string& line) {
@@ -47,7 +102,7 @@ public:
                 log_ << line << std::endl;
             }
         });
-        Log("start pid=" + std::to_string(::getpid()) + " argv0=" + std::string(argv[0].utf8_str()) +
+        Log("start pid=" + std::to_string(ProcessId()) + " argv0=" + std::string(argv[0].utf8_str()) +
             (argc > 1 ? " path=" + std::string(argv[1].utf8_str()) : std::string()));
         frame_->Show();
 
@@ -60,11 +115,8 @@ public:
             [this](std::function<void()> task) { CallAfter(std::move(task)); },
         };
         const std::string blockName = block && *block ? block : LinkProtocol::kBlockName;
-        peer_ = std::make_unique<CAnnalixPeer>(
-            std::make_unique<CDbusLinkTransport>(LinkProtocol::kToAnnalix, LinkProtocol::kToVitachron), blockName,
-            std::move(callbacks));
-        // Where Vitachron must find the block too: the same user's namespace.
-        Log("block " + CLinkNamespace::PathOf(blockName) +
+        peer_ = std::make_unique<CAnnalixPeer>(MakeTransport(), blockName, std::move(callbacks));
+        Log("block " + BlockPlace(blockName) +
             (peer_->BlockError() != 0 ? " error=" + std::to_string(peer_->BlockError()) : std::string()));
         frame_->SetPeer(peer_.get());
         if (argc > 1) {
@@ -74,7 +126,7 @@ public:
         // The desktop's program for Annalix documents from now on, unless a
         // real Annalix is: that is how the link finds a stand-in to start.
         // After joining, so that the desktop's caches do not delay answers.
-        CallAfter([] { CAnnalixPeerInstaller::Install(wxStandardPaths::Get().GetExecutablePath().utf8_string()); });
+        CallAfter([] { CAnnalixPeerInstaller::Install(ExecutablePath()); });
         return true;
     }
 
