@@ -32,6 +32,10 @@ set(WX_CONFIG ${VITACHRON_WINDOWS_PREFIX}/bin/wx-config)
 set(ENV{PKG_CONFIG_LIBDIR} ${VITACHRON_WINDOWS_PREFIX}/lib/pkgconfig:/usr/x86_64-w64-mingw32/lib/pkgconfig)
 set(ENV{PKG_CONFIG_PATH} "")
 
+# zlib as a static library: the mingw sysroot also has its import library
+# (libz.dll.a), whose DLL nobody would ship.
+set(ZLIB_USE_STATIC_LIBS ON)
+
 # The C and C++ runtimes and winpthread go into every executable.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 

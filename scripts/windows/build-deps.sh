@@ -263,6 +263,19 @@ build_wx() {
   cd "$work/src/wxwidgets3.2/build-msw"
   make -j"$jobs"
   make install
+  link_cairo_statically
+}
+# wx on Windows reaches cairo through functions of its own with cairo's
+# names, which load a cairo DLL at run time; with cairo linked in, every name
+# is there twice. Those forwarders go, and wx's check that cairo can be
+# loaded answers yes, as it is there.
+link_cairo_statically() {
+  local lib="$prefix/lib/libwx_mswu_core-3.2-$host.a"
+  "$host-ar" t "$lib" | grep -qx corelib_cairo.o
+  "$host-ar" d "$lib" corelib_cairo.o
+  printf 'bool wxCairoInit() { return true; }\n' >"$work/wxcairo_static.cpp"
+  "$host-g++-posix" -O2 -c -o "$work/wxcairo_static.o" "$work/wxcairo_static.cpp"
+  "$host-ar" rs "$lib" "$work/wxcairo_static.o"
 }
 configure_wx() {
   cd "$work/src/wxwidgets3.2/build-msw"

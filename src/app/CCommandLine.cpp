@@ -37,6 +37,9 @@ std::variant<CCommandLine, int> CCommandLine::Read(wxCmdLineParser& parser) {
     // The parser reports through the message output, a message box in a
     // program with windows: here the terminal asked.
     std::unique_ptr<wxMessageOutput> previous(wxMessageOutput::Set(new wxMessageOutputStderr));
+    // Options start with "-" everywhere; on Windows "/" would also take a
+    // document path such as "/data/x.vtc" for an option.
+    parser.SetSwitchChars("-");
     parser.EnableLongOptions();
     parser.AddSwitch("h", "help", ToWx(Str::kCmdHelp), wxCMD_LINE_OPTION_HELP);
     parser.AddLongSwitch("version", ToWx(Str::kCmdVersion));

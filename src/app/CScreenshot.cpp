@@ -9,6 +9,7 @@
 #include <wx/bitmap.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
 #endif
 
 bool CScreenshot::Save(wxWindow* window, const wxString& pngFile) {
@@ -30,11 +31,14 @@ bool CScreenshot::Save(wxWindow* window, const wxString& pngFile) {
     g_object_unref(pixbuf);
     return saved != FALSE;
 #else
+    // The pixels as shown on the screen: a window's own DC can lack what
+    // the system draws straight to the display (text, under Wine).
     const wxSize size = window->GetSize();
+    const wxPoint origin = window->GetScreenPosition();
     wxBitmap bitmap(size);
     wxMemoryDC memory(bitmap);
-    wxWindowDC screen(window);
-    memory.Blit(0, 0, size.x, size.y, &screen, 0, 0);
+    wxScreenDC screen;
+    memory.Blit(0, 0, size.x, size.y, &screen, origin.x, origin.y);
     memory.SelectObject(wxNullBitmap);
     return bitmap.SaveFile(pngFile, wxBITMAP_TYPE_PNG);
 #endif

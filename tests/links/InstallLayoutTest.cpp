@@ -1,4 +1,6 @@
+#ifndef _WIN32
 #include "platform/CDesktopIntegration.h"
+#endif
 #include "platform/CInstallLayout.h"
 
 #include "support/core/CScratchDir.h"
@@ -9,6 +11,7 @@
 
 namespace fs = std::filesystem;
 
+#ifndef _WIN32
 TEST(CInstallLayout, AnInstallationIsFoundFromItsProgramsWhereverItsPrefixIsAndTheBuildTreeIsNot) {
     CScratchDir dir;
     const fs::path prefix = dir / "opt" / "v";
@@ -39,7 +42,21 @@ TEST(CInstallLayout, AnInstallationIsFoundFromItsProgramsWhereverItsPrefixIsAndT
     EXPECT_EQ(CInstallLayout::SharedCategoryFile(build), build / "color.tbl");
     EXPECT_FALSE(CInstallLayout::PrefixOf(prefix / "libexec"));
 }
+#else
+// Installed or unpacked, a Windows program keeps everything in its own folder.
+TEST(CInstallLayout, OnWindowsEverythingIsBesideThePrograms) {
+    CScratchDir dir;
+    const fs::path programs = dir / "Program Files/Vitachron";
+    fs::create_directories(programs / "share" / "vitachron");
+    EXPECT_FALSE(CInstallLayout::PrefixOf(programs));
+    EXPECT_EQ(CInstallLayout::DataDir(programs), programs);
+    EXPECT_EQ(CInstallLayout::LocaleDir(programs), programs / "locale");
+    EXPECT_EQ(CInstallLayout::RenderProgram(programs), programs / "vitachron-render.exe");
+    EXPECT_EQ(CInstallLayout::SharedCategoryFile(programs), programs / "color.tbl");
+}
+#endif
 
+#ifndef _WIN32  // the freedesktop registration; the installer registers the Windows program
 TEST(CDesktopIntegration, TheBuildTreesEntryIsTheInstalledOneStartingThisProgram) {
     const std::string installed =
         "[Desktop Entry]\nName=Vitachron\nExec=vitachron %f\nTryExec=vitachronx\n\n[Desktop Action Print]\n"
@@ -48,3 +65,4 @@ TEST(CDesktopIntegration, TheBuildTreesEntryIsTheInstalledOneStartingThisProgram
               "[Desktop Entry]\nName=Vitachron\nExec=\"/home/u/my build/bin/vitachron\" %f\nTryExec=vitachronx\n\n"
               "[Desktop Action Print]\nExec=\"/home/u/my build/bin/vitachron\" --print %f\n");
 }
+#endif

@@ -38,6 +38,7 @@ pdftotext -enc UTF-8 pages.pdf pages.txt
 missing=0
 while IFS= read -r name; do
   name=${name%$'\r'}
+  name=${name%%##*}  # what follows "##" is shown as a second line
   [ -z "$name" ] && continue
   if ! tr -d ' \n' <pages.txt | grep -qF "$(printf '%s' "$name" | tr -d ' ')"; then
     echo "smoke: not in the printed pages: $name" >&2
