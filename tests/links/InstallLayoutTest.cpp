@@ -1,3 +1,6 @@
+// The installed tree of a Linux package (share/, libexec/, XDG) and its desktop entry.
+#ifndef _WIN32
+
 #include "platform/CDesktopIntegration.h"
 #include "platform/CInstallLayout.h"
 
@@ -48,3 +51,5 @@ TEST(CDesktopIntegration, TheBuildTreesEntryIsTheInstalledOneStartingThisProgram
               "[Desktop Entry]\nName=Vitachron\nExec=\"/home/u/my build/bin/vitachron\" %f\nTryExec=vitachronx\n\n"
               "[Desktop Action Print]\nExec=\"/home/u/my build/bin/vitachron\" --print %f\n");
 }
+
+#endif
