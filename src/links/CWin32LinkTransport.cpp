@@ -120,8 +120,11 @@ struct CWin32LinkTransport::Impl {
         const auto deadline = std::chrono::steady_clock::now() + kReplyTimeout;
         for (;;) {
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-            const DWORD woke = ::MsgWaitForMultipleObjects(2, waits, FALSE, Timeout(std::max(left, std::chrono::milliseconds(0))),
-                                                           QS_SENDMESSAGE);
+            // A stream of messages sent here must not keep the wait from ending.
+            if (left.count() <= 0) {
+                break;
+            }
+            const DWORD woke = ::MsgWaitForMultipleObjects(2, waits, FALSE, Timeout(left), QS_SENDMESSAGE);
             if (woke != WAIT_OBJECT_0 + 2) {
                 break;  // given, closing, timed out or failed
             }

@@ -1,7 +1,7 @@
 // The Windows transport within one process: two participants, each with its
 // hidden window on a thread of its own, talk as Vitachron and Annalix do.
-#ifdef _WIN32
-
+// A broadcast reaches every participant of the session, so these cases run
+// one at a time with the other programs of the link (see CMakeLists.txt).
 #include "links/CWin32LinkTransport.h"
 #include "links/LinkProtocol.h"
 
@@ -195,5 +195,3 @@ TEST(CWin32LinkTransport, WithNothingAssociatedStartingFailsWithTheSystemsCode) 
     EXPECT_EQ(started.error, ERROR_NO_ASSOCIATION);
     EXPECT_EQ(started.handle, 0);
 }
-
-#endif
