@@ -35,7 +35,9 @@ bool CScreenshot::Save(wxWindow* window, const wxString& pngFile) {
     // the system draws straight to the display (text, under Wine).
     const wxSize size = window->GetSize();
     const wxPoint origin = window->GetScreenPosition();
-    wxBitmap bitmap(size);
+    // 24 bits: in a 32-bit bitmap what GDI draws keeps alpha 0, and the PNG
+    // would show it transparent.
+    wxBitmap bitmap(size.x, size.y, 24);
     wxMemoryDC memory(bitmap);
     wxScreenDC screen;
     memory.Blit(0, 0, size.x, size.y, &screen, origin.x, origin.y);

@@ -53,6 +53,9 @@ namespace {
 
 // A screenshot run whose window never paints still ends, this much later.
 constexpr int kScreenshotLimitMs = 30000;
+#ifdef _WIN32
+constexpr int kScreenUpToDateMs = 1000;
+#endif
 
 }  // namespace
 
@@ -242,7 +245,7 @@ void CVitachronApp::EndScreenshotRun(int attempt) {
     // control returns to it, which calls queued one after another never do.
     constexpr int kMaxAttempts = 20;
     constexpr int kAttemptGapMs = 50;
-    if (COpenDialogs::CancelAll() > 0 && attempt < kMaxAttempts) {
+    if (attempt >= 0 && COpenDialogs::CancelAll() > 0 && attempt < kMaxAttempts) {
         screenshotRetry_ = std::make_unique<wxTimer>();
         screenshotRetry_->Bind(wxEVT_TIMER, [this, attempt](wxTimerEvent&) { EndScreenshotRun(attempt + 1); });
         screenshotRetry_->StartOnce(kAttemptGapMs);
@@ -254,6 +257,17 @@ void CVitachronApp::EndScreenshotRun(int attempt) {
     }
     frame->Refresh();  // where a dialog stood
     frame->Update();
+#ifdef _WIN32
+    // The picture comes from the screen, which a window system may bring up
+    // to date a little after the window painted (Wine does): it is taken a
+    // moment later, once.
+    if (attempt >= 0) {
+        screenshotRetry_ = std::make_unique<wxTimer>();
+        screenshotRetry_->Bind(wxEVT_TIMER, [this](wxTimerEvent&) { EndScreenshotRun(-1); });
+        screenshotRetry_->StartOnce(kScreenUpToDateMs);
+        return;
+    }
+#endif
     if (!CScreenshot::Save(frame, commandLine_.screenshotFile)) {
         std::fprintf(stderr, "vitachron: cannot save the screenshot %s\n",
                      FromWx(commandLine_.screenshotFile).c_str());

@@ -28,9 +28,18 @@ timeout 120 "$wine_run" "$program" --screenshot shot.png 年表.vtc || fail "the
 read -r width height < <(identify -format '%w %h\n' shot.png)
 [ "$width" -ge 400 ] && [ "$height" -ge 300 ] || fail "the window is ${width}x${height}"
 # A drawn timeline has many colours (bars, categories, text); an empty or
-# black window has a handful.
+# black window has a handful. Every pixel is opaque, and the text and lines
+# make a share of it dark (a window of empty controls has hardly any).
 colours=$(convert shot.png -format '%k' info:)
 [ "$colours" -ge 16 ] || fail "the window shows only $colours colours"
+opaque=$(convert shot.png -alpha extract -format '%[fx:minima]' info: 2>/dev/null || echo 1)
+[ "$opaque" = 1 ] || fail "the screenshot has transparent pixels"
+dark=$(convert shot.png -alpha off -colorspace gray -threshold 50% -format '%[fx:1-mean]' info:)
+awk -v d="$dark" 'BEGIN { exit !(d > 0.02) }' || fail "the window is nearly empty ($dark dark)"
+# The bars: the sample's default category colour (a light blue-violet).
+bars=$(convert shot.png -alpha off -fuzz 8% -fill black +opaque '#8080ff' -fill white -opaque '#8080ff' \
+  -format '%[fx:mean]' info:)
+awk -v b="$bars" 'BEGIN { exit !(b > 0.001) }' || fail "no life bars in the window"
 
 timeout 120 "$wine_run" "$program" --print-to pages.pdf 年表.vtc || fail "printing to a PDF failed"
 pdfinfo pages.pdf >/dev/null || fail "the PDF does not open"
