@@ -271,7 +271,7 @@ build_wx() {
 # loaded answers yes, as it is there.
 link_cairo_statically() {
   local lib="$prefix/lib/libwx_mswu_core-3.2-$host.a"
-  "$host-ar" t "$lib" | grep -qx corelib_cairo.o
+  "$host-ar" t "$lib" | grep -x corelib_cairo.o >/dev/null
   "$host-ar" d "$lib" corelib_cairo.o
   printf 'bool wxCairoInit() { return true; }\n' >"$work/wxcairo_static.cpp"
   "$host-g++-posix" -O2 -c -o "$work/wxcairo_static.o" "$work/wxcairo_static.cpp"

@@ -58,7 +58,8 @@ public:
         std::function<void(const wxString&)> showMessage;
     };
 
-    // transport: none for the session bus (CDbusLinkTransport); tests give their own.
+    // transport: none for the system's own (CDbusLinkTransport on Linux,
+    // CWin32LinkTransport on Windows); tests give their own.
     CLinkCommands(Host host, CProfile& profile, CFileChooser& chooser, CBrowserSupport& browser,
                   std::unique_ptr<CLinkTransport> transport = nullptr,
                   CAnnalixLink::Options options = CAnnalixLink::Options{});

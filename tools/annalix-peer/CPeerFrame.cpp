@@ -6,6 +6,7 @@
 #include "model/CCp932.h"
 #include "model/CFileIO.h"
 #include "model/CUtf8.h"
+#include "model/Utf8Path.h"
 #include "wxsupport/WxConvert.h"
 
 #include <wx/filedlg.h>
@@ -26,19 +27,10 @@ enum { kIdAsk = wxID_HIGHEST + 1, kIdYear };
 // More than any chronology anyone writes by hand.
 constexpr std::uint64_t kMaxDocumentBytes = 64ull * 1024 * 1024;
 
-// UTF-8 text as a path, on Windows too (where a plain string is taken in
-// the ANSI code page).
-std::filesystem::path PathOf(const std::string& utf8) { return std::u8string(utf8.begin(), utf8.end()); }
-
-std::string Utf8Of(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
 // Annalix documents here are any text: lines and the first one that says something.
 wxString Summary(const std::string& path) {
     std::string bytes;
-    if (!CFileIO::TryReadFile(PathOf(path), bytes, kMaxDocumentBytes)) {
+    if (!CFileIO::TryReadFile(PathFromUtf8(path), bytes, kMaxDocumentBytes)) {
         return ToWx(PeerStr::kUnreadable);
     }
     const std::string text = CUtf8::IsValid(bytes) ? bytes : CCp932::Decode(bytes);
@@ -97,11 +89,11 @@ CPeerFrame::CPeerFrame() : wxFrame(nullptr, wxID_ANY, ToWx(PeerStr::kTitle), wxD
 
 void CPeerFrame::OpenDocument(const std::string& path) {
     std::error_code ec;
-    const auto full = std::filesystem::absolute(PathOf(path), ec);
-    document_ = ec ? path : Utf8Of(full);
+    const auto full = std::filesystem::absolute(PathFromUtf8(path), ec);
+    document_ = ec ? path : Utf8FromPath(full);
     documentText_->SetLabel(ToWx(PeerStr::kDocument) + ToWx(document_));
     contentText_->SetLabel(ToWx(PeerStr::kContent) + Summary(document_));
-    SetTitle(ToWx(PeerStr::kTitle) + " - " + ToWx(Utf8Of(PathOf(document_).filename())));
+    SetTitle(ToWx(PeerStr::kTitle) + " - " + ToWx(Utf8FromPath(PathFromUtf8(document_).filename())));
     if (peer_) {
         peer_->SetDocument(document_);
     }

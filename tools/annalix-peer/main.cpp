@@ -12,6 +12,7 @@
 #include "links/CAnnalixPeerInstaller.h"
 #include "links/LinkProtocol.h"
 #include "model/CFileIO.h"
+#include "wxsupport/WxConvert.h"
 
 #ifdef _WIN32
 #include "links/CWin32LinkTransport.h"
@@ -62,8 +63,6 @@ std::unique_ptr<CLinkTransport> MakeTransport() {
 
 std::string BlockPlace(const std::string& name) { return name; }
 
-std::filesystem::path ExecutablePath() { return wxStandardPaths::Get().GetExecutablePath().ToStdWstring(); }
-
 #else
 
 unsigned long ProcessId() { return static_cast<unsigned long>(::getpid()); }
@@ -79,8 +78,6 @@ std::unique_ptr<CLinkTransport> MakeTransport() {
 
 // Where Vitachron must find the block too: the same user's namespace.
 std::string BlockPlace(const std::string& name) { return CLinkNamespace::PathOf(name); }
-
-std::filesystem::path ExecutablePath() { return wxStandardPaths::Get().GetExecutablePath().utf8_string(); }
 
 #endif
 
@@ -126,7 +123,7 @@ public:
         // The desktop's program for Annalix documents from now on, unless a
         // real Annalix is: that is how the link finds a stand-in to start.
         // After joining, so that the desktop's caches do not delay answers.
-        CallAfter([] { CAnnalixPeerInstaller::Install(ExecutablePath()); });
+        CallAfter([] { CAnnalixPeerInstaller::Install(ToPath(wxStandardPaths::Get().GetExecutablePath())); });
         return true;
     }
 
