@@ -1,12 +1,20 @@
 # Interface targets for the parts of wxWidgets the program uses:
 #   vitachron::wxbase  wxBase only (the platform layer)
 #   vitachron::wxgui   core, base and webview (the window)
-# On Unix they come from wx-config; elsewhere from CMake's FindwxWidgets.
+# On Unix and in the cross-build they come from wx-config; elsewhere from
+# CMake's FindwxWidgets.
 
 function(_vitachron_wx_target target components)
   add_library(${target} INTERFACE IMPORTED GLOBAL)
-  if(UNIX)
-    find_program(WX_CONFIG wx-config REQUIRED)
+  if(UNIX OR CMAKE_CROSSCOMPILING)
+    if(CMAKE_CROSSCOMPILING)
+      # The prefix's wx-config, named by the toolchain file. (FindwxWidgets
+      # would look for each -l library itself, and in a cross-build cannot
+      # see the compiler's own, such as libssp, that cairo needs.)
+      set(WX_CONFIG ${wxWidgets_CONFIG_EXECUTABLE})
+    else()
+      find_program(WX_CONFIG wx-config REQUIRED)
+    endif()
     execute_process(COMMAND ${WX_CONFIG} --cxxflags ${components}
       OUTPUT_VARIABLE cxxflags OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
     execute_process(COMMAND ${WX_CONFIG} --libs ${components}
