@@ -42,9 +42,12 @@ std::filesystem::path CProgramPaths::UserDataDir() {
 bool CProgramPaths::IsInstalled() { return CInstallLayout::PrefixOf(ExecutableDir()).has_value(); }
 
 void CProgramPaths::UseInstallPrefix() {
+#ifndef _WIN32
     if (const auto prefix = CInstallLayout::PrefixOf(ExecutableDir())) {
         wxStandardPaths::Get().SetInstallPrefix(wxString::FromUTF8(prefix->string()));
     }
+#endif
+    // (On Windows everything is beside the program: there is no prefix.)
 }
 
 std::filesystem::path CProgramPaths::DataDir() { return CInstallLayout::DataDir(ExecutableDir()); }
