@@ -32,8 +32,11 @@ set(wxWidgets_CONFIG_EXECUTABLE ${VITACHRON_WINDOWS_PREFIX}/bin/wx-config)
 set(ENV{PKG_CONFIG_LIBDIR} ${VITACHRON_WINDOWS_PREFIX}/lib/pkgconfig:/usr/x86_64-w64-mingw32/lib/pkgconfig)
 set(ENV{PKG_CONFIG_PATH} "")
 
-# The C and C++ runtimes and winpthread go into every executable.
+# The C and C++ runtimes and winpthread go into every executable, and so
+# does zlib (FindZLIB would take the sysroot's import library, and the
+# programs would need a zlib1.dll that Windows does not have).
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(ZLIB_USE_STATIC_LIBS ON)
 
 # Test discovery and ctest run the programs through Wine in a prefix of the
 # project's own, never the user's ~/.wine.
