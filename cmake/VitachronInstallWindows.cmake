@@ -11,6 +11,14 @@
 # cmake/windows/), and vitachron-<version>-win64.zip, the same folder to run
 # from anywhere (scripts/windows/build.sh --package runs it).
 set(data ${VITACHRON_SOURCE_DIR}/data)
+# Stripping stamps each program with the time unless told otherwise: the
+# release date instead, so that the installer and the zip (each installed
+# and stripped by cpack on its own) carry the same bytes.
+execute_process(COMMAND date -u -d "${VITACHRON_RELEASE_DATE}" +%s
+  OUTPUT_VARIABLE release_epoch OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed)
+if(NOT failed)
+  install(CODE "set(ENV{SOURCE_DATE_EPOCH} ${release_epoch})")
+endif()
 install(TARGETS vitachron-cli RUNTIME DESTINATION .)
 if(VITACHRON_BUILD_UI)
   install(TARGETS vitachron vitachron-render RUNTIME DESTINATION .)
