@@ -9,6 +9,12 @@
 # Installing builds nothing: scripts/package.sh builds the programs first,
 # and the tests need not be built to install them.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+# On Windows the programs and their data share one folder, packed by an
+# installer and a zip (cmake/VitachronInstallWindows.cmake).
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/VitachronInstallWindows.cmake)
+  return()
+endif()
 install(TARGETS vitachron-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(VITACHRON_BUILD_UI)
   set(data ${VITACHRON_SOURCE_DIR}/data)

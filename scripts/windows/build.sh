@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Cross-builds Vitachron for Windows x64 in build-windows/ and, with --test,
 # runs its tests under Wine through ctest:
-#   scripts/windows/build.sh [--core] [--test] [CMAKE_ARGS...]
-#     --core   only what needs no wxWidgets: vitachron_core, vitachron-cli
-#              and core_tests
-#     --test   then run the tests (under Wine, in the project's own prefix)
+#   scripts/windows/build.sh [--core] [--test] [--package] [CMAKE_ARGS...]
+#     --core     only what needs no wxWidgets: vitachron_core, vitachron-cli
+#                and core_tests
+#     --test     then run the tests (under Wine, in the project's own prefix)
+#     --package  then make the installer and the zip (cpack, NSIS) in
+#                build-windows/packages/ and print their names
 # The dependencies come from scripts/windows/build-deps.sh (built once and
 # cached), or from the prefix VITACHRON_WINDOWS_PREFIX names. Where a Linux
 # build is there (build/bin/vitachron-cli, or VITACHRON_LINUX_CLI), the tests
@@ -15,14 +17,20 @@ build="$root/build-windows"
 
 core=0
 run_tests=0
+package=0
 cmake_args=()
 for arg in "$@"; do
   case "$arg" in
     --core) core=1 ;;
     --test) run_tests=1 ;;
+    --package) package=1 ;;
     *) cmake_args+=("$arg") ;;
   esac
 done
+if [ $package -eq 1 ] && [ $core -eq 1 ]; then
+  echo "build.sh: --package needs the whole program, not --core" >&2
+  exit 2
+fi
 
 "$root/scripts/windows/setup-debian.sh"
 prefix=${VITACHRON_WINDOWS_PREFIX:-$("$root/scripts/windows/build-deps.sh")}
@@ -57,4 +65,14 @@ if [ $run_tests -eq 1 ]; then
   tests=(-E '_NOT_BUILT$')
   xvfb-run -a -s "-screen 0 1600x1200x24" \
     ctest --test-dir "$build" --output-on-failure --timeout 300 -j "$(nproc)" "${tests[@]}"
+fi
+
+if [ $package -eq 1 ]; then
+  packages="$build/packages"
+  rm -rf "$packages"
+  started=$SECONDS
+  cpack --config "$build/CPackConfig.cmake" -B "$packages" >&2
+  rm -rf "$packages/_CPack_Packages"
+  echo "Packaged in $((SECONDS - started)) s:"
+  ls "$packages"/vitachron-setup-*.exe "$packages"/vitachron-*-win64.zip
 fi

@@ -10,6 +10,7 @@ packages=(
   mingw-w64 gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix
   libz-mingw-w64-dev
   wine wine64 fonts-ipafont-gothic fonts-ipafont-mincho
+  nsis
 )
 
 sudo=""

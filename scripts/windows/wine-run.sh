@@ -11,7 +11,10 @@ set -euo pipefail
 
 export WINEPREFIX=${VITACHRON_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/vitachron-windows/wine}
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# Without Mono and Gecko; and shortcuts and associations made in the prefix
+# (by the installer) stay there, never menu entries or MIME types of the
+# user's Linux desktop.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win64
 # Wine turns the registry texts below from the locale's encoding.
 export LC_ALL=${LC_ALL:-C.UTF-8}
