@@ -16,48 +16,22 @@
 #endif
 #include <windows.h>
 
-#include "model/CUtf8.h"
 #include "model/Utf8Path.h"
+#include "model/WideText.h"
+#include "model/WindowsCommandLine.h"
 #endif
 
 #ifdef _WIN32
 namespace {
 
-// One argument as CommandLineToArgvW and the C runtime take it apart again.
-std::wstring Quoted(const std::wstring& arg) {
-    if (!arg.empty() && arg.find_first_of(L" \t\n\v\"") == std::wstring::npos) {
-        return arg;
-    }
-    std::wstring out = L"\"";
-    std::size_t backslashes = 0;
-    for (const wchar_t c : arg) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        // Backslashes count only before a quote: doubled there, and the quote escaped.
-        out.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
-        backslashes = 0;
-        out += c;
-    }
-    out.append(2 * backslashes, L'\\');
-    out += L'"';
-    return out;
-}
-
-std::wstring Wide(const std::string& utf8) {
-    const std::u16string wide = CUtf8::ToUtf16(utf8);
-    return std::wstring(wide.begin(), wide.end());
-}
-
 // Windows has no exec: the render program runs as a child with our
 // standard handles, and its exit status becomes ours. -1 when it could not start.
 int RunAndWait(const std::filesystem::path& program, const CliArgs& args) {
-    std::wstring line = Quoted(program.wstring());
+    std::vector<std::wstring> wide{program.wstring()};
     for (const std::string& arg : args) {
-        line += L' ';
-        line += Quoted(Wide(arg));
+        wide.push_back(WideText(arg));
     }
+    std::wstring line = WindowsCommandLine(wide);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;

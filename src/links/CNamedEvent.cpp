@@ -2,7 +2,7 @@
 
 #ifdef _WIN32
 
-#include "links/WideText.h"
+#include "model/WideText.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 
 #ifdef _WIN32
 
-#include "links/WideText.h"
+#include "model/WideText.h"
 
 #include <cstring>
 

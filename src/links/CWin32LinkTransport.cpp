@@ -1,7 +1,7 @@
 #include "links/CWin32LinkTransport.h"
 
 #include "links/LinkProtocol.h"
-#include "links/WideText.h"
+#include "model/WideText.h"
 
 #include <algorithm>
 #include <atomic>

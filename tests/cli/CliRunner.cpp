@@ -13,7 +13,8 @@
 
 #include <random>
 
-#include "model/CUtf8.h"
+#include "model/WideText.h"
+#include "model/WindowsCommandLine.h"
 #endif
 
 #include <cerrno>
@@ -97,28 +98,6 @@ CliResult CliRunner::Start(const std::vector<std::string>& args, std::optional<s
 #else
 namespace {
 
-// One argument as the C runtime's wmain takes it apart again.
-std::wstring Quoted(const std::wstring& arg) {
-    std::wstring out = L"\"";
-    std::size_t backslashes = 0;
-    for (const wchar_t c : arg) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        out.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
-        backslashes = 0;
-        out += c;
-    }
-    out.append(2 * backslashes, L'\\');
-    return out + L'"';
-}
-
-std::wstring Wide(const std::string& utf8) {
-    const std::u16string wide = CUtf8::ToUtf16(utf8);
-    return std::wstring(wide.begin(), wide.end());
-}
-
 // A new file for the child's output, inherited by it.
 HANDLE OutputFile(const std::filesystem::path& file) {
     SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
@@ -140,10 +119,11 @@ CliResult CliRunner::Start(const std::vector<std::string>& args, std::optional<s
     if (out == INVALID_HANDLE_VALUE || err == INVALID_HANDLE_VALUE) {
         throw std::runtime_error("cannot make files for the program's output");
     }
-    std::wstring line = Quoted(program_.wstring());
+    std::vector<std::wstring> wide{program_.wstring()};
     for (const auto& a : args) {
-        line += L' ' + Quoted(Wide(a));
+        wide.push_back(WideText(a));
     }
+    std::wstring line = WindowsCommandLine(wide);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;

@@ -6,39 +6,17 @@
 
 #ifdef _WIN32
 
-#include "links/WideText.h"
+#include "model/WideText.h"
+#include "model/WindowsCommandLine.h"
 
 #include <windows.h>
 
-namespace {
-
-// One argument as the C runtime's command-line parser takes it back apart.
-std::wstring Quoted(const std::wstring& arg) {
-    if (!arg.empty() && arg.find_first_of(L" \t\"") == std::wstring::npos) {
-        return arg;
-    }
-    std::wstring out = L"\"";
-    std::size_t backslashes = 0;
-    for (const wchar_t c : arg) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        out.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
-        backslashes = 0;
-        out += c;
-    }
-    out.append(2 * backslashes, L'\\');
-    return out + L"\"";
-}
-
-}  // namespace
-
 CLinkChild::CLinkChild(std::vector<std::string> args, bool pipes) {
-    std::wstring line;
+    std::vector<std::wstring> wide;
     for (const std::string& arg : args) {
-        line += (line.empty() ? L"" : L" ") + Quoted(WideText(arg));
+        wide.push_back(WideText(arg));
     }
+    std::wstring line = WindowsCommandLine(wide);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     HANDLE childIn = nullptr;

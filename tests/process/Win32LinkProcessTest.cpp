@@ -12,7 +12,7 @@
 #include "links/CSharedBlock.h"
 #include "links/CWin32LinkTransport.h"
 #include "links/LinkProtocol.h"
-#include "links/WideText.h"
+#include "model/WideText.h"
 
 #include "support/links/UniqueName.h"
 
