@@ -30,7 +30,7 @@ int GaugeValue(std::uint64_t done, std::uint64_t total) {
 }  // namespace
 
 CProgressDialog::CProgressDialog(wxWindow* parent, const wxString& title, const wxString& message)
-    : dialog_(std::make_unique<wxProgressDialog>(title, message, kGaugeRange, parent,
+    : dialog_(std::make_unique<wxGenericProgressDialog>(title, message, kGaugeRange, parent,
                                                  wxPD_APP_MODAL | wxPD_CAN_ABORT)),
       message_(message),
       lastRedraw_(std::chrono::steady_clock::now()) {

@@ -1,7 +1,9 @@
 // The progress window of a long import or export: a gauge, a line saying
 // what is being done and a cancel button, over a window-modal
-// wxProgressDialog. The loops of the core report through Callback(); the
-// window is redrawn at most every kRedrawInterval, so that reporting costs a
+// wxGenericProgressDialog. That is wx's own dialog on every platform; Windows'
+// native one runs on a thread of its own, out of reach of the Japanese button
+// label and the line widening below. The loops of the core report through
+// Callback(); the window is redrawn at most every kRedrawInterval, so that reporting costs a
 // fast loop next to nothing, and the cancel button is heard at each redraw.
 #pragma once
 
@@ -13,7 +15,7 @@
 #include <cstdint>
 #include <memory>
 
-class wxProgressDialog;
+class wxGenericProgressDialog;
 class wxWindow;
 
 class CProgressDialog {
@@ -40,7 +42,7 @@ private:
     // the toolkit fits its window to the first line only.
     void WidenFor(const wxString& text);
 
-    std::unique_ptr<wxProgressDialog> dialog_;
+    std::unique_ptr<wxGenericProgressDialog> dialog_;
     wxString message_;
     wxString finishing_;
     std::chrono::steady_clock::time_point lastRedraw_;

@@ -17,7 +17,7 @@ namespace {
 
 wxStaticText* LineSaying(const wxString& text) {
     for (wxWindow* top : wxTopLevelWindows) {
-        if (dynamic_cast<wxProgressDialog*>(top) == nullptr) {
+        if (dynamic_cast<wxGenericProgressDialog*>(top) == nullptr) {
             continue;
         }
         for (wxWindow* child : top->GetChildren()) {
