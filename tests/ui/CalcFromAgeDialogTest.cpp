@@ -43,6 +43,7 @@ TEST(CDialogCalcFromAge, RefusalsKeepTheDialogOpen) {
 }
 
 TEST(CDialogCalcFromAge, AgeFieldTakesFiguresOnly) {
+    SKIP_UNDER_WINE(kWineLosesInput);
     CDialogCalcFromAge dlg(nullptr, "1900", "", false);
     dlg.Show();
     auto& age = Control<wxTextCtrl>(dlg, Id::CalcAge);

@@ -44,6 +44,7 @@ protected:
 }  // namespace
 
 TEST_F(CDialogDisplaySetTest, ShowsTheDocumentAndTheSplitterWidth) {
+    SKIP_UNDER_WINE(kWineLosesInput);
     S().yearOnly = true;
     S().commentSeparator = "//";
     S().defaultBarLength = 80;

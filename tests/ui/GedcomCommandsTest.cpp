@@ -101,7 +101,7 @@ TEST_F(GedcomCommands, ImportAsksGroupingAndKazoeReportsWhatItLeftAndIsOneUndoSt
     Doc().Modify(false);
     EXPECT_EQ(frame->GetMenuBar()->FindItem(Id::ImportGedcom)->GetItemLabel(), ToWx("GEDCOMファイルの読み込み..."));
     EXPECT_EQ(frame->GetMenuBar()->FindItem(Id::ExportGedcom)->GetItemLabel(), ToWx("GEDCOMファイルの書き込み..."));
-    const wxString file = ToWx(dir.Write("sengoku.ged", kTree).string());
+    const wxString file = PathToWx(dir.Write("sengoku.ged", kTree));
 
     // Cancelled in the dialog: nothing.
     chooser.answers.push_back({file});
@@ -167,7 +167,7 @@ TEST_F(GedcomCommands, ALargeImportShowsProgressAndItsCancelAddsNothing) {
     }
     const auto file = dir.Write("big.ged", text + "0 TRLR\n");
     ASSERT_GE(std::filesystem::file_size(file), CGedcomCommands::kProgressBytes);
-    chooser.answers.push_back({ToWx(file.string())});
+    chooser.answers.push_back({PathToWx(file)});
     CCancelProgress cancel;
     wxTEST_DIALOG(Command(Id::ImportGedcom),
                   CDriveDialog<CDialogImportGedcom>([](CDialogImportGedcom& d) { Click(d, wxID_OK); }));
@@ -186,7 +186,7 @@ TEST_F(GedcomCommands, ExportIsOfferedWithPeopleAndWritesWhatReadsBack) {
     Refresh();
     EXPECT_TRUE(Enabled(Id::ExportGedcom));
     const auto out = dir.Path() / "out.ged";
-    chooser.answers.push_back({ToWx(out.string())});
+    chooser.answers.push_back({PathToWx(out)});
     Command(Id::ExportGedcom);
     ASSERT_EQ(chooser.requests.size(), 1u);
     EXPECT_EQ(chooser.requests[0].defaultExtension, "ged");

@@ -220,6 +220,7 @@ TEST_F(LinkCommandsTest, TheHtmlEntryShowsTheWholeLinkAndIsOffWithoutOne) {
 }
 
 TEST_F(LinkCommandsTest, SettingALinkRebuildsTheHistoryWritesItToTheProfileAndOpensIt) {
+    SKIP_UNDER_WINE("the prefix leaves out the Gecko engine the HTML window needs");
     const auto page = WriteYearPage();
     for (const char* old : {"http://1/", "http://2/", "http://3/", "http://4/", "http://5/"}) {
         doc.AddHtmlPath(old);
@@ -259,6 +260,7 @@ TEST_F(LinkCommandsTest, ALocalLinkWarnsAnOldBrowserOnceAndNeverAfterTheBoxIsChe
 }
 
 TEST_F(LinkCommandsTest, ALocalPageOpensInTheTopWindowScrolledToTheYearAndLaterLinksReuseIt) {
+    SKIP_UNDER_WINE("the prefix leaves out the Gecko engine the HTML window needs");
     const auto page = WriteYearPage();
     const std::string link = "file://" + page.string();
     links->ShowHtml(link);

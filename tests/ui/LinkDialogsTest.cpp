@@ -124,6 +124,7 @@ TEST_F(LinkDialogsTest, RebuildingTheHistoryMovesAChosenEntryToTheNewestPlaceAnd
 }
 
 TEST_F(LinkDialogsTest, TheWarningShowsItsTextAndOnlyOkWithTheBoxCheckedStopsItForGood) {
+    SKIP_UNDER_WINE(kWineLosesInput);
     CBrowserSupport browser(profile);
     browser.Start([] { return std::nullopt; });
     ASSERT_TRUE(browser.WarnOldBrowser());

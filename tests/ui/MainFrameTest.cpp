@@ -26,6 +26,7 @@
 #include <wx/textctrl.h>
 #include <wx/log.h>
 #include <wx/toolbar.h>
+#include <wx/utils.h>
 
 #ifdef __WXGTK__
 #include <gtk/gtk.h>
@@ -483,7 +484,7 @@ TEST_F(MainFrame, ABrowserThatDoesNotStartLeavesTheMessageToTheProgram) {
     const std::filesystem::path empty = TempDir();
     const char* path = std::getenv("PATH");
     const std::optional<std::string> oldPath = path != nullptr ? std::optional<std::string>(path) : std::nullopt;
-    setenv("PATH", empty.c_str(), 1);
+    wxSetEnv("PATH", PathToWx(empty));
     class CCountingLog : public wxLog {
     public:
         int count = 0;
@@ -497,7 +498,7 @@ TEST_F(MainFrame, ABrowserThatDoesNotStartLeavesTheMessageToTheProgram) {
     wxLog::FlushActive();
     wxLog::SetActiveTarget(before);
     if (oldPath) {
-        setenv("PATH", oldPath->c_str(), 1);
+        wxSetEnv("PATH", wxString::FromUTF8(*oldPath));
     }
     EXPECT_FALSE(opened);
     EXPECT_EQ(log.count, 0) << "the toolkit spoke up too";

@@ -268,6 +268,7 @@ TEST_F(TimelineInteraction, WheelScrollsUnlessShiftOrCtrlIsHeldAndTheNameListFol
 }
 
 TEST_F(TimelineInteraction, RealWheelTurnsWithShiftOrCtrlHeldMoveNothingEvenAfterTheToolkitHadThem) {
+    SKIP_UNDER_WINE(kWineLosesInput);
     Doc().Core().Settings().endYear = 3000;  // room to scroll sideways too
     for (int i = 0; i < 60; ++i) {
         AddPerson("人" + std::to_string(i), 1600 + i, 1650 + i);
@@ -294,6 +295,7 @@ TEST_F(TimelineInteraction, RealWheelTurnsWithShiftOrCtrlHeldMoveNothingEvenAfte
 }
 
 TEST_F(TimelineInteraction, TheSupplementTipLetsTheMouseThroughToTheBarAndTheNameList) {
+    SKIP_UNDER_WINE(kWineLosesInput);
     CDocSettings& s = Doc().Core().Settings();
     s.startYear = 500;  // the bar's centre is right of the window's middle
     for (int i = 0; i < 60; ++i) {

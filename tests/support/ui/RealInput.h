@@ -1,7 +1,8 @@
-// Input the X server itself makes (XTest), so that it passes through GTK as
-// a user's does: to the window under the pointer, with the toolkit's own
-// handling (scroll bars, popups) after the program's. What reaches wx only
-// through ProcessEvent never sees that part.
+// Input the system itself makes (the X server's XTest, Windows' SendInput),
+// so that it passes through the toolkit as a user's does: to the window under
+// the pointer, with the toolkit's own handling (scroll bars, popups) after
+// the program's. What reaches wx only through ProcessEvent never sees that
+// part.
 #pragma once
 
 #include <wx/gdicmn.h>
