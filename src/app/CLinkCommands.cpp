@@ -155,7 +155,8 @@ void CLinkCommands::ShowHtml(const std::string& link) {
         CDialogOldBrowserWarning warning(host_.frame, [this] { browser_->DisableBrowserWarning(); });
         warning.ShowModal();
     }
-    CHtmlLinkWindow::Navigate2(ToWx(HtmlTarget(link, host_.contextYear())), CHtmlLinkWindow::kTopWindow);
+    CHtmlLinkWindow::Navigate2(ToWx(HtmlTarget(link, host_.contextYear())), CHtmlLinkWindow::kTopWindow,
+                               host_.openInBrowser);
 }
 
 std::string CLinkCommands::HtmlTarget(const std::string& link, int year) { return link + "#" + std::to_string(year); }

@@ -56,6 +56,9 @@ public:
         std::function<void(int)> centreYear;
         // Empty: a message box with the program's caption over frame.
         std::function<void(const wxString&)> showMessage;
+        // The desktop's default browser, for HTML links where no engine can
+        // show them; empty: the toolkit's.
+        std::function<bool(const wxString&)> openInBrowser;
     };
 
     // transport: none for the system's own (CDbusLinkTransport on Linux,

@@ -170,6 +170,7 @@ void CMainFrame::BuildLinks() {
             timeline->CentreYear(year);
         }
     };
+    host.openInBrowser = services_->openUrl;
     links_ = std::make_unique<CLinkCommands>(std::move(host), *services_->profile, *services_->fileChooser, *browser,
                                              services_->linkTransport ? services_->linkTransport() : nullptr,
                                              services_->linkOptions);

@@ -6,8 +6,29 @@
 #include <wx/versioninfo.h>
 #include <wx/webview.h>
 
-std::optional<CBrowserSupport::Version> CBrowserSupport::EngineVersion() {
+#ifdef _WIN32
+#include <objbase.h>
+#endif
+
+bool CBrowserSupport::EngineUsable() {
     if (!wxWebView::IsBackendAvailable(wxWebViewBackendDefault)) {
+        return false;
+    }
+#ifdef _WIN32
+    CLSID htmlDocument{};
+    IUnknown* document = nullptr;
+    if (FAILED(::CLSIDFromProgID(L"htmlfile", &htmlDocument)) ||
+        FAILED(::CoCreateInstance(htmlDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                  reinterpret_cast<void**>(&document)))) {
+        return false;
+    }
+    document->Release();
+#endif
+    return true;
+}
+
+std::optional<CBrowserSupport::Version> CBrowserSupport::EngineVersion() {
+    if (!EngineUsable()) {
         return std::nullopt;
     }
     const wxVersionInfo info = wxWebView::GetBackendVersionInfo(wxWebViewBackendDefault);

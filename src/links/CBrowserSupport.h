@@ -2,9 +2,9 @@
 // warning the user gets when it cannot. The application holds one and sets
 // it up at start-up (Start), which sets newBrowser and warnOldBrowser.
 //
-// Here the browser is the WebView engine (WebKitGTK), which has jumped to
-// anchors in local files from its first version on: it counts as new
-// whenever it is there. Without it links go to the desktop's browser, which
+// Here the browser is the WebView engine (WebKitGTK on Linux, the IE engine
+// on Windows), which has jumped to anchors in local files from its first
+// version on: it counts as new whenever it is there. Without it links go to the desktop's browser, which
 // counts as old, so a local link still warns (the anchor may be dropped on
 // the way there).
 #pragma once
@@ -26,7 +26,11 @@ public:
 
     static constexpr int kFirstEngineMajor = 1;
 
-    // The WebView engine's version; none when no WebView engine is available.
+    // Whether a WebView engine can show pages here. On Windows the IE engine
+    // is built in, but its HTML document (mshtml) must also be there: a
+    // system without it (Wine without Gecko) gets the default browser.
+    static bool EngineUsable();
+    // The WebView engine's version; none when no WebView engine is usable.
     static std::optional<Version> EngineVersion();
     // True when the query succeeds with a version the engine had from its first on.
     static bool DetectNewBrowser(const VersionQuery& query = EngineVersion);

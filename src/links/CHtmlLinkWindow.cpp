@@ -1,5 +1,6 @@
 #include "links/CHtmlLinkWindow.h"
 
+#include "links/CBrowserSupport.h"
 #include "res/Strings.h"
 #include "wxsupport/WxConvert.h"
 
@@ -39,9 +40,10 @@ void CHtmlLinkWindow::Navigate(const wxString& url) {
     }
 }
 
-bool CHtmlLinkWindow::Navigate2(const wxString& url, const wxString& targetFrameName) {
-    if (!wxWebView::IsBackendAvailable(wxWebViewBackendDefault)) {
-        return wxLaunchDefaultBrowser(url);
+bool CHtmlLinkWindow::Navigate2(const wxString& url, const wxString& targetFrameName,
+                                const std::function<bool(const wxString&)>& openElsewhere) {
+    if (!CBrowserSupport::EngineUsable()) {
+        return openElsewhere ? openElsewhere(url) : wxLaunchDefaultBrowser(url);
     }
     CHtmlLinkWindow* browser = Find(targetFrameName);
     if (browser == nullptr) {

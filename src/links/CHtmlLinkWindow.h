@@ -7,6 +7,8 @@
 
 #include <wx/frame.h>
 
+#include <functional>
+
 class wxWebView;
 
 class CHtmlLinkWindow : public wxFrame {
@@ -14,9 +16,11 @@ public:
     static constexpr const char* kTopWindow = "topWindow";
 
     // Opens url in the browser window called targetFrameName. Without a
-    // WebView engine the desktop's default browser opens it instead (the
-    // target name then means nothing). False when nothing could open it.
-    static bool Navigate2(const wxString& url, const wxString& targetFrameName);
+    // usable WebView engine the desktop's default browser opens it instead,
+    // through openElsewhere when given (the target name then means
+    // nothing). False when nothing could open it.
+    static bool Navigate2(const wxString& url, const wxString& targetFrameName,
+                          const std::function<bool(const wxString&)>& openElsewhere = {});
 
     // The open browser window of that name, if there is one.
     static CHtmlLinkWindow* Find(const wxString& targetFrameName);
