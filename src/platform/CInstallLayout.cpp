@@ -74,6 +74,27 @@ fs::path CInstallLayout::RenderProgram(const fs::path& programDir) {
 #endif
 }
 
+#ifdef _WIN32
+bool CInstallLayout::TakesNewFiles(const fs::path& dir) {
+    const fs::path probe = dir / (L".vitachron-probe-" + std::to_wstring(::GetCurrentProcessId()));
+    const HANDLE file = ::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    ::CloseHandle(file);
+    return true;
+}
+
+fs::path CInstallLayout::SharedCategoryFile(const fs::path& programDir) {
+    if (TakesNewFiles(programDir)) {
+        return programDir / "color.tbl";
+    }
+    // The folder wxStandardPaths::GetUserDataDir names for the program.
+    const wchar_t* appData = ::_wgetenv(L"APPDATA");
+    return appData == nullptr || *appData == L'\0' ? fs::path() : fs::path(appData) / "Vitachron" / "color.tbl";
+}
+#else
 fs::path CInstallLayout::SharedCategoryFile(const fs::path& programDir) {
     if (!PrefixOf(programDir)) {
         return programDir / "color.tbl";
@@ -82,6 +103,7 @@ fs::path CInstallLayout::SharedCategoryFile(const fs::path& programDir) {
     const fs::path dataHome = CDesktopFiles::DataHome();
     return dataHome.empty() ? fs::path() : dataHome / "Vitachron" / "color.tbl";
 }
+#endif
 
 fs::path CInstallLayout::RunningProgramDir(const char* argv0) {
     std::error_code ec;

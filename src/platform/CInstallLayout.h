@@ -24,8 +24,15 @@ public:
     static std::filesystem::path RenderProgram(const std::filesystem::path& programDir);
     // "color.tbl" as the tools share it with the program: beside them in
     // the build tree, in the user's data folder for an installation (empty
-    // when the user has no home).
+    // when the user has no home). On Windows, where every program folder
+    // looks alike, beside them when the user can make files there (an
+    // unpacked zip, the build tree), else in %APPDATA%\Vitachron.
     static std::filesystem::path SharedCategoryFile(const std::filesystem::path& programDir);
+#ifdef _WIN32
+    // Whether a new file can be made in dir, tried for real: a folder's
+    // read-only attribute says nothing about who may write in it.
+    static bool TakesNewFiles(const std::filesystem::path& dir);
+#endif
     // The folder of the running program (/proc/self/exe), or of argv0.
     static std::filesystem::path RunningProgramDir(const char* argv0);
 };

@@ -20,13 +20,9 @@ std::filesystem::path PathOf(const wxString& name) {
 #endif
 }
 
-bool IsWritableDir(const std::filesystem::path& dir) {
 #ifndef _WIN32
-    return ::access(dir.c_str(), W_OK) == 0;
-#else
-    return wxFileName::IsDirWritable(dir.wstring());
+bool IsWritableDir(const std::filesystem::path& dir) { return ::access(dir.c_str(), W_OK) == 0; }
 #endif
-}
 
 }  // namespace
 
@@ -55,9 +51,16 @@ std::filesystem::path CProgramPaths::LocaleDir() { return CInstallLayout::Locale
 
 std::filesystem::path CProgramPaths::SharedCategoryFile() {
     const std::filesystem::path shipped = DataDir() / "color.tbl";
+#ifdef _WIN32
+    // The rule vitachron-cli follows too.
+    if (CInstallLayout::SharedCategoryFile(ExecutableDir()) == shipped) {
+        return shipped;
+    }
+#else
     if (!IsInstalled() && IsWritableDir(ExecutableDir())) {
         return shipped;
     }
+#endif
     const std::filesystem::path user = UserDataDir();
     std::error_code ec;
     std::filesystem::create_directories(user, ec);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -53,6 +54,17 @@ TEST(CInstallLayout, OnWindowsEverythingIsBesideThePrograms) {
     EXPECT_EQ(CInstallLayout::LocaleDir(programs), programs / "locale");
     EXPECT_EQ(CInstallLayout::RenderProgram(programs), programs / "vitachron-render.exe");
     EXPECT_EQ(CInstallLayout::SharedCategoryFile(programs), programs / "color.tbl");
+    EXPECT_EQ(std::distance(fs::directory_iterator(programs), fs::directory_iterator{}), 1) << "the probe stayed";
+
+    // A folder the user cannot make files in (Program Files for a standard
+    // user): the tools share the user's copy in %APPDATA%, as the program does.
+    const std::wstring appData = (dir / "roaming").wstring();
+    const wchar_t* before = ::_wgetenv(L"APPDATA");
+    const std::wstring saved = before != nullptr ? before : L"";
+    ::_wputenv_s(L"APPDATA", appData.c_str());
+    EXPECT_FALSE(CInstallLayout::TakesNewFiles(dir / "no such folder"));
+    EXPECT_EQ(CInstallLayout::SharedCategoryFile(dir / "no such folder"), dir / "roaming" / "Vitachron" / "color.tbl");
+    ::_wputenv_s(L"APPDATA", saved.c_str());
 }
 #endif
 
