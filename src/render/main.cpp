@@ -45,7 +45,9 @@ int Usage() {
 // The argument as UTF-8: on Windows the system's UTF-16 ones, since the
 // narrow ones are in the ANSI code page.
 std::string Utf8Arg(const char* arg) { return arg; }
+#ifdef _WIN32
 std::string Utf8Arg(const wchar_t* arg) { return FromWx(wxString(arg)); }
+#endif
 
 template <typename Char>
 int Run(int argc, Char** argv) {
