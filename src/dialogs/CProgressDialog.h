@@ -3,8 +3,9 @@
 // wxGenericProgressDialog. That is wx's own dialog on every platform; Windows'
 // native one runs on a thread of its own, out of reach of the Japanese button
 // label and the line widening below. The loops of the core report through
-// Callback(); the window is redrawn at most every kRedrawInterval, so that reporting costs a
-// fast loop next to nothing, and the cancel button is heard at each redraw.
+// Callback(); the window is redrawn at most every kRedrawInterval, so that
+// reporting costs a fast loop next to nothing, and the cancel button is
+// heard at each redraw.
 #pragma once
 
 #include "interchange/ProgressCallback.h"

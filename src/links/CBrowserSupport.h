@@ -4,9 +4,9 @@
 //
 // Here the browser is the WebView engine (WebKitGTK on Linux, the IE engine
 // on Windows), which has jumped to anchors in local files from its first
-// version on: it counts as new whenever it is there. Without it links go to the desktop's browser, which
-// counts as old, so a local link still warns (the anchor may be dropped on
-// the way there).
+// version on: it counts as new whenever it is there. Without it links go to
+// the desktop's browser, which counts as old, so a local link still warns
+// (the anchor may be dropped on the way there).
 #pragma once
 
 #include <functional>
