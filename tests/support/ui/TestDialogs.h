@@ -64,8 +64,6 @@ inline bool WaitFor(const std::function<bool()>& done, std::chrono::milliseconds
     return true;
 }
 
-// Keys go to the focused window, and without a window manager X gives the
-// keyboard to the window under the pointer: put both on the target.
 // True when the tests run under Wine, which does not pass the keys and
 // clicks of SendInput (and so of wxUIActionSimulator) on to its windows
 // reliably. Tests made of such input skip there and run on Linux and on
@@ -82,6 +80,8 @@ inline bool UnderWine() {
     if (UnderWine()) GTEST_SKIP() << "under Wine: " << (why)
 inline constexpr const char* kWineLosesInput = "simulated keys and clicks do not reach the window";
 
+// Keys go to the focused window, and without a window manager X gives the
+// keyboard to the window under the pointer: put both on the target.
 inline void PrepareTyping(wxWindow& target) {
 #ifdef __WXMSW__
     // Windows gives typed keys to the foreground window only, and a window
